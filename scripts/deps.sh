@@ -1,0 +1,13 @@
+#!/bin/bash
+# Installs the Debian packages the build and the tests need, when missing.
+set -euo pipefail
+need=()
+for pkg in cmake g++ make libgtest-dev qtbase5-dev libxml2-utils pkg-config; do
+  dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
+done
+if [ ${#need[@]} -gt 0 ]; then
+  echo "Installing: ${need[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${need[@]}"
+fi
