@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "intl/EncodingConverter.h"
+#include "intl/InputFileTranslator.h"
+#include "intl/QL_FileStat.h"
+#include "intl/QL_Filename.h"
+#include "intl/QL_LocalEncoding.h"
+#include "intl/QL_String.h"
+
+namespace {
+
+// "日本語 ok" in each encoding.
+const U_String kEuc = "\xC6\xFC\xCB\xDC\xB8\xEC ok";
+const U_String kSjis = "\x93\xFA\x96\x7B\x8C\xEA ok";
+const U_String kUtf = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E ok";
+const U_String kJis = "\x1B$B\x46\x7C\x4B\x5C\x38\x6C\x1B(B ok";
+
+TEST(Encodings, JapaneseTextRoundTripsThroughQLString) {
+  EXPECT_EQ(QL_String::create(kSjis, eceSJIS).get(), kEuc);
+  EXPECT_EQ(QL_String::create(kUtf, eceUTF).get(), kEuc);
+  EXPECT_EQ(QL_String::create(kJis, eceNewJIS).get(), kEuc);
+  EXPECT_EQ(QL_String::create(kJis, eceOldJIS).get(), kEuc);
+
+  QL_String s = QL_String::create(kEuc, eceEUC);
+  EXPECT_EQ(s.get(eceSJIS), kSjis);
+  EXPECT_EQ(s.get(eceUTF), kUtf);
+  EXPECT_EQ(s.get(eceNewJIS), kJis);
+  EXPECT_EQ(s.get(eceEUC), kEuc);
+  EXPECT_EQ(s.get(eceNone), kEuc);
+  // eceNone stores bytes unchanged, whatever they are.
+  EXPECT_EQ(QL_String::create(kUtf, eceNone).get(), kUtf);
+}
+
+TEST(Encodings, InvalidBytesBecomeQuestionMarks) {
+  // A lone lead byte and a stray continuation byte in UTF-8.
+  U_String bad = "a\xE6" "b\x80" "c";
+  U_String internal = QL_String::create(bad, eceUTF).get();
+  EXPECT_EQ(internal.front(), 'a');
+  EXPECT_EQ(internal.back(), 'c');
+  EXPECT_NE(internal.find('?'), U_String::npos);
+  for (unsigned char c : internal) EXPECT_LT(c, 0x80);
+  // Truncated Shift_JIS double-byte character at the end.
+  U_String cut = QL_String::create("x\x93", eceSJIS).get();
+  EXPECT_EQ(cut.substr(0, 1), "x");
+  // Plain text is never touched.
+  EXPECT_EQ(QL_convertToInternal("int main(void)", eceUTF), "int main(void)");
+}
+
+TEST(Encodings, OrderingComparesBytesThenLength) {
+  QL_String a = QL_String::create("abc", eceNone);
+  QL_String b = QL_String::create("abd", eceNone);
+  QL_String ab = QL_String::create("ab", eceNone);
+  QL_String high = QL_String::create("\xC6", eceNone);
+  EXPECT_TRUE(a < b);
+  EXPECT_TRUE(ab < a);
+  EXPECT_FALSE(a < ab);
+  EXPECT_TRUE(a < high);  // bytes compare unsigned
+  EXPECT_TRUE(QL_String().empty());
+}
+
+TEST(LocalEncoding, DerivedFromLocaleNamesAndOptionValues) {
+  EXPECT_EQ(QL_encodingFromLang(nullptr), eceNone);
+  EXPECT_EQ(QL_encodingFromLang("C"), eceNone);
+  EXPECT_EQ(QL_encodingFromLang("POSIX"), eceNone);
+  EXPECT_EQ(QL_encodingFromLang("en_US.UTF-8"), eceUTF);
+  EXPECT_EQ(QL_encodingFromLang("C.utf8"), eceUTF);
+  EXPECT_EQ(QL_encodingFromLang("ja_JP.eucJP"), eceEUC);
+  EXPECT_EQ(QL_encodingFromLang("ja_JP.SJIS"), eceSJIS);
+  EXPECT_EQ(QL_encodingFromLang("ja_JP.shiftjis"), eceSJIS);
+  EXPECT_EQ(QL_encodingFromLang("de_DE.ISO-8859-15@euro"), eceNone);
+
+  EXPECT_EQ(QL_encodingFromName("SJIS"), eceSJIS);
+  EXPECT_EQ(QL_encodingFromName("utf-8"), eceUTF);
+  EXPECT_EQ(QL_encodingFromName("jis"), eceNewJIS);
+  EXPECT_EQ(QL_encodingFromName("klingon"), eceInvalid);
+
+  ExtendedCharEncoding before = QL_getLocalEncoding();
+  QL_setLocalEncoding(eceSJIS);
+  EXPECT_EQ(QL_String::create(kSjis).get(), kEuc);
+  QL_setLocalEncoding(before);
+}
+
+class TempFile {
+ public:
+  explicit TempFile(const std::string& bytes) {
+    char name[] = "/tmp/tuk_intlXXXXXX";
+    int fd = mkstemp(name);
+    path_ = name;
+    FILE* f = fdopen(fd, "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+  ~TempFile() { std::remove(path_.c_str()); }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+TEST(InputFileTranslator, DeliversLinesAndCharactersInTheInternalEncoding) {
+  TempFile file(kSjis + "\r\nsecond\n\nlast-no-newline");
+  InputFileTranslator in(QL_String::create(file.path(), eceNone), eceSJIS);
+  ASSERT_TRUE(in.isOpen());
+  U_String line;
+  ASSERT_TRUE(in.getline(line));
+  EXPECT_EQ(line, kEuc + "\r");
+  EXPECT_EQ(in.getChar(), 's');
+  EXPECT_EQ(in.peekChar(), 'e');
+  ASSERT_TRUE(in.getline(line));
+  EXPECT_EQ(line, "econd");
+  ASSERT_TRUE(in.getline(line));
+  EXPECT_EQ(line, "");
+  ASSERT_TRUE(in.getline(line));
+  EXPECT_EQ(line, "last-no-newline");
+  EXPECT_FALSE(in.getline(line));
+  EXPECT_EQ(in.getChar(), EOF);
+  EXPECT_TRUE(in.atEnd());
+}
+
+TEST(InputFileTranslator, MissingFilesAndDirectoriesAreNotOpen) {
+  EXPECT_FALSE(InputFileTranslator(QL_String::create("/nonexistent/x", eceNone), eceNone).isOpen());
+  InputFileTranslator dir(QL_String::create("/tmp", eceNone), eceNone);
+  EXPECT_FALSE(dir.isOpen());
+  U_String line;
+  EXPECT_FALSE(dir.getline(line));
+}
+
+TEST(QLFilename, DifferentSpellingsOfOneFileAreEqual) {
+  TempFile file("x");
+  std::string dir = U_String(file.path()).substr(0, file.path().rfind('/'));
+  std::string base = file.path().substr(file.path().rfind('/') + 1);
+  QL_Filename a = QL_Filename::create(QL_String::create(file.path(), eceNone));
+  QL_Filename b = QL_Filename::create(QL_String::create(dir + "/./sub/../" + base, eceNone));
+  EXPECT_TRUE(a == b);
+  EXPECT_EQ(a.str(), file.path());
+  EXPECT_FALSE(QL_Filename().isSet());
+  EXPECT_EQ(QL_FileStat::getBasename(QL_String::create("/x/ktlpp", eceNone)).get(), "ktlpp");
+}
+
+}  // namespace

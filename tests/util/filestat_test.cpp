@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "util/U_FileStat.h"
+
+namespace {
+
+TEST(FileStat, NameParts) {
+  EXPECT_EQ(U_FileStat::getDirectory("a/b/c.h"), "a/b");
+  EXPECT_EQ(U_FileStat::getDirectory("c.h"), "");
+  EXPECT_EQ(U_FileStat::getDirectory("/c.h"), "/");
+  EXPECT_EQ(U_FileStat::getFilename("a/b/c.h"), "c.h");
+  EXPECT_EQ(U_FileStat::getBasename("/usr/bin/ktlpp"), "ktlpp");
+  EXPECT_EQ(U_FileStat::getBasename("a.dir/x.tar.gz"), "x.tar");
+  EXPECT_EQ(U_FileStat::getExt("a.dir/x"), "");
+  EXPECT_EQ(U_FileStat::getExt("main.cpp"), "cpp");
+  EXPECT_EQ(U_FileStat::remExt("a.dir/x"), "a.dir/x");
+  EXPECT_EQ(U_FileStat::addExt("main.cpp", "met"), "main.cpp.met");
+  EXPECT_EQ(U_FileStat::join("out", "a.err"), "out/a.err");
+  EXPECT_EQ(U_FileStat::join("out/", "a.err"), "out/a.err");
+  EXPECT_EQ(U_FileStat::join("", "a.err"), "a.err");
+  EXPECT_EQ(U_FileStat::join("out", "/abs"), "/abs");
+  EXPECT_TRUE(U_FileStat::isAbsolute("/x"));
+  EXPECT_FALSE(U_FileStat::isAbsolute(""));
+  EXPECT_TRUE(U_FileStat::beginsWith("/usr/include/x.h", "/usr/include"));
+}
+
+TEST(FileStat, RealPathResolvesDotsWhetherOrNotTheFileExists) {
+  std::string cwd = U_FileStat::getCurrentDir();
+  EXPECT_EQ(U_FileStat::getRealPath("x/../y/./z.h"), cwd + "/y/z.h");
+  EXPECT_EQ(U_FileStat::getRealPath("/a//b/../c"), "/a/c");
+  EXPECT_EQ(U_FileStat::getRealPath("/.."), "/");
+  EXPECT_EQ(U_FileStat::getRealPath("/tmp/."), U_FileStat::getRealPath("/tmp"));
+}
+
+TEST(FileStat, FileSystemQueriesAndEnvironmentSearch) {
+  char dir[] = "/tmp/tuk_fsXXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  std::string file = std::string(dir) + "/f.cfg";
+  std::ofstream(file) << "x";
+  EXPECT_TRUE(U_FileStat::exists(file));
+  EXPECT_TRUE(U_FileStat::canRead(file));
+  EXPECT_TRUE(U_FileStat::isRegularFile(file));
+  EXPECT_FALSE(U_FileStat::isDirectory(file));
+  EXPECT_TRUE(U_FileStat::isDirectory(dir));
+  EXPECT_FALSE(U_FileStat::exists(std::string(dir) + "/none"));
+
+  std::string path = std::string("/nonexistent:") + dir;
+  setenv("TUK_TEST_PATH", path.c_str(), 1);
+  EXPECT_EQ(U_FileStat::searchEnvPaths("TUK_TEST_PATH", "f.cfg"), file);
+  EXPECT_EQ(U_FileStat::searchEnvPaths("TUK_TEST_PATH", "g.cfg"), "");
+  EXPECT_EQ(U_FileStat::searchEnvPaths("TUK_TEST_UNSET_VARIABLE", "f.cfg"), "");
+  std::remove(file.c_str());
+  rmdir(dir);
+}
+
+}  // namespace

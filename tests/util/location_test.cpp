@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "util/U_Location.h"
+
+namespace {
+
+U_Filename file(const char* name) { return U_Filename::getString(name); }
+
+TEST(Location, QueriesAndDerivationsLeaveTheOriginalAlone) {
+  U_Location incl(file("/p/main.cpp"), 3, 1);
+  U_Location loc(file("/p/box.h"), 10, 5, U_BPtr<U_MacroHistory>(), incl);
+  EXPECT_TRUE(loc.hasInclLocation());
+  EXPECT_EQ(loc.getInclLocation().getLine(), 3);
+  EXPECT_FALSE(loc.isFromMacro());
+  EXPECT_FALSE(loc.isFromHashLine());
+
+  U_Location hashed = loc.addHashLine(file("/p/gen.y"), 77);
+  EXPECT_TRUE(hashed.isFromHashLine());
+  EXPECT_EQ(hashed.getHashLineFilename().str(), "/p/gen.y");
+  EXPECT_EQ(hashed.getHashLineLine(), 77);
+  EXPECT_FALSE(loc.isFromHashLine());
+  EXPECT_FALSE(hashed.isSameMemory(loc));
+  EXPECT_TRUE(hashed.isSameFilename(loc));
+
+  U_Location inst = loc.instantiateLocation(incl, "<int>");
+  EXPECT_TRUE(inst.isFromInstantiation());
+  EXPECT_EQ(inst.getInstDepth(), 1);
+  EXPECT_EQ(inst.getInstArgs(), "<int>");
+  EXPECT_EQ(inst.instantiateLocation(inst, "<long>").getInstDepth(), 2);
+
+  U_Location called = loc.addCalledFromLocation(incl);
+  EXPECT_TRUE(called.isFromFnCall());
+  EXPECT_EQ(called.getFnCallLocation().getFilename().str(), "/p/main.cpp");
+
+  EXPECT_EQ(U_getMainSourceLocation(loc).getFilename().str(), "/p/main.cpp");
+  EXPECT_TRUE(U_Location().isSameFilename(U_Location()));
+}
+
+TEST(Location, Orderings) {
+  U_BPtr<U_MacroHistory> macro(new U_MacroHistory());
+  U_Location a(file("/p/a.h"), 4, 2);
+  U_Location b(file("/p/a.h"), 4, 9);
+  U_Location fromMacro(file("/p/a.h"), 4, 2, macro);
+  U_Location later(file("/p/a.h"), 5, 1);
+  EXPECT_EQ(U_orderLocationByTopLevelOnly(a, b), -1);
+  EXPECT_EQ(U_orderLocationByTopLevelOnly(b, a), 1);
+  EXPECT_EQ(U_orderLocationByTopLevelOnly(a, fromMacro), 0);
+  EXPECT_TRUE(U_isLocationEqual(a, fromMacro));
+  EXPECT_TRUE(U_isLocationLessFast(b, later));
+  EXPECT_EQ(U_compareLocation(later, a), 1);
+
+  // Different files: by the text of their names for U_compareLocation.
+  U_Location z(file("/p/z.h"), 1, 1);
+  U_Location longer(file("/p/a.hpp"), 1, 1);
+  EXPECT_EQ(U_compareLocation(a, z), -1);
+  EXPECT_EQ(U_compareLocation(z, a), 1);
+  EXPECT_EQ(U_compareLocation(a, longer), -1);
+  int fast = U_orderLocationByTopLevelOnly(a, z);
+  EXPECT_NE(fast, 0);
+  EXPECT_EQ(U_orderLocationByTopLevelOnly(z, a), -fast);
+}
+
+}  // namespace
