@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "ConfigTestSupport.h"
+#include "config/C_Exceptions.h"
+#include "config/C_OptionTables.h"
+#include "config/C_ProductConfigs.h"
+#include "config/QL_getFilenameDisplayPath.h"
+#include "intl/QL_LocalEncoding.h"
+#include "util/U_FileStat.h"
+
+using config_test::IsolatedProduct;
+using config_test::makeCmdArgs;
+using config_test::RecordingHandler;
+using config_test::TempDir;
+
+namespace {
+
+// Processes the words for KTLPP in an isolated environment; returns what
+// was written to standard error.
+std::string processCapturingErrors(U_BPtr<C_CmdArgs>& cmdArgs, C_OrphanHandler& handler) {
+  testing::internal::CaptureStderr();
+  try {
+    cmdArgs->process(handler);
+  } catch (...) {
+    testing::internal::GetCapturedStderr();
+    throw;
+  }
+  return testing::internal::GetCapturedStderr();
+}
+
+}  // namespace
+
+TEST(CmdArgs, ProductNames) {
+  EXPECT_EQ(C_getProductIndex("ktlpp"), 0);
+  EXPECT_EQ(C_getProductIndex("KTLPP"), 0);
+  EXPECT_EQ(C_getProductIndex("ktl++"), 0);
+  EXPECT_EQ(C_getProductIndex("Ktl++"), 0);
+  EXPECT_EQ(C_getProductIndex("ktl"), 1);
+  EXPECT_EQ(C_getProductIndex("mrv"), 2);
+  EXPECT_EQ(C_getProductIndex("ZNT"), 3);
+  EXPECT_EQ(C_getProductIndex("ktlppx"), -1);
+  EXPECT_EQ(C_getProductIndex("ktlpp     "), -1);
+  EXPECT_EQ(C_getProductIndex(""), -1);
+  EXPECT_EQ(C_getProductIndex(nullptr), -1);
+  C_CmdArgs cmdArgs("Ktl++");
+  EXPECT_TRUE(cmdArgs.isValidProduct());
+  EXPECT_EQ(cmdArgs.getProduct(), 2);
+  EXPECT_STREQ(cmdArgs.getProductName(), "Ktl++");
+  EXPECT_EQ(C_CmdArgs("").getProductName(), nullptr);
+  EXPECT_FALSE(validateProduct("nothing"));
+  EXPECT_EQ(C_currentProductIndex(), -1);
+}
+
+TEST(CmdArgs, MatchArgTakesTheLongestCaseInsensitivePrefix) {
+  U_BPtr<C_CmdArgs> cmdArgs = new C_CmdArgs("ktlpp");
+  C_Options& options = cmdArgs->getOptions();
+  int rows = 0;
+  const C_OptionMapping* table = C_getArgumentTable(0, rows);
+  int length = -1;
+  EXPECT_EQ(matchArg(*cmdArgs, "METRICS", length, table, rows), &options.getAsBaseArgMetrics());
+  EXPECT_EQ(length, 7);
+  EXPECT_EQ(matchArg(*cmdArgs, "metr", length, table, rows), &options.getAsBaseArgMetrics());
+  EXPECT_EQ(length, 3) << "met wins with the suffix r";
+  EXPECT_EQ(matchArg(*cmdArgs, "nomsg", length, table, rows), &options.getAsBaseArgSuppressedErrors());
+  EXPECT_EQ(length, 5);
+  EXPECT_EQ(matchArg(*cmdArgs, "nometrics", length, table, rows), &options.getAsBaseArgNoMetrics());
+  EXPECT_EQ(matchArg(*cmdArgs, "zzz", length, table, rows), nullptr);
+  EXPECT_EQ(length, 0);
+  EXPECT_EQ(matchArg(*cmdArgs, "", length, table, rows), nullptr);
+}
+
+TEST(CmdArgs, ValuesAttachedOrAsNextWordAndBooleanSuffixes) {
+  IsolatedProduct product;
+  auto cmdArgs = makeCmdArgs("ktlpp", {"-op=/tmp/a", "-met-", "-tab", "-3", "-ppl+"});
+  RecordingHandler handler;
+  EXPECT_EQ(processCapturingErrors(cmdArgs, handler), "");
+  C_Options& options = cmdArgs->getOptions();
+  EXPECT_EQ(C_getArgOutPath(options).str().get(), "/tmp/a");
+  EXPECT_FALSE(C_getArgMetrics(options));
+  EXPECT_EQ(static_cast<int>(C_getArgTabStop(options)), -3) << "a following word is a value even with a -";
+  EXPECT_TRUE(C_getArgPpList(options));
+  EXPECT_TRUE(cmdArgs->isValid());
+
+  auto other = makeCmdArgs("ktlpp", {"-op/tmp/b", "-OUTPUTPATH", "/tmp/c", "-met+"});
+  processCapturingErrors(other, handler);
+  EXPECT_EQ(C_getArgOutPath(other->getOptions()).str().get(), "/tmp/c");
+  EXPECT_TRUE(C_getArgMetrics(other->getOptions()));
+}
+
+TEST(CmdArgs, ArgumentErrorsArePrintedAndProcessingGoesOn) {
+  IsolatedProduct product;
+  auto cmdArgs = makeCmdArgs("ktlpp", {"-metX", "-", "-bogus", "-forget", "xyz", "-f", "nomsg", "a.cpp", "-op"});
+  C_getArgSuppressedErrors(cmdArgs->getOptions()).Set({4});
+  RecordingHandler handler;
+  const std::string errors = processCapturingErrors(cmdArgs, handler);
+  EXPECT_EQ(errors,
+            "\nERROR: X is not a valid argument for option: metrics\n\n"
+            "\nERROR: Unknown argument: -\n\n"
+            "\nERROR: Unknown argument: -bogus\n\n"
+            "\nERROR: xyz is not a valid argument for option: forgetall\n\n"
+            "\nERROR: Argument expected after outputpath\n\n");
+  C_Options& options = cmdArgs->getOptions();
+  EXPECT_TRUE(C_getArgMetrics(options)) << "a rejected value leaves the option on";
+  EXPECT_TRUE(C_getArgMetrics(options).isSet());
+  EXPECT_TRUE(C_getArgSuppressedErrors(options).empty()) << "-f nomsg empties the list";
+  EXPECT_EQ(handler.words, std::vector<std::string>{"a.cpp"});
+  EXPECT_TRUE(cmdArgs->isValid());
+}
+
+TEST(CmdArgs, ErrorOptionsTakeEffectFromTheNextWord) {
+  IsolatedProduct product;
+  RecordingHandler handler;
+  auto after = makeCmdArgs("ktlpp", {"-bogus", "-eica"});
+  EXPECT_NE(processCapturingErrors(after, handler), "");
+  EXPECT_TRUE(after->isValid());
+
+  auto before = makeCmdArgs("ktlpp", {"-eica", "-bogus", "later.cpp"});
+  try {
+    processCapturingErrors(before, handler);
+    FAIL() << "unknown argument accepted";
+  } catch (const C_InvalidArgException& e) {
+    EXPECT_STREQ(e.what(), "\nERROR: Unknown argument: -bogus\n\n");
+  }
+  EXPECT_FALSE(before->isValid());
+  EXPECT_TRUE(handler.words.empty()) << "processing stopped at the unknown word";
+  EXPECT_EQ(C_currentProductIndex(), -1) << "the product index is restored";
+
+  auto values = makeCmdArgs("ktlpp", {"-eicv", "-met?"});
+  EXPECT_THROW(processCapturingErrors(values, handler), C_InvalidArgValueException);
+  auto via = makeCmdArgs("ktlpp", {"-eicv", "-via", "/no/such/file"});
+  try {
+    processCapturingErrors(via, handler);
+    FAIL() << "missing via file accepted";
+  } catch (const C_InvalidViaException& e) {
+    EXPECT_STREQ(e.what(), "\nERROR: Unable to open /no/such/file\n\n");
+  }
+}
+
+TEST(CmdArgs, EmptyWordEndsTheCommandLineAndNewlineSplitsAWord) {
+  IsolatedProduct product;
+  RecordingHandler handler;
+  auto cmdArgs = makeCmdArgs("ktlpp", {"a.cpp", "b.cpp\nc.cpp", "", "d.cpp"});
+  processCapturingErrors(cmdArgs, handler);
+  EXPECT_EQ(handler.words, (std::vector<std::string>{"a.cpp", "b.cpp", "c.cpp"}));
+}
+
+TEST(CmdArgs, ProcessRunsOnceUntilArgumentsChange) {
+  IsolatedProduct product;
+  RecordingHandler handler;
+  auto cmdArgs = makeCmdArgs("ktlpp", {"a.cpp"});
+  processCapturingErrors(cmdArgs, handler);
+  processCapturingErrors(cmdArgs, handler);
+  EXPECT_EQ(handler.words.size(), 1u);
+  cmdArgs->appendArgs(U_String("b.cpp"));
+  EXPECT_FALSE(cmdArgs->isValid());
+  processCapturingErrors(cmdArgs, handler);
+  EXPECT_EQ(handler.words.size(), 3u);
+}
+
+TEST(CmdArgs, ViaAndListFilesAreReadWhereTheyAreNamed) {
+  IsolatedProduct product;
+  TempDir dir;
+  const std::string inner = dir.write("inner.via", "-d INNER\n");
+  const std::string outer = dir.write("outer.via", "-d FIRST -via " + inner + "\n-d LAST\n");
+  const std::string list = dir.write("files.lst", "one.cpp two.cpp\n");
+  auto cmdArgs = makeCmdArgs("ktlpp", {"-via", outer.c_str(), "-d", "CMD", ("-list" + list).c_str(), "three.cpp"});
+  RecordingHandler handler;
+  EXPECT_EQ(processCapturingErrors(cmdArgs, handler), "");
+  EXPECT_EQ(C_getArgDefines(cmdArgs->getOptions()).getValueRepresentation(), "FIRST, INNER, LAST, CMD, ");
+  EXPECT_EQ(handler.words, (std::vector<std::string>{"one.cpp", "two.cpp", "three.cpp"}));
+
+  auto equals = makeCmdArgs("ktlpp", {("-via=" + inner).c_str()});
+  processCapturingErrors(equals, handler);
+  EXPECT_EQ(C_getArgDefines(equals->getOptions()).getValueRepresentation(), "INNER, ");
+
+  auto missing = makeCmdArgs("ktlpp", {"-via", dir.path().c_str(), "-list/no/such"});
+  EXPECT_EQ(processCapturingErrors(missing, handler),
+            "\nERROR: Unable to open " + dir.path() + "\n\n\nERROR: Unable to open /no/such\n\n");
+}
+
+TEST(CmdArgs, OrphanFilesKeepTheOutputDirectoryOfTheirFirstMention) {
+  IsolatedProduct product;
+  TempDir out1;
+  TempDir out2;
+  config_test::ScopedEnv env;
+  env.set("KTLPPOUTPATH", out2.path());
+  auto cmdArgs = makeCmdArgs("ktlpp", {"a.cpp", "-op", out1.path().c_str(), "b.cpp", "./a.cpp", "c.cpp"});
+  C_OrphanFileHandler files;
+  processCapturingErrors(cmdArgs, files);
+  ASSERT_EQ(files.size(), 3u);
+  std::vector<std::string> names;
+  std::vector<std::string> dirs;
+  for (auto it = files.begin(); it != files.end(); ++it) {
+    names.push_back(U_FileStat::getFilename((*it)->first.str()));
+    dirs.push_back((*it)->second.get());
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"a.cpp", "b.cpp", "c.cpp"}));
+  EXPECT_EQ(dirs[0], U_FileStat::getRealPath(out2.path())) << "before -op: the product's output path";
+  EXPECT_EQ(dirs[1], U_FileStat::getRealPath(out1.path()));
+  EXPECT_EQ(dirs[2], U_FileStat::getRealPath(out1.path()));
+  EXPECT_TRUE(C_isMainSourceFile(QL_Filename::create(QL_String::create("b.cpp"))));
+}
+
+TEST(CmdArgs, ValidateCommandline) {
+  IsolatedProduct product;
+  RecordingHandler handler;
+  C_CmdArgs renamed("ktlpp2");
+  testing::internal::CaptureStderr();
+  EXPECT_THROW(renamed.validateCommandline(handler, false), C_ConfigurationException);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "\n\nERROR: This executable must not be renamed!\n\n");
+
+  auto settings = makeCmdArgs("ktlpp", {"-settings"});
+  processCapturingErrors(settings, handler);
+  testing::internal::CaptureStdout();
+  try {
+    settings->validateCommandline(handler, false);
+    ADD_FAILURE() << "settings request did not end the run";
+  } catch (const C_ConfigurationException& e) {
+    EXPECT_STREQ(e.what(), "");
+    EXPECT_FALSE(e.isReturnCodeSet());
+  }
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(out.compare(0, 25, "Current option settings:\n"), 0);
+
+  auto noFiles = makeCmdArgs("ktlpp", {});
+  processCapturingErrors(noFiles, handler);
+  RecordingHandler empty;
+  testing::internal::CaptureStderr();
+  EXPECT_THROW(noFiles->validateCommandline(empty, true), C_ConfigurationException);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("-metrics                 + (on)\n"), std::string::npos);
+  EXPECT_NO_THROW(noFiles->validateCommandline(empty, false));
+}
+
+TEST(CmdArgs, GlobalCopyIsIndependentAndDebugKeywordsAreExact) {
+  IsolatedProduct product;
+  RecordingHandler handler;
+  auto cmdArgs = makeCmdArgs("ktlpp", {"-debug", "log", "-deb=always-first"});
+  processCapturingErrors(cmdArgs, handler);
+  cmdArgs->assignToGlobalOptions();
+  EXPECT_TRUE(C_hasDebug("log"));
+  EXPECT_TRUE(C_hasDebug(cmdArgs, "always-first"));
+  EXPECT_FALSE(C_hasDebug("LOG"));
+  EXPECT_FALSE(C_hasDebug("lo"));
+  C_getArgDebug(cmdArgs->getOptions()).resetOption();
+  EXPECT_TRUE(C_hasDebug("log")) << "the global command line is a copy";
+  EXPECT_EQ(C_currentProductIndex(), 0);
+  EXPECT_EQ(&C_getArgDebug(), &C_CmdArgs::getGlobal().getOptions().getArgDebug());
+}
+
+TEST(CmdArgs, ForgetResetsTheGlobalCopysOwnOptions) {
+  U_BPtr<C_CmdArgs> original = new C_CmdArgs("ktl");
+  std::istringstream value("indented\n");
+  C_getArgStyle(original->getOptions()).handleArgument(value, C_HasSuffix::no);
+  C_CmdArgs copy(*original);
+  std::istringstream words("style\n");
+  C_getDummyForgetall(copy.getOptions()).handleArgument(words, C_HasSuffix::no);
+  EXPECT_EQ(C_getArgStyle(copy.getOptions()).str(), "exdented");
+  EXPECT_FALSE(C_getArgStyle(copy.getOptions()).isSet());
+  EXPECT_EQ(C_getArgStyle(original->getOptions()).str(), "indented");
+}
+
+// Not a timing assertion: a run over a 10,000-word list file must simply
+// finish, which also exercises the word stream on a long source.
+TEST(CmdArgs, LargeListFile) {
+  IsolatedProduct product;
+  TempDir dir;
+  std::string text;
+  for (int i = 0; i < 10000; ++i) text += "file" + std::to_string(i) + ".cpp\n";
+  const std::string list = dir.write("big.lst", text);
+  auto cmdArgs = makeCmdArgs("ktlpp", {"-list", list.c_str()});
+  RecordingHandler handler;
+  processCapturingErrors(cmdArgs, handler);
+  ASSERT_EQ(handler.words.size(), 10000u);
+  EXPECT_EQ(handler.words.back(), "file9999.cpp");
+}
+
+TEST(CmdArgs, EncodingOptionAndDisplayPaths) {
+  const ExtendedCharEncoding saved = QL_getLocalEncoding();
+  C_CmdArgs cmdArgs("ktlpp");
+  EXPECT_EQ(cmdArgs.getCmdLocalEncoding(), saved);
+  std::istringstream value("SJIS\n");
+  C_getArgEncoding(cmdArgs.getOptions()).handleArgument(value, C_HasSuffix::no);
+  EXPECT_EQ(cmdArgs.getCmdLocalEncoding(), eceSJIS);
+  EXPECT_EQ(C_ProductConfigs::getFileEncoding(cmdArgs), eceSJIS);
+  cmdArgs.assignToGlobalOptions();
+  EXPECT_EQ(QL_getLocalEncoding(), eceSJIS);
+  QL_setLocalEncoding(saved);
+
+  const QL_Filename here = QL_Filename::create(QL_String::create("sub/file.cpp", eceNone));
+  const QL_Filename elsewhere = QL_Filename::create(QL_String::create("/elsewhere/file.cpp", eceNone));
+  C_Options& options = cmdArgs.getOptions();
+  EXPECT_EQ(QL_getFilenameDisplayPath(options, here), U_FileStat::getCurrentDir() + "/sub/file.cpp");
+  C_getArgExpandFilenames(options) = false;
+  EXPECT_EQ(QL_getFilenameDisplayPath(options, here), "sub/file.cpp");
+  EXPECT_EQ(QL_getFilenameDisplayPath(options, elsewhere), "/elsewhere/file.cpp");
+}
+
+TEST(CmdArgs, EchoWritesItsValue) {
+  IsolatedProduct product;
+  auto cmdArgs = makeCmdArgs("ktlpp", {"-echo", "hello world", "-e=again"});
+  RecordingHandler handler;
+  testing::internal::CaptureStdout();
+  processCapturingErrors(cmdArgs, handler);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "hello world\nagain\n");
+}

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "ConfigTestSupport.h"
+#include "config/C_ArgSources.h"
+#include "config/C_ConfigFileReader.h"
+
+using config_test::ScopedEnv;
+using config_test::TempDir;
+
+namespace {
+
+// Every word of an argument file with the given text.
+std::vector<std::string> wordsOf(const std::string& text, bool expand = true) {
+  TempDir dir;
+  const std::string file = dir.write("args", text);
+  C_FileSource source(QL_String::create(file, eceNone), eceNone, QL_String());
+  std::vector<std::string> words;
+  for (U_String w = source.getWord(expand); !w.empty(); w = source.getWord(expand)) words.push_back(w);
+  return words;
+}
+
+std::string translated(std::string text, bool stopAtNewline = false) {
+  translateData(text, stopAtNewline, true, true);
+  return text;
+}
+
+}  // namespace
+
+TEST(ConfigFileReader, WordsQuotesCommentsAndContinuations) {
+  EXPECT_EQ(wordsOf("  -d A\t'two words' \"x y\"z\n* -d COMMENT\n-op \\\n/tmp/out\n\"\" last"),
+            (std::vector<std::string>{"-d", "A", "two words", "x yz", "-op", "/tmp/out", "last"}));
+  // Escapes are processed on the line before it is split, so an escaped
+  // backslash then makes the following blank part of the word.
+  EXPECT_EQ(wordsOf("a\\\\ b"), (std::vector<std::string>{"a b"}));
+  EXPECT_EQ(wordsOf("'unterminated quote\nnext"), (std::vector<std::string>{"unterminated quote", "next"}));
+  EXPECT_EQ(wordsOf("\"open"), (std::vector<std::string>{"open"}));
+  EXPECT_TRUE(wordsOf("").empty());
+  EXPECT_TRUE(wordsOf("* only a comment\n").empty());
+}
+
+TEST(ConfigFileReader, VariableSubstitutionAndEscapes) {
+  ScopedEnv env;
+  env.set("HOME", "/home/user").set("TUK_UNSET_VARIABLE", std::nullopt).set("TUK_V_1", "v1");
+  EXPECT_EQ(wordsOf("$HOME/a ${HOME}/b $$HOME $TUK_UNSET_VARIABLE-x ${TUK_V_1}.c"),
+            (std::vector<std::string>{"/home/user/a", "/home/user/b", "$HOME", "-x", "v1.c"}));
+  EXPECT_EQ(wordsOf("$HOME", false), (std::vector<std::string>{"$HOME"}));
+  EXPECT_EQ(translated("a\\tb\\nc\\q$"), "a\tb\nc" "q$");
+  EXPECT_EQ(translated("first\nsecond", true), "first");
+
+  testing::internal::CaptureStdout();
+  const std::string bad = translated("x ${HOME y\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "\nERROR: Badly formed variable substitution:\n\tx ${HOME y\n\n");
+  EXPECT_EQ(bad, "x \n") << "the rest of the line is dropped, its newline kept";
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(wordsOf("a ${B\nc"), (std::vector<std::string>{"a", "c"}));
+  testing::internal::GetCapturedStdout();
+}
+
+// Lines, joined lines and substitutions are cut at the 1023-byte limit
+// without touching memory beyond it (run under the sanitizer build).
+TEST(ConfigFileReader, LongLinesStayWithinTheLimit) {
+  TempDir dir;
+  const std::string longWord(5000, 'w');
+  const std::string file = dir.write("long", longWord + " tail\n" + std::string(3000, 'x') + "\\\n" +
+                                                 std::string(3000, 'y') + "\n'" + std::string(5000, 'q'));
+  InputFileTranslator in(QL_String::create(file, eceNone), eceNone);
+  ASSERT_TRUE(in.isOpen());
+  U_String line;
+  ASSERT_TRUE(readLine(line, C_LINE_LIMIT, in));
+  EXPECT_EQ(line.size(), C_LINE_LIMIT - 1);
+  size_t total = line.size();
+  while (readLine(line, C_LINE_LIMIT, in)) {
+    EXPECT_LE(line.size(), C_LINE_LIMIT - 1);
+    total += line.size();
+  }
+  EXPECT_GT(total, 15000u) << "an overlong line is delivered in pieces, not lost";
+
+  // Words are not bound to the line buffer: a long word read in pieces
+  // comes out whole.
+  EXPECT_EQ(wordsOf(longWord + " tail\n'" + std::string(5000, 'q')),
+            (std::vector<std::string>{longWord, "tail", std::string(5000, 'q')}));
+
+  ScopedEnv env;
+  env.set("TUK_BIG", std::string(3000, 'b'));
+  EXPECT_EQ(translated("$TUK_BIG$TUK_BIG").size(), C_LINE_LIMIT - 1);
+  EXPECT_EQ(translated(std::string(5000, 'z')).size(), C_LINE_LIMIT - 1);
+}
+
+TEST(ConfigFileReader, ParserStacksSourcesTopFirst) {
+  C_CmdArgParser parser(true);
+  const char* bottom[] = {"b1", "b2"};
+  const char* top[] = {"t1"};
+  parser.push(new C_ArgvSource(2, bottom));
+  parser.push(new C_ArgvSource(1, top));
+  parser.push(new C_FileSource(QL_String::create("/no/such/file", eceNone), eceNone, QL_String()));
+  std::vector<std::string> words;
+  for (U_String w; parser.getWord(w);) words.push_back(w);
+  EXPECT_EQ(words, (std::vector<std::string>{"t1", "b1", "b2"}));
+
+  C_CmdArgParser again(true);
+  const char* many[] = {"0123456789abcdef", "x", "-op=/a/long/directory/name"};
+  again.push(new C_ArgvSource(3, many));
+  C_CmdArgStreamBuffer buffer(again, eceNone, QL_String());
+  std::istream in(&buffer);
+  std::vector<std::string> lines;
+  for (std::string l; std::getline(in, l);) lines.push_back(l);
+  EXPECT_EQ(lines, (std::vector<std::string>{"0123456789abcdef", "x", "-op=/a/long/directory/name"}));
+}

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "config/C_CmdArgs.h"
+#include "config/C_Exceptions.h"
+
+namespace {
+
+// Hands one value to an option as the word after it.
+void give(C_OptionBase& option, const std::string& value) {
+  std::istringstream in(value + "\n");
+  option.handleArgument(in, C_HasSuffix::no);
+}
+
+// Hands one value to an option as attached to its word.
+void attach(C_OptionBase& option, const std::string& suffix) {
+  std::istringstream in(suffix);
+  option.handleArgument(in, C_HasSuffix::yes);
+}
+
+}  // namespace
+
+TEST(OptionKinds, BoolTakesPlusMinusAndRejectsOtherCharactersButCountsAsSet) {
+  C_OptionBool flag("metrics", true);
+  EXPECT_EQ(flag.getValueRepresentation(), "+ (on)");
+  attach(flag, "-");
+  EXPECT_FALSE(flag);
+  EXPECT_EQ(flag.getValueRepresentation(), "- (off)");
+  attach(flag, "=+");
+  EXPECT_TRUE(flag);
+  std::istringstream none;
+  flag = false;
+  flag.handleArgument(none, C_HasSuffix::no);  // a bare option switches on and reads nothing
+  EXPECT_TRUE(flag);
+
+  C_OptionBool other("metrics", true);
+  try {
+    attach(other, "X");
+    FAIL() << "X accepted";
+  } catch (const C_InvalidArgValueException& e) {
+    EXPECT_STREQ(e.what(), "\nERROR: X is not a valid argument for option: metrics\n\n");
+  }
+  EXPECT_TRUE(other);
+  EXPECT_TRUE(other.isSet());
+  other.resetOption();
+  EXPECT_FALSE(other.isSet());
+}
+
+TEST(OptionKinds, IntReadsLeadingDigitsAndNeverFails) {
+  C_OptionInt tab("tabstop", 8);
+  give(tab, "abc");
+  EXPECT_EQ(static_cast<int>(tab), 0);
+  EXPECT_TRUE(tab.isSet());
+  give(tab, "4x");
+  EXPECT_EQ(tab.getValueRepresentation(), "4");
+  attach(tab, "=12");
+  EXPECT_EQ(static_cast<int>(tab), 12);
+  tab.resetOption();
+  EXPECT_EQ(static_cast<int>(tab), 8);
+  std::istringstream empty;
+  EXPECT_THROW(tab.handleArgument(empty, C_HasSuffix::no), C_ValueExpectedException);
+}
+
+TEST(OptionKinds, IntListAccumulatesAndShowsRuns) {
+  C_OptionIntList list("nomsg", C_NoDefault{});
+  give(list, "1,2,3");
+  give(list, "7");
+  EXPECT_EQ(list.getValueRepresentation(), "1-3 7");
+  give(list, "9-8 12");
+  EXPECT_EQ(list.getValueRepresentation(), "1-3 7-9 12");
+  const int* terminated = list;
+  ASSERT_NE(terminated, nullptr);
+  EXPECT_EQ(terminated[0], 1);
+  EXPECT_EQ(terminated[7], -1);
+  EXPECT_EQ(list.getValueRepresentation(), "1-3 7-9 12") << "the terminator is not part of the list";
+  const int values[] = {5, 6, 0, 9};
+  list = values;
+  EXPECT_EQ(list.getValueRepresentation(), "5-6");
+  list.resetOption();
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(static_cast<const int*>(list), nullptr);
+  EXPECT_EQ(list.getValueRepresentation(), "");
+}
+
+TEST(OptionKinds, StringAndStringList) {
+  C_OptionString style("style", "exdented");
+  C_OptionString ident("ident", "");
+  EXPECT_EQ(ident.c_str(), nullptr) << "never given";
+  give(ident, "");
+  ASSERT_NE(ident.c_str(), nullptr);
+  EXPECT_STREQ(ident.c_str(), "");
+  give(style, "indented");
+  EXPECT_EQ(style.str(), "indented");
+  style.resetOption();
+  EXPECT_EQ(style.str(), "exdented");
+  EXPECT_FALSE(style.isSet());
+
+  C_OptionStringList defines("d", C_NoDefault{});
+  EXPECT_EQ(defines.ppc_str(), nullptr);
+  give(defines, "A");
+  attach(defines, "B");
+  EXPECT_EQ(defines.getValueRepresentation(), "A, B, ");
+  const char* const* array = defines.ppc_str();
+  ASSERT_NE(array, nullptr);
+  EXPECT_STREQ(array[1], "B");
+  EXPECT_EQ(array[2], nullptr);
+  defines.setValue(1, "C");
+  EXPECT_STREQ(defines.ppc_str()[1], "C") << "the array follows changes";
+  C_OptionStringList copy(defines);
+  defines.resetOption();
+  EXPECT_STREQ(copy.ppc_str()[0], "A") << "a copy owns its strings";
+  const char* replacement[] = {"x", nullptr};
+  copy = replacement;
+  EXPECT_EQ(copy.getValueRepresentation(), "x, ");
+}
+
+TEST(OptionKinds, FilenamesAndI8NStrings) {
+  C_OptionFilename out("outputpath", "");
+  EXPECT_TRUE(out.str().empty());
+  attach(out, "=/tmp/out");
+  EXPECT_EQ(out.getValueRepresentation(), "/tmp/out");
+
+  C_OptionFilenameList includes("i", C_NoDefault{});
+  give(includes, "/usr/include");
+  give(includes, "/usr/local/include");
+  EXPECT_EQ(includes.size(), 2u);
+  EXPECT_EQ(includes.rbegin()->str(), "/usr/local/include");
+  EXPECT_STREQ(includes.ppc_str()[0], "/usr/include");
+
+  C_OptionI8NString format("format", "");
+  give(format, "%f:%l: %m");
+  EXPECT_EQ(format.str().get(), "%f:%l: %m");
+}

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "ConfigTestSupport.h"
+#include "config/C_OptionTables.h"
+#include "config/C_ProductConfigs.h"
+
+namespace {
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+std::string displayedSettings(const C_CmdArgs& cmdArgs) {
+  cmdArgs.assignToGlobalOptions();
+  testing::internal::CaptureStdout();
+  argDisplaySettings(stdout);
+  return testing::internal::GetCapturedStdout();
+}
+
+}  // namespace
+
+TEST(OptionTables, PerProductRowCountsAndByteOrder) {
+  const int expectedArgs[] = {226, 166, 103, 107};
+  const int expectedSettings[] = {82, 74, 41, 44};
+  for (int product = 0; product < 4; ++product) {
+    int rows = 0;
+    const C_OptionMapping* args = C_getArgumentTable(product, rows);
+    EXPECT_EQ(rows, expectedArgs[product]) << "product " << product;
+    std::set<std::string> distinct;
+    for (int i = 0; i < rows; ++i) {
+      distinct.insert(args[i].spelling);
+      if (i > 0) {
+        EXPECT_LT(std::strcmp(args[i - 1].spelling, args[i].spelling), 0) << args[i].spelling;
+      }
+    }
+    EXPECT_EQ(static_cast<int>(distinct.size()), rows) << "spellings must be unique";
+    const C_OptionMapping* settings = C_getSettingsTable(product, rows);
+    EXPECT_EQ(rows, expectedSettings[product]);
+    for (int i = 1; i < rows; ++i) EXPECT_LT(std::strcmp(settings[i - 1].spelling, settings[i].spelling), 0);
+  }
+  int rows = 7;
+  EXPECT_EQ(C_getArgumentTable(-1, rows), nullptr);
+  EXPECT_EQ(rows, 0);
+}
+
+TEST(OptionTables, SettingsRowsNameTheirOptionAndSpellingsReachTheRightOption) {
+  U_BPtr<C_CmdArgs> cmdArgs = new C_CmdArgs("ktlpp");
+  C_Options& options = cmdArgs->getOptions();
+  int rows = 0;
+  const C_OptionMapping* settings = C_getSettingsTable(0, rows);
+  for (int i = 0; i < rows; ++i) EXPECT_EQ((options.*settings[i].accessor)().getName(), settings[i].spelling);
+
+  const C_OptionMapping* args = C_getArgumentTable(0, rows);
+  auto optionFor = [&](const char* spelling) -> C_OptionBase* {
+    for (int i = 0; i < rows; ++i)
+      if (std::strcmp(args[i].spelling, spelling) == 0) return &(options.*args[i].accessor)();
+    return nullptr;
+  };
+  EXPECT_EQ(optionFor("po"), &options.getAsBaseArgProdOption());
+  EXPECT_EQ(optionFor("ktlppoption"), &options.getAsBaseArgProdOption());
+  EXPECT_EQ(optionFor("cmaf"), &options.getAsBaseArgCrossModAnlFile());
+  EXPECT_EQ(optionFor("c++03auto"), &options.getAsBaseArgCpp03Auto());
+  EXPECT_EQ(optionFor("heap"), nullptr) << "heap is a KTL option only";
+  EXPECT_EQ(C_findOptionByName(options, "k+r"), &options.getAsBaseArgKandR());
+  EXPECT_EQ(C_findOptionByName(options, "nosuchoption"), nullptr);
+}
+
+TEST(OptionTables, FreshKtlppSettingsDisplay) {
+  U_BPtr<C_CmdArgs> cmdArgs = new C_CmdArgs("ktlpp");
+  const std::vector<std::string> shown = lines(displayedSettings(*cmdArgs));
+  ASSERT_EQ(shown.size(), 82u);
+  EXPECT_EQ(shown.front(), "-align                   ");
+  EXPECT_EQ(shown[1], "-allowconstconvdeduction - (off)");  // exactly 23 characters: no padding
+  EXPECT_EQ(shown.back(), "-warnpragma              ");
+  auto lineOf = [&](const std::string& name) {
+    for (const std::string& l : shown)
+      if (l.compare(0, name.size() + 2, "-" + name + " ") == 0) return l;
+    return std::string();
+  };
+  EXPECT_EQ(lineOf("metrics"), "-metrics                 + (on)");
+  EXPECT_EQ(lineOf("maxrecursivetemplatenestingdepth"), "-maxrecursivetemplatenestingdepth 200");
+  EXPECT_EQ(lineOf("tabstop"), "-tabstop                 8");
+  EXPECT_EQ(lineOf("dontusec99decintlittypes"), "-dontusec99decintlittypes + (on)");
+  EXPECT_EQ(lineOf("heap"), "") << "KTL-only options are not shown for KTLPP";
+}
+
+TEST(OptionTables, SettingsDisplayShowsValuesSetOnTheCommandLine) {
+  config_test::IsolatedProduct product;
+  auto cmdArgs = config_test::makeCmdArgs(
+      "ktlpp", {"-nomsg", "1,2,3", "-nomsg", "7", "-d", "A", "-dB", "-metrics-", "-i", "/usr/include"});
+  config_test::RecordingHandler handler;
+  cmdArgs->process(handler);
+  const std::vector<std::string> shown = lines(displayedSettings(*cmdArgs));
+  auto has = [&](const std::string& line) { return std::find(shown.begin(), shown.end(), line) != shown.end(); };
+  EXPECT_TRUE(has("-nomsg                   1-3 7"));
+  EXPECT_TRUE(has("-d                       A, B, "));
+  EXPECT_TRUE(has("-metrics                 - (off)"));
+  EXPECT_TRUE(has("-i                       /usr/include, "));
+}
+
+TEST(OptionTables, KtlSettingsUseTheKtlTable) {
+  U_BPtr<C_CmdArgs> cmdArgs = new C_CmdArgs("ktl");
+  const std::vector<std::string> shown = lines(displayedSettings(*cmdArgs));
+  ASSERT_EQ(shown.size(), 74u);
+  EXPECT_NE(std::find(shown.begin(), shown.end(), "-style                   exdented"), shown.end());
+  EXPECT_NE(std::find(shown.begin(), shown.end(), "-heap                    512"), shown.end());
+}

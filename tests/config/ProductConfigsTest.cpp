@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "ConfigTestSupport.h"
+#include "config/C_Exceptions.h"
+#include "config/C_ProductConfigs.h"
+#include "intl/InputFileTranslator.h"
+#include "util/U_FileStat.h"
+
+using config_test::IsolatedProduct;
+using config_test::makeCmdArgs;
+using config_test::RecordingHandler;
+using config_test::ScopedEnv;
+using config_test::TempDir;
+
+namespace {
+
+// Changes the working directory for one test.
+class ScopedCwd {
+ public:
+  explicit ScopedCwd(const std::string& dir) : m_old(U_FileStat::getCurrentDir()) {
+    EXPECT_EQ(chdir(dir.c_str()), 0);
+  }
+  ~ScopedCwd() { EXPECT_EQ(chdir(m_old.c_str()), 0); }
+
+ private:
+  std::string m_old;
+};
+
+// Reads a KTLPP configuration file with the given text; returns what was
+// written to standard output and whether a file came back.
+std::string readKtlppConfiguration(const std::string& text, U_XPtr<InputFileTranslator>* result = nullptr) {
+  TempDir bin;
+  bin.write("ktlpp.cfg", text);
+  testing::internal::CaptureStdout();
+  U_XPtr<InputFileTranslator> in = C_ProductConfigs::readConfiguration(
+      eceNone, QL_String(), bin.path().c_str(), "ktlpp", C_getConfigItems(0), true);
+  const std::string out = testing::internal::GetCapturedStdout();
+  if (result) *result = in;
+  return out;
+}
+
+}  // namespace
+
+TEST(ProductConfigs, ProductTableAndNames) {
+  const C_ProductRow* table = C_getProductTable();
+  EXPECT_STREQ(table[0].name, "KTLPP");
+  EXPECT_EQ(table[2].productId, 16);
+  EXPECT_STREQ(table[3].tempVariable, "ZNTTEMPFILES");
+  EXPECT_EQ(table[4].productId, 0);
+  C_CmdArgs ktl("ktl");
+  EXPECT_STREQ(C_ProductConfigs::getKeyName(ktl), "KTL");
+  EXPECT_STREQ(C_ProductConfigs::getBinEnvVariable(ktl), "KTLBIN");
+  EXPECT_STREQ(C_ProductConfigs::getConfigName(ktl), "ktl");
+  EXPECT_STREQ(C_ProductConfigs::getHelpEnvVariable(ktl), "KTLHELPFILES");
+}
+
+TEST(ProductConfigs, BinDirectoryAndOutputPath) {
+  ScopedEnv env;
+  env.set("KTLPPBIN", std::nullopt).set("KTLPPOUTPATH", std::nullopt);
+  C_CmdArgs cmdArgs("ktlpp");
+  try {
+    C_ProductConfigs::getBinDirectory(cmdArgs);
+    FAIL() << "no bin directory";
+  } catch (const C_ConfigurationException& e) {
+    EXPECT_STREQ(e.what(), "\nERROR: KTLPPBIN environment variable not found\n");
+  }
+  EXPECT_EQ(C_ProductConfigs::getImplicitFile(cmdArgs), "");
+  env.set("KTLPPBIN", "/opt/ktlpp/bin");
+  EXPECT_EQ(C_ProductConfigs::getBinDirectory(cmdArgs), "/opt/ktlpp/bin");
+  EXPECT_EQ(C_ProductConfigs::getImplicitFile(cmdArgs), "/opt/ktlpp/bin/implicit.h");
+
+  EXPECT_EQ(C_ProductConfigs::getOutputPath(cmdArgs).get(), ".");
+  env.set("KTLPPOUTPATH", "/from/env");
+  EXPECT_EQ(C_ProductConfigs::getOutputPath(cmdArgs).get(), "/from/env");
+  C_getArgOutPath(cmdArgs.getOptions()) = "/from/option";
+  EXPECT_EQ(C_ProductConfigs::getOutputPath(cmdArgs).get(), "/from/option");
+}
+
+TEST(ProductConfigs, ConfigurationSectionsAndMessages) {
+  C_ConfigValues& values = C_getConfigValues();
+  const std::string out = readKtlppConfiguration(
+      "* comment\n#Messages\nE-TEXT\nW-TEXT\nFMT $$ \\t\nextra line\n"
+      "#unknownsection\nignored\n#internal\n77\n#help\nline one\nline two\n#options\n-d FROMCFG\n");
+  EXPECT_EQ(out,
+            "\nERROR: Unexpected configuration data: extra line\n"
+            "\nERROR: Unknown section unknownsection\n");
+  EXPECT_EQ(values.errorText, "E-TEXT");
+  EXPECT_EQ(values.warningText, "W-TEXT");
+  EXPECT_EQ(values.msgFormat, "FMT $ \t");
+  EXPECT_EQ(values.scopeHashSize, 77);
+  EXPECT_EQ(values.help, (std::vector<U_String>{"line one", "line two"}));
+  testing::internal::CaptureStderr();
+  cfgDisplayHelp();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "line one\nline two\n");
+
+  U_XPtr<InputFileTranslator> rest;
+  readKtlppConfiguration("#options\n-d A\n", &rest);
+  ASSERT_TRUE(rest.isSet());
+  U_String line;
+  ASSERT_TRUE(rest->getline(line));
+  EXPECT_EQ(line, "-d A") << "positioned after the options header";
+
+  testing::internal::CaptureStderr();
+  U_XPtr<InputFileTranslator> none =
+      C_ProductConfigs::readConfiguration(eceNone, QL_String(), "/no/such/dir", "ktlpp", C_getConfigItems(0), true);
+  EXPECT_FALSE(none.isSet());
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "\nERROR: Unable to open configuration file /no/such/dir/ktlpp.cfg\n\n");
+}
+
+TEST(ProductConfigs, ConfigurationThenRcFileThenCommandLine) {
+  IsolatedProduct product;
+  product.bin.write("ktlpp.cfg", "#options\n-d CFG -tabstop 2 -op /cfg\n");
+  product.rc.write(".ktlpprc", "-d RC -tabstop 3\n");
+  auto cmdArgs = makeCmdArgs("ktlpp", {"-d", "CMD", "-op", "/cmd"});
+  RecordingHandler handler;
+  cmdArgs->process(handler);
+  C_Options& options = cmdArgs->getOptions();
+  EXPECT_EQ(C_getArgDefines(options).getValueRepresentation(), "CFG, RC, CMD, ");
+  EXPECT_EQ(static_cast<int>(C_getArgTabStop(options)), 3);
+  EXPECT_EQ(C_getArgOutPath(options).str().get(), "/cmd");
+}
+
+TEST(ProductConfigs, RcFileLookupOrder) {
+  TempDir cwd;
+  TempDir home;
+  TempDir rcPath;
+  ScopedCwd inCwd(cwd.path());
+  ScopedEnv env;
+  env.set("KTLPPRCPATH", std::nullopt).set("HOME", home.path());
+  C_CmdArgs cmdArgs("ktlpp");
+  EXPECT_TRUE(C_ProductConfigs::getRCFile(cmdArgs).empty());
+  const std::string inHome = home.write(".ktlpprc", "-d HOME\n");
+  EXPECT_EQ(C_ProductConfigs::getRCFile(cmdArgs).get(), inHome);
+  cwd.write(".ktlpprc", "-d CWD\n");
+  EXPECT_EQ(C_ProductConfigs::getRCFile(cmdArgs).get(), U_FileStat::join(U_FileStat::getCurrentDir(), ".ktlpprc"));
+  env.set("KTLPPRCPATH", "/no/such:" + rcPath.path());
+  EXPECT_TRUE(C_ProductConfigs::getRCFile(cmdArgs).empty()) << "the rc path replaces the other places";
+  rcPath.write(".ktlpprc", "-d PATH\n");
+  EXPECT_NE(C_ProductConfigs::getRCFile(cmdArgs).get().find(rcPath.path()), std::string::npos);
+  EXPECT_TRUE(C_ProductConfigs::getRCFile(C_CmdArgs("nothing")).empty());
+}
+
+TEST(ProductConfigs, QuietEntriesSuppressFilesButNotMainSources) {
+  IsolatedProduct product;
+  TempDir src;
+  std::filesystem::create_directories(src.file("lib/deep"));
+  src.write("lib/a.h", "");
+  src.write("lib/deep/b.h", "");
+  auto cmdArgs = makeCmdArgs("ktlpp", {"-q", src.file("lib").c_str(), "-quiet", (src.path() + "/*.hpp").c_str(),
+                                       "-q", src.file("single.h").c_str(), src.file("lib/main.h").c_str()});
+  C_OrphanFileHandler files;
+  cmdArgs->process(files);
+  cmdArgs->assignToGlobalOptions();
+  auto suppressed = [](const std::string& path) {
+    return C_isSuppressedFile(QL_Filename::create(QL_String::create(path, eceNone)));
+  };
+  EXPECT_TRUE(suppressed(src.file("lib/a.h")));
+  EXPECT_TRUE(suppressed(src.file("lib/deep/b.h"))) << "everything below a directory entry";
+  EXPECT_TRUE(suppressed(src.file("x/y.hpp"))) << "pattern entries match the full path";
+  EXPECT_TRUE(suppressed(src.file("single.h")));
+  EXPECT_FALSE(suppressed(src.file("single.hh")));
+  EXPECT_FALSE(suppressed(src.file("libx/a.h"))) << "a directory entry is not a text prefix";
+  EXPECT_FALSE(suppressed(src.file("lib/main.h"))) << "a main source file is never suppressed";
+  EXPECT_FALSE(suppressed(src.file("other.h")));
+}
+
+TEST(ProductConfigs, TemporaryDirectory) {
+  TempDir tmp;
+  ScopedEnv env;
+  env.set("KTLPPTEMPFILES", std::nullopt).set("TMPDIR", tmp.path());
+  C_CmdArgs cmdArgs("ktlpp");
+  EXPECT_EQ(C_ProductConfigs::getTemporaryDirectory(cmdArgs).get(), tmp.path());
+  env.set("TMPDIR", "/no/such/dir");
+  EXPECT_FALSE(C_ProductConfigs::getTemporaryDirectory(cmdArgs).empty()) << "falls back to /var/tmp/";
+  env.set("KTLPPTEMPFILES", "/no/such/dir");
+  try {
+    C_ProductConfigs::getTemporaryDirectory(cmdArgs);
+    FAIL() << "unusable product directory accepted";
+  } catch (const U_Exception& e) {
+    EXPECT_STREQ(e.what(),
+                 "Error finding temporary directory:\n"
+                 "\tTried directory from environment variable KTLPPTEMPFILES: /no/such/dir\n");
+  }
+}
+
+// The configuration files shipped with the program read without complaint
+// and end in an options section.
+TEST(ProductConfigs, ShippedConfigurationFilesAreClean) {
+  const std::string dir = std::string(TUK_TEST_DATA_DIR) + "/../../config/products";
+  const char* names[] = {"ktlpp", "ktl", "mrv", "znt"};
+  for (int product = 0; product < 4; ++product) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    U_XPtr<InputFileTranslator> in = C_ProductConfigs::readConfiguration(
+        eceNone, QL_String(), dir.c_str(), names[product], C_getConfigItems(product), true);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << names[product];
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << names[product];
+    ASSERT_TRUE(in.isSet()) << names[product];
+    EXPECT_FALSE(C_getConfigValues().help.empty());
+  }
+  EXPECT_EQ(C_getConfigValues().errorText, "++ ERROR ++");
+  EXPECT_EQ(C_getConfigValues().msgFormat, ": <=%s=(%04d) ");
+}
