@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "MessagesTestSupport.h"
+#include "messages/M_ErrFilename.h"
+#include "messages/M_ErrorFileExceptions.h"
+#include "messages/M_InputTessel.h"
+#include "messages/M_OutputTessel.h"
+
+using namespace messages_test;
+
+namespace {
+
+size_t countOf(const std::string& haystack, const std::string& needle) {
+  size_t n = 0;
+  for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) ++n;
+  return n;
+}
+
+U_BPtr<M_InputTessel> readFile(const std::string& name) {
+  U_BPtr<M_InputTessel> input(new M_InputTessel());
+  input->openFile(name);
+  return input;
+}
+
+// A location with every kind of context.
+U_Location richLocation() {
+  U_BPtr<U_MacroHistory> macros(new U_MacroHistory());
+  macros->expansions.push_back({"INNER", U_Filename::getString("/src/m.h"), 4, 2});
+  macros->expansions.push_back({"OUTER", U_Filename::getString("/src/main.cpp"), 9, 1});
+  U_Location l(U_Filename::getString("/src/a.h"), 12, 5, macros, loc("/src/main.cpp", 3, 0));
+  l = l.addHashLine(U_Filename::getString("/gen/a.y"), 120);
+  l = l.instantiateLocation(loc("/src/main.cpp", 20, 3), "int, char");
+  return l.addCalledFromLocation(loc("/src/main.cpp", 30, 7));
+}
+
+// A diagnostic holding every parameter kind, sub-messages included.
+U_BPtr<M_Diagnostic> richDiagnostic() {
+  U_BPtr<M_Diagnostic> d = diag(4711, richLocation());
+  d->setError(true);
+  d->setUserHidden(true);
+  d->addParameter(U_String("text"));
+  d->addParameter(U_String("lib::Box<int>::size"), false);
+  d->addParameter(std::vector<U_String>{"a", "", "c"});
+  U_BPtr<M_Diagnostic> sub1 = diag(1705, loc("/src/main.cpp", 3, 0));
+  sub1->setHidden(true);
+  U_BPtr<M_Diagnostic> sub2 = diag(1701, loc("/src/main.cpp", 20, 3));
+  sub2->addParameter(U_String("int"));
+  d->addParameter(M_DiagnosticMsgList{sub1, sub2});
+  return d;
+}
+
+}  // namespace
+
+TEST(ErrorFileFormat, ErrFilenameJoinsTheSourceNameToTheDirectory) {
+  EXPECT_EQ(M_formErrFilename("/out", "src/main.c"), "/out/main.c.err");
+  EXPECT_EQ(M_formErrFilename("/out/", "/abs/dir/x.cpp"), "/out/x.cpp.err");
+}
+
+TEST(ErrorFileFormat, EveryParameterKindAndLocationContextRoundTrips) {
+  TempDir dir;
+  std::string name = dir.file("rich.err");
+  {
+    M_OutputTessel2 out;
+    out.open_errfile(name);
+    out.error(richDiagnostic(), true);
+    out.close();
+  }
+  auto input = readFile(name);
+  EXPECT_EQ(input->getFormatId(), 0x9300);
+  ASSERT_EQ(input->diagnostics().size(), 1u);
+  const M_Diagnostic& d = *input->diagnostics()[0];
+  EXPECT_EQ(d.getMsgNo(), 4711);
+  EXPECT_TRUE(d.isError());
+  EXPECT_TRUE(d.isHidden());  // the suppressed state comes back as the hidden flag
+  EXPECT_TRUE(d.isUserHidden());
+  ASSERT_EQ(d.parameters(), 4);
+  EXPECT_EQ(d.parameter(0)->getRepresentation(), "text");
+  // An entity comes back as a string holding its display name.
+  auto* entity = dynamic_cast<const M_ParamStringType*>(d.parameter(1).pointer());
+  ASSERT_NE(entity, nullptr);
+  EXPECT_EQ(entity->getString(), "size");
+  auto* list = dynamic_cast<const M_ParamListType*>(d.parameter(2).pointer());
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->getList(), (std::vector<U_String>{"a", "", "c"}));
+  auto* subs = dynamic_cast<const M_ParamMsgListType*>(d.parameter(3).pointer());
+  ASSERT_NE(subs, nullptr);
+  ASSERT_EQ(subs->getMsgList().size(), 2u);
+  EXPECT_EQ(subs->getMsgList()[0]->getMsgNo(), 1705);
+  EXPECT_FALSE(subs->getMsgList()[0]->isHidden());  // nested ones are written not hidden
+  EXPECT_EQ(subs->getMsgList()[1]->parameter(0)->getRepresentation(), "int");
+  EXPECT_TRUE(d.hasSubMessages());
+
+  const U_Location& l = d.getLocation();
+  EXPECT_EQ(l.getFilename().str(), "/src/a.h");
+  EXPECT_EQ(l.getLine(), 12);
+  EXPECT_EQ(l.getColumn(), 5);
+  ASSERT_TRUE(l.hasInclLocation());
+  EXPECT_EQ(l.getInclLocation().getLine(), 3);
+  ASSERT_TRUE(l.isFromMacro());
+  ASSERT_EQ(l.getMacroHistory()->expansions.size(), 2u);
+  EXPECT_EQ(l.getMacroHistory()->expansions[1].macroName, "OUTER");
+  EXPECT_EQ(l.getMacroHistory()->expansions[0].file.str(), "/src/m.h");
+  EXPECT_EQ(l.getHashLineFilename().str(), "/gen/a.y");
+  EXPECT_EQ(l.getHashLineLine(), 120);
+  EXPECT_EQ(l.getInstLocation().getLine(), 20);
+  EXPECT_EQ(l.getInstArgs(), "int, char");
+  EXPECT_EQ(l.getFnCallLocation().getColumn(), 7);
+}
+
+TEST(ErrorFileFormat, RepeatedLocationsAreBareIdsAndSessionStartsForgetIds) {
+  TempDir dir;
+  std::string name = dir.file("ids.err");
+  {
+    M_OutputTessel2 out;
+    out.open_errfile(name);
+    out.error(diag(1, loc("/src/first.cpp", 5, 1)), false);
+    out.error(diag(2, loc("/src/first.cpp", 5, 1)), false);  // equal location, other object
+    out.close();
+  }
+  std::string bytes = readBytes(name);
+  EXPECT_EQ(countOf(bytes, "first.cpp"), 1u) << "the second use must be a bare id";
+  {
+    // A second writer numbers its locations from 0 again.
+    M_OutputTessel2 out;
+    out.append_errfile(name);
+    out.error(diag(3, loc("/src/second.cpp", 8, 2)), false);
+    out.close();
+  }
+  auto input = readFile(name);
+  ASSERT_EQ(input->diagnostics().size(), 3u);
+  EXPECT_EQ(input->diagnostics()[1]->getLocation().getFilename().str(), "/src/first.cpp");
+  EXPECT_EQ(input->diagnostics()[1]->getLocation().getLine(), 5);
+  EXPECT_EQ(input->diagnostics()[2]->getLocation().getFilename().str(), "/src/second.cpp");
+  EXPECT_EQ(input->diagnostics()[2]->getLocation().getLine(), 8);
+}
+
+TEST(ErrorFileFormat, SuppressionRecordsRoundTrip) {
+  TempDir dir;
+  std::string name = dir.file("supp.err");
+  U_BPtr<M_SuppressionRecord> rec(new M_SuppressionRecord());
+  rec->kind = 2;
+  rec->tagLocation = loc("/src/main.cpp", 4, 1);
+  rec->tag = "#pragma quiet";
+  rec->messages = {{"100", "200"}, {"7", "7"}};
+  rec->startLocation = loc("/src/main.cpp", 5, 1);
+  rec->hasEnd = true;
+  rec->endLocation = loc("/src/main.cpp", 9, 1);
+  {
+    M_OutputTessel2 out;
+    out.open_errfile(name);
+    out.suppressionRecord(rec);
+    out.close();
+  }
+  auto input = readFile(name);
+  ASSERT_EQ(input->suppressionRecords().size(), 1u);
+  const M_SuppressionRecord& r = *input->suppressionRecords()[0];
+  EXPECT_EQ(r.kind, 2);
+  EXPECT_EQ(r.tag, "#pragma quiet");
+  EXPECT_EQ(r.messages, rec->messages);
+  EXPECT_EQ(r.extra, 4);
+  EXPECT_TRUE(r.hasEnd);
+  EXPECT_EQ(r.endLocation.getLine(), 9);
+  EXPECT_TRUE(r.suppresses(150, loc("/src/main.cpp", 9, 3)));
+  EXPECT_TRUE(r.suppresses(7, loc("/src/main.cpp", 5, 3)));
+  EXPECT_FALSE(r.suppresses(8, loc("/src/main.cpp", 6, 1)));
+  EXPECT_FALSE(r.suppresses(150, loc("/src/main.cpp", 10, 1)));
+  EXPECT_FALSE(r.suppresses(150, loc("/src/other.cpp", 6, 1)));
+}
+
+TEST(ErrorFileFormat, OlderFormatKeepsFileChangesIncludesAndStringParameters) {
+  TempDir dir;
+  std::string name = dir.file("old.err");
+  U_Location inHeader(U_Filename::getString("/src/a.h"), 12, 4, U_BPtr<U_MacroHistory>(),
+                      loc("/src/main.cpp", 3, 0));
+  {
+    M_OutputTessel out;
+    out.open_errfile(name);
+    U_BPtr<M_Diagnostic> d = diag(10, inHeader);
+    d->addParameter(std::vector<U_String>{"x", "y"});
+    out.error(d, true);
+    out.error(diag(11, loc("/src/main.cpp", 7, 1)), false);
+    out.error(diag(12, inHeader), false);
+    out.close();
+  }
+  std::string bytes = readBytes(name);
+  EXPECT_EQ(bytes.substr(0, 8), be32(0x7900) + be32(0));
+  EXPECT_EQ(countOf(bytes, "/src/a.h"), 2u) << "a file change before each switch of file";
+  U_BPtr<M_InputTessel> input(new M_InputTessel());
+  input->setMainSourceFile(U_Filename::getString("/src/main.cpp"));
+  input->openFile(name);
+  ASSERT_EQ(input->diagnostics().size(), 3u);
+  const M_Diagnostic& first = *input->diagnostics()[0];
+  EXPECT_EQ(first.getLocation().getFilename().str(), "/src/a.h");
+  EXPECT_EQ(first.getLocation().getLine(), 12);
+  EXPECT_EQ(first.getLocation().getColumn(), 4);
+  EXPECT_EQ(first.getLocation().getInclLocation().getFilename().str(), "/src/main.cpp");
+  EXPECT_EQ(first.getLocation().getInclLocation().getLine(), 3);
+  EXPECT_TRUE(first.isHidden());
+  EXPECT_TRUE(first.isSuppressed());
+  ASSERT_EQ(first.parameters(), 1);
+  EXPECT_NE(dynamic_cast<const M_ParamStringType*>(first.parameter(0).pointer()), nullptr);
+  EXPECT_EQ(first.parameter(0)->getRepresentation(), "[x, y]");
+  EXPECT_EQ(input->diagnostics()[1]->getLocation().getFilename().str(), "/src/main.cpp");
+  EXPECT_FALSE(input->diagnostics()[1]->getLocation().hasInclLocation());
+  EXPECT_EQ(input->getCurrentFilename().str(), "/src/a.h");
+
+  // A closing integer other than 0 announces list parameters.
+  writeBytes(name, be32(0x7900) + be32(0) + be32(1) + be32(4) + "/x.c" + be32(3) + be32(1) + be32(-1) +
+                       be32(0) + be32(5) + be32(0) + be32(0) + be32(0) + be32(1));
+  EXPECT_THROW(readFile(name), M_HasListParameterException);
+}
+
+TEST(ErrorFileFormat, BadContentsGiveTheirExceptions) {
+  TempDir dir;
+  std::string name = dir.file("bad.err");
+  const std::string header = be32(0x9300) + be32(0);
+
+  writeBytes(name, header);
+  EXPECT_TRUE(readFile(name)->diagnostics().empty());
+
+  writeBytes(name, header + "\x03");
+  EXPECT_THROW(readFile(name), M_BadInfoTypeException);
+
+  writeBytes(name, be32(0x1234) + be32(0));
+  testing::internal::CaptureStderr();
+  try {
+    readFile(name);
+    ADD_FAILURE() << "unknown id accepted";
+  } catch (const M_BadErrorFileVersion& e) {
+    EXPECT_STREQ(e.what(), "Error file has incorrect version: 1234. Expected: 9300\n");
+  }
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Unknown error file format: id=1234\n");
+
+  // A length of 2^31-1 is a truncated file, not an allocation.
+  writeBytes(name, header + "\x01" + be32(0x7fffffff));
+  testing::internal::CaptureStderr();
+  EXPECT_THROW(readFile(name), R_ReadingReadException);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("caught a R_ReadingException in getNextMessage()."),
+            std::string::npos);
+
+  // Diagnostic: location 0 = file 0 "" "x.c", line 1, col 1, no flags;
+  // message 5, flags 0, error 0, then the parameter count.
+  const std::string diagHead = std::string("\x02") + be32(0) + be32(0) + be32(0) + be32(3) + "x.c" + be32(1) +
+                               be32(1) + std::string(1, '\0') + be32(5) + be32(0) + be32(0);
+  writeBytes(name, header + diagHead + be32(-1));
+  EXPECT_THROW(readFile(name), M_BadIntReadException);
+  writeBytes(name, header + diagHead + be32(1) + "\x01" + be32(-5));
+  EXPECT_THROW(readFile(name), M_BadTextReadException);
+  writeBytes(name, header + diagHead + be32(2) + "\x09" + "\x01" + be32(1) + "p");
+  auto input = readFile(name);  // an unknown kind byte adds nothing
+  ASSERT_EQ(input->diagnostics().size(), 1u);
+  EXPECT_EQ(input->diagnostics()[0]->parameters(), 1);
+  EXPECT_EQ(input->diagnostics()[0]->getLocation().getFilename().str(), "x.c");
+
+  EXPECT_THROW(readFile(dir.file("missing.err")), M_BadFileOpenException);
+}
+
+TEST(ErrorFileFormat, ExceptionTexts) {
+  EXPECT_STREQ(M_BadIntReadException().what(), "problems reading an int from error file");
+  EXPECT_STREQ(M_BadTextReadException().what(), "problems reading a text string from error file");
+  EXPECT_STREQ(M_BadIntWriteException().what(), "problems writing an int from error file");
+  EXPECT_STREQ(M_BadTextWriteException().what(), "problems writing a text string from error file");
+  EXPECT_STREQ(M_BadInfoTypeException().what(), "unknown error record type in error file");
+  EXPECT_STREQ(M_HasListParameterException().what(), "error file has string list parameter");
+  EXPECT_STREQ(M_EOFException().what(), "M_EOFException");
+  EXPECT_STREQ(M_BadFileOpenException("/o/a.err").what(), "Cannot write error file '/o/a.err'.");
+  EXPECT_STREQ(M_BadVersionForAppendException(0x8100).what(),
+               "Cannot append to error file with incorrect version.  Error file has version: 8100. "
+               "Expected: 9300\n");
+  EXPECT_STREQ(R_ReadingReadException(0).what(), "Problems reading binary file. errno (0): Success");
+  EXPECT_STREQ(R_ReadingEOFException(2).what(),
+               "Problems reading binary file at eof. errno (2): No such file or directory");
+  EXPECT_STREQ(R_WritingException().what(), "Problems writing binary file.");
+}
+
+TEST(ErrorFileFormat, TruncatedAndCorruptFilesFailWithAnExceptionNeverACrash) {
+  TempDir dir;
+  std::string good = dir.file("good.err");
+  {
+    M_OutputTessel2 out;
+    out.open_errfile(good);
+    out.error(richDiagnostic(), false);
+    out.error(diag(2, loc("/src/main.cpp", 1, 1)), true);
+    out.close();
+  }
+  std::string bytes = readBytes(good);
+  std::string cut = dir.file("cut.err");
+  int failures = 0;
+  for (size_t len = 0; len < bytes.size(); ++len) {
+    writeBytes(cut, bytes.substr(0, len));
+    testing::internal::CaptureStderr();
+    try {
+      readFile(cut);
+    } catch (const U_UserException&) {
+      ++failures;
+    }
+    testing::internal::GetCapturedStderr();
+  }
+  // Only the cuts at the ends of the three records read cleanly.
+  EXPECT_EQ(failures, static_cast<int>(bytes.size()) - 3);
+
+  std::mt19937 random(12345);
+  for (int round = 0; round < 400; ++round) {
+    std::string broken = bytes;
+    for (int k = 0; k < 4; ++k) broken[random() % broken.size()] = static_cast<char>(random());
+    if (round % 2) broken.resize(random() % broken.size());
+    writeBytes(cut, broken);
+    testing::internal::CaptureStderr();
+    try {
+      readFile(cut);
+    } catch (const U_Exception&) {
+    }
+    testing::internal::GetCapturedStderr();
+  }
+}
