@@ -74,8 +74,9 @@ U_String U_FileStat::remExt(const U_String& name) {
   return name.substr(0, dot);
 }
 
+// No dot of its own when the extension brings one or the name ends in one.
 U_String U_FileStat::addExt(const U_String& name, const U_String& ext) {
-  if (ext.empty()) return name;
+  if (ext.empty() || ext[0] == '.' || (!name.empty() && name.back() == '.')) return name + ext;
   return name + "." + ext;
 }
 
