@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "report/Xutil.h"
+
+namespace {
+
+using V = std::vector<U_String>;
+
+TEST(Xutil, LinkTargetAndLowering) {
+  EXPECT_EQ(Xutil::link_target("Template Usage Class Templates"), "template_usage_class_templates");
+  EXPECT_EQ(Xutil::link_target("Template Usage KXDF Generator Info"), "template_usage_kxdf_generator_info");
+  EXPECT_EQ(Xutil::link_target("Analysis of C++  Templates"), "analysis_of_c++__templates");
+  EXPECT_EQ(Xutil::link_target(""), "");
+  EXPECT_EQ(Xutil::To_Lower(std::string("AB\0CD", 5)), std::string("ab\0CD", 5));
+}
+
+TEST(Xutil, GlobalReplaceResumesAfterTheReplacement) {
+  U_String s = "a&b";
+  Xutil::Global_Replace(s, "&", "&amp;");
+  Xutil::Global_Replace(s, "&", "&amp;");
+  EXPECT_EQ(s, "a&amp;amp;b");
+  s = "a b  c";
+  Xutil::Global_Replace(s, " ", "_");
+  EXPECT_EQ(s, "a_b__c");
+  s = "xx";
+  Xutil::Global_Replace(s, "x", "xx");
+  EXPECT_EQ(s, "xxxx");
+  Xutil::Global_Replace(s, "", "y");
+  EXPECT_EQ(s, "xxxx");
+}
+
+TEST(Xutil, Numbers) {
+  EXPECT_EQ(Xutil::Round(2.5), 3);
+  EXPECT_EQ(Xutil::Round(2.49), 2);
+  EXPECT_EQ(Xutil::Round(-2.5), -3);
+  EXPECT_EQ(Xutil::Round(0.0), 0);
+  EXPECT_EQ(Xutil::Round(1e30), 2147483647);
+  EXPECT_EQ(Xutil::Round(std::nan("")), 0);
+  unsigned int whole = 9, hundredths = 9;
+  Xutil::splitDouble(3.75, whole, hundredths);
+  EXPECT_EQ(whole, 3u);
+  EXPECT_EQ(hundredths, 75u);
+  Xutil::splitDouble(-1.5, whole, hundredths);
+  EXPECT_EQ(whole, 0u);
+  EXPECT_EQ(hundredths, 0u);
+  EXPECT_EQ(Xutil::U_StringOfInt(-42), "-42");
+  EXPECT_EQ(Xutil::format_3dp(2.0 / 3.0), "0.667 ");
+}
+
+TEST(Xutil, SettingsLinesSplitOutsideQuotes) {
+  EXPECT_EQ(Xutil::split_string_allowing_specific_quoted_terms(",", "-po  a,mxo::x", '"'),
+            (V{"-po  a", "mxo::x"}));
+  EXPECT_EQ(Xutil::split_string_allowing_specific_quoted_terms(",", "x,\"a,b\",,y,", '"'),
+            (V{"x", "a,b", "y"}));
+  EXPECT_EQ(Xutil::split_string_allowing_specific_quoted_terms(",", "a\\\"b,c", '"'), (V{"a\"b", "c"}));
+  // An escaped quote that closes a quoted last term keeps its backslash.
+  EXPECT_EQ(Xutil::split_string_allowing_specific_quoted_terms(",", "\"dir\\\\\"", '"'), (V{"dir\\\\"}));
+  EXPECT_EQ(Xutil::split_string_allowing_specific_quoted_terms(",;", "a;b,c", '"'), (V{"a", "b", "c"}));
+  EXPECT_EQ(Xutil::split_string_allowing_specific_quoted_terms(",", "", '"'), V{});
+  EXPECT_EQ(Xutil::split_string_allowing_specific_quoted_terms("", "a,b", '"'), V{});
+  EXPECT_EQ(Xutil::split_string_allowing_specific_quoted_terms(",", ",,", '"'), V{});
+}
+
+}  // namespace

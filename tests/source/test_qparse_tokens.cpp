@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "source/Qparse.h"
+
+namespace {
+
+struct Tok {
+  std::vector<U_String> tokens;
+  std::vector<int> positions;
+};
+
+Tok tokenise(const U_String& line) {
+  Tok t;
+  Qparse::split_line_into_tokens_and_positions(line, t.tokens, t.positions);
+  return t;
+}
+
+using V = std::vector<U_String>;
+using P = std::vector<int>;
+
+TEST(QparseTokens, OperatorsTakeTheLongestMatchOfTheirRow) {
+  Tok t = tokenise("a<<=b");
+  EXPECT_EQ(t.tokens, (V{"a", "<<=", "b"}));
+  EXPECT_EQ(t.positions, (P{0, 1, 4}));
+  EXPECT_EQ(Qparse::split_into_tokens("x->*y"), (V{"x", "->*", "y"}));
+  EXPECT_EQ(Qparse::split_into_tokens("p->q"), (V{"p", "->", "q"}));
+  EXPECT_EQ(Qparse::split_into_tokens("a...b"), (V{"a", "...", "b"}));
+  EXPECT_EQ(Qparse::split_into_tokens("s.*m"), (V{"s", ".*", "m"}));
+  EXPECT_EQ(Qparse::split_into_tokens("a>>=b>=c"), (V{"a", ">>=", "b", ">=", "c"}));
+  EXPECT_EQ(Qparse::split_into_tokens("i++&&j--||k!=l"),
+            (V{"i", "++", "&&", "j", "--", "||", "k", "!=", "l"}));
+  EXPECT_EQ(Qparse::split_into_tokens("a~=b"), (V{"a", "~=", "b"}));
+  // Characters without a row, or without a matching continuation, stand alone.
+  EXPECT_EQ(Qparse::split_into_tokens("a=-b"), (V{"a", "=", "-", "b"}));
+  EXPECT_EQ(Qparse::split_into_tokens("@x"), (V{"@x"}));
+}
+
+TEST(QparseTokens, PunctuatorsDigraphsAndTrigraphs) {
+  EXPECT_EQ(Qparse::split_into_tokens("f(a,b);{x[0]}"),
+            (V{"f", "(", "a", ",", "b", ")", ";", "{", "x", "[", "0", "]", "}"}));
+  EXPECT_EQ(Qparse::split_into_tokens("))"), (V{")", ")"}));
+  EXPECT_EQ(Qparse::split_into_tokens("?\?="), (V{"?\?="}));
+  EXPECT_EQ(Qparse::split_into_tokens("?\?=define X"), (V{"?\?=", "define", "X"}));
+  EXPECT_EQ(Qparse::split_into_tokens("%:%:"), (V{"%:%:"}));
+  EXPECT_EQ(Qparse::split_into_tokens("<%a%>"), (V{"<%", "a", "%>"}));
+  EXPECT_EQ(Qparse::split_into_tokens("<:0:>"), (V{"<:", "0", ":>"}));
+  EXPECT_EQ(Qparse::split_into_tokens("std::vector<int>::iterator"),
+            (V{"std", "::", "vector", "<", "int", ">", "::", "iterator"}));
+  EXPECT_EQ(Qparse::split_into_tokens("a##b"), (V{"a", "##", "b"}));
+}
+
+TEST(QparseTokens, NumbersStopBeforeTheirSuffix) {
+  EXPECT_EQ(Qparse::split_into_tokens("1.5e+10"), (V{"1.5e+10"}));
+  EXPECT_EQ(Qparse::split_into_tokens("1.5e+10f"), (V{"1.5e+10", "f"}));
+  EXPECT_EQ(Qparse::split_into_tokens("0x1FUL"), (V{"0x1F", "UL"}));
+  EXPECT_EQ(Qparse::split_into_tokens("0XabU"), (V{"0Xab", "U"}));
+  EXPECT_EQ(Qparse::split_into_tokens("x=2.5E-3L;"), (V{"x", "=", "2.5E-3", "L", ";"}));
+  EXPECT_EQ(Qparse::split_into_tokens("10u+3"), (V{"10", "u", "+", "3"}));
+  // An exponent letter without digits after it is not part of the number.
+  EXPECT_EQ(Qparse::split_into_tokens("1e"), (V{"1", "e"}));
+  EXPECT_EQ(Qparse::split_into_tokens("1e+x"), (V{"1", "e", "+", "x"}));
+}
+
+TEST(QparseTokens, LiteralsKeepEscapedQuotes) {
+  Tok t = tokenise("s = \"a\\\"b\";");
+  EXPECT_EQ(t.tokens, (V{"s", "=", "\"a\\\"b\"", ";"}));
+  EXPECT_EQ(t.positions, (P{0, 2, 4, 10}));
+  EXPECT_EQ(Qparse::split_into_tokens("c='\\\\';"), (V{"c", "=", "'\\\\'", ";"}));
+  EXPECT_EQ(Qparse::split_into_tokens("f(\"a b\", 'x')"), (V{"f", "(", "\"a b\"", ",", "'x'", ")"}));
+  // An unterminated literal runs to the end of the line.
+  EXPECT_EQ(Qparse::split_into_tokens("p = \"abc"), (V{"p", "=", "\"abc"}));
+  EXPECT_EQ(Qparse::split_into_tokens("q = '\\"), (V{"q", "=", "'\\"}));
+}
+
+TEST(QparseTokens, IncludeDirectivesKeepTheHeaderNameWhole) {
+  Tok t = tokenise("#include <stdio.h>");
+  EXPECT_EQ(t.tokens, (V{"#", "include", "<stdio.h>"}));
+  EXPECT_EQ(t.positions, (P{0, 1, 9}));
+  t = tokenise("  #  include<sys/stat.h> // x");
+  EXPECT_EQ(t.tokens, (V{"#", "include", "<sys/stat.h>", "//", "x"}));
+  EXPECT_EQ(t.positions, (P{2, 5, 12, 25, 28}));
+  EXPECT_EQ(Qparse::split_into_tokens("#include \"box.h\""), (V{"#", "include", "\"box.h\""}));
+  // Without a closing bracket, or with a longer word, it is ordinary text.
+  EXPECT_EQ(Qparse::split_into_tokens("#include <a"), (V{"#", "include", "<", "a"}));
+  EXPECT_EQ(Qparse::split_into_tokens("#includes <a>"), (V{"#", "includes", "<", "a", ">"}));
+}
+
+TEST(QparseTokens, ColumnsAreTakenOnTheTabExpandedLine) {
+  Tok t = tokenise("\tint x;");
+  EXPECT_EQ(t.tokens, (V{"int", "x", ";"}));
+  EXPECT_EQ(t.positions, (P{8, 12, 13}));
+  t = tokenise("a\tb\t\tc");
+  EXPECT_EQ(t.positions, (P{0, 8, 24}));
+  EXPECT_TRUE(tokenise("").tokens.empty());
+  EXPECT_TRUE(tokenise(" \t  ").tokens.empty());
+}
+
+TEST(QparseTokens, RealDeclarations) {
+  EXPECT_EQ(Qparse::split_into_tokens("template <typename T, int N = 3> class Box : public Base<T> {"),
+            (V{"template", "<", "typename", "T", ",", "int", "N", "=", "3", ">", "class", "Box",
+               ":", "public", "Base", "<", "T", ">", "{"}));
+  EXPECT_EQ(Qparse::split_into_tokens("bool operator==(const Box&) const;"),
+            (V{"bool", "operator", "==", "(", "const", "Box", "&", ")", "const", ";"}));
+  EXPECT_EQ(Qparse::split_into_tokens("x = a ? b : c; // done"),
+            (V{"x", "=", "a", "?", "b", ":", "c", ";", "//", "done"}));
+  EXPECT_EQ(Qparse::split_into_tokens("/* c */ y *= 2;"), (V{"/*", "c", "*", "/", "y", "*=", "2", ";"}));
+  // Bytes outside ASCII are neither words nor blanks: they form runs of their own.
+  EXPECT_EQ(Qparse::split_into_tokens("a\xc3\xa9;"), (V{"a", "\xc3", "\xa9", ";"}));
+}
+
+}  // namespace
