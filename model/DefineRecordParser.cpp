@@ -1,0 +1,116 @@
+#include "model/DefineRecordParser.h"
+
+#include <unordered_map>
+
+#include "model/IdentifierFields.h"
+#include "model/P_RecordCursor.h"
+#include "model/P_UniqueStr.h"
+
+namespace {
+
+struct LetterValue {
+  char letter;
+  uint32_t value;
+};
+
+// Second character of the def field; any other character is a definition.
+constexpr LetterValue kDefLetters[] = {
+    {'C', P_DefDeclaration},          {'R', P_DefRedeclaration},        {'S', P_DefImplicitSpecialisation},
+    {'I', P_DefImplicit},             {'X', P_DefExplicitSpecialisation}, {'P', P_DefPartialSpecialisation},
+};
+
+// Second character of the space field; any other character is a tag.  'B'
+// is a label after 'L' and a data member otherwise (handled in space()).
+constexpr LetterValue kSpaceLetters[] = {
+    {'-', P_SpaceNone},      {'E', P_SpaceEnumerator}, {'F', P_SpaceFunction},
+    {'M', P_SpaceMacro},     {'T', P_SpaceTypedef},    {'V', P_SpaceVariable},
+};
+
+// Scope character; any other character (such as 'F') is file scope.
+constexpr LetterValue kScopeLetters[] = {
+    {'N', Scope::N},         {'B', Scope::Block},     {'P', Scope::Prototype}, {'C', Scope::Class},
+    {'T', Scope::Template},  {'R', Scope::R},         {'S', Scope::Namespace}, {'-', Scope::None},
+};
+
+// Linkage character; any other character is internal linkage.
+constexpr LetterValue kLinkageLetters[] = {
+    {'X', P_LinkageExternal}, {'N', P_LinkageNone}, {'-', P_LinkageUnset},
+};
+
+// Letters of the flags field; letters not listed are ignored.
+constexpr LetterValue kFlagLetters[] = {
+    {'F', P_FlagFunctionMacro},    {'O', P_FlagObjectMacro},       {'I', P_FlagInline},
+    {'V', P_FlagVirtual},          {'P', P_FlagPureVirtual},       {'S', P_FlagStaticStorage},
+    {'D', P_FlagPOD},              {'A', P_FlagAggregate},         {'R', P_FlagParameter},
+    {'1', P_FlagExplicitPublic},   {'2', P_FlagExplicitProtected}, {'3', P_FlagExplicitPrivate},
+    {'5', P_FlagImplicitPublic},   {'7', P_FlagImplicitPrivate},   {'G', P_FlagGetter},
+    {'T', P_FlagSetter},           {'U', P_FlagDependent},
+};
+
+template <std::size_t N>
+uint32_t lookupLetter(const LetterValue (&table)[N], char c, uint32_t otherwise) {
+  for (const LetterValue& entry : table) {
+    if (entry.letter == c) return entry.value;
+  }
+  return otherwise;
+}
+
+// Records of one file name are usually adjacent and a project names few
+// files, so the proxy of each file text is remembered: the last one, and all
+// of them by text.
+U_BPtr<FilenameProxy> proxyOf(std::string_view text) {
+  static auto* byText = new std::unordered_map<std::string, U_BPtr<FilenameProxy>>();
+  static std::string* lastText = new std::string();
+  static U_BPtr<FilenameProxy>* lastProxy = new U_BPtr<FilenameProxy>();
+  if (lastProxy->isSet() && *lastText == text) return *lastProxy;
+  std::string key(text);
+  auto it = byText->find(key);
+  if (it == byText->end()) it = byText->emplace(key, FilenameProxy::createFromText(key)).first;
+  *lastText = key;
+  *lastProxy = it->second;
+  return it->second;
+}
+
+bool isTagType(std::string_view type) { return type.size() >= 4 && type[0] == '{'; }
+
+}  // namespace
+
+uint8_t DefineRecordParser::defBits(char c) {
+  return static_cast<uint8_t>(lookupLetter(kDefLetters, c, P_DefDefinition));
+}
+
+uint8_t DefineRecordParser::space(char first, char second) {
+  if (second == 'B') return first == 'L' ? P_SpaceLabel : P_SpaceMember;
+  return static_cast<uint8_t>(lookupLetter(kSpaceLetters, second, P_SpaceTag));
+}
+
+uint8_t DefineRecordParser::scope(char c) { return static_cast<uint8_t>(lookupLetter(kScopeLetters, c, Scope::File)); }
+
+uint8_t DefineRecordParser::linkage(char c) {
+  return static_cast<uint8_t>(lookupLetter(kLinkageLetters, c, P_LinkageInternal));
+}
+
+uint32_t DefineRecordParser::flags(std::string_view letters) {
+  uint32_t bits = 0;
+  for (char c : letters) bits |= lookupLetter(kFlagLetters, c, 0);
+  return bits;
+}
+
+U_BPtr<P_Define> DefineRecordParser::parse(std::string_view line) {
+  P_RecordCursor cursor(line);
+  std::string_view tag, ident, file, inc, def, spaceField, scopeField, linkageField, type, flagField;
+  int32_t lineNo = 0;
+  bool complete = cursor.word(tag) && cursor.word(ident) && cursor.quoted(file) && cursor.number(lineNo) &&
+                  cursor.word(inc) && cursor.word(def) && cursor.word(spaceField) && cursor.word(scopeField) &&
+                  cursor.word(linkageField) && cursor.word(type) && cursor.word(flagField);
+  if (!complete || file.empty()) return U_BPtr<P_Define>();
+  if (def.size() != 2 || def[0] != 'D' || spaceField.size() != 2) return U_BPtr<P_Define>();
+  uint8_t spaceValue = space(spaceField[0], spaceField[1]);
+  if (spaceValue == P_SpaceTag && !isTagType(type)) return U_BPtr<P_Define>();
+
+  static P_MetIdentifier* identifier = new P_MetIdentifier();  // keeps its buffer between records
+  identifier->setString(ident);
+  return U_BPtr<P_Define>(new P_Define(P_createUniqueStr(identifier->str()), proxyOf(file), lineNo,
+                                       inc[0] == 'I' ? 0 : 1, defBits(def[1]), spaceValue, scope(scopeField[0]),
+                                       linkage(linkageField[0]), P_createUniqueStr(type), flags(flagField)));
+}

@@ -1,0 +1,246 @@
+#include <istream>
+#include <unordered_map>
+#include <vector>
+
+#include "model/IdentifierFields.h"
+#include "model/P_UniqueStr.h"
+
+// The marking machine: one left-to-right pass over a token with a stack of
+// states.  Only the template argument list and parameter list that open at
+// the top level are marked; '@'-delimited special names lose their closing
+// '@' and keep their brackets plain.
+
+namespace {
+
+enum State : unsigned char {
+  Top = 0,         // top level of the identifier
+  OneColon = 1,    // one ':' seen
+  NameStart = 2,   // start of a name after "::"
+  TemplList = 3,   // inside a template argument list
+  Braces = 4,      // inside a brace-enclosed type name
+  Nested = 5,      // inside nested parentheses
+  ParamList = 6,   // inside the outermost parameter list
+  Special = 7,     // inside an '@'-delimited special name
+};
+
+bool isNameChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// Codes after '@' that introduce a name scanned as an ordinary name.
+bool isKnownSpecialCode(char a, char b) {
+  static const char* const kCodes[] = {"co", "de", "UN", "BL", "pr", "Fu", "Cl", "dp", "un"};
+  for (const char* code : kCodes) {
+    if (code[0] == a && code[1] == b) return true;
+  }
+  return false;
+}
+
+class MarkingMachine {
+ public:
+  MarkingMachine(std::string_view token, U_String& out) : m_in(token), m_out(out) {
+    m_out.clear();
+    m_out.reserve(token.size());
+    m_stack.clear();
+    m_stack.push_back(Top);
+  }
+
+  void run() {
+    while (m_pos < m_in.size()) step(m_in[m_pos]);
+  }
+
+ private:
+  State top() const { return static_cast<State>(m_stack.back()); }
+  void push(State s) { m_stack.push_back(s); }
+  // State 0 at the bottom is never removed, so unbalanced closers stay
+  // ordinary characters.
+  void pop() {
+    if (m_stack.size() > 1) m_stack.pop_back();
+  }
+  void emit(char c) {
+    m_out.push_back(c);
+    ++m_pos;
+  }
+
+  void step(char c) {
+    switch (top()) {
+      case Top: return stepTop(c);
+      case OneColon: return stepOneColon(c);
+      case NameStart: return stepNameStart(c);
+      case TemplList: return stepTemplList(c);
+      case Braces: return stepBraces(c);
+      case Nested: return stepNested(c);
+      case ParamList: return stepParamList(c);
+      case Special: return stepSpecial(c);
+    }
+  }
+
+  void stepTop(char c) {
+    if (c == ':') {
+      push(OneColon);
+      emit(c);
+    } else if (c == '(') {
+      push(ParamList);
+      emit(P_IdMarker::ParamOpen);
+    } else if (c == '<') {
+      push(TemplList);
+      emit(P_IdMarker::TemplateOpen);
+    } else {
+      if (c == '{') push(Braces);
+      emit(c);
+    }
+  }
+
+  void stepOneColon(char c) {
+    pop();
+    if (c == ':') {
+      push(NameStart);
+      emit(c);
+    }
+  }
+
+  void stepNameStart(char c) {
+    pop();
+    if (c == '@') return specialName();
+    scanName();
+  }
+
+  // Moves over a name (letters, digits, '_' and "[]"); when none starts
+  // here, moves on to the next '@' of the token.
+  void scanName() {
+    std::size_t start = m_pos;
+    while (m_pos < m_in.size()) {
+      char c = m_in[m_pos];
+      if (isNameChar(c)) {
+        ++m_pos;
+      } else if (c == '[' && m_pos + 1 < m_in.size() && m_in[m_pos + 1] == ']') {
+        m_pos += 2;
+      } else {
+        break;
+      }
+    }
+    if (m_pos == start) {
+      while (m_pos < m_in.size() && m_in[m_pos] != '@') ++m_pos;
+    }
+    m_out.append(m_in.substr(start, m_pos - start));
+  }
+
+  void specialName() {
+    emit('@');
+    bool known = m_pos + 1 < m_in.size() && isKnownSpecialCode(m_in[m_pos], m_in[m_pos + 1]);
+    if (known) {
+      scanName();
+    } else {
+      push(Special);
+    }
+  }
+
+  void stepTemplList(char c) {
+    switch (c) {
+      case '<': push(TemplList); return emit(c);
+      case '>':
+        pop();
+        return emit(top() == Top ? P_IdMarker::TemplateClose : c);
+      case '(': push(Nested); return emit(c);
+      case ':': push(OneColon); return emit(c);
+      case '{': push(Braces); return emit(c);
+      default: return emit(c);
+    }
+  }
+
+  void stepBraces(char c) {
+    switch (c) {
+      case 's': return emit('c');
+      case '{': push(Braces); return emit(c);
+      case '}': pop(); return emit(c);
+      case ':': push(OneColon); return emit(c);
+      case '<': push(TemplList); return emit(c);
+      default: return emit(c);
+    }
+  }
+
+  void stepNested(char c) {
+    switch (c) {
+      case ')': pop(); return emit(c);
+      case '(': push(Nested); return emit(c);
+      case ':': push(OneColon); return emit(c);
+      case '{': push(Braces); return emit(c);
+      default: return emit(c);
+    }
+  }
+
+  void stepParamList(char c) {
+    switch (c) {
+      case ',': return emit(P_IdMarker::ParamSep);
+      case ')':
+        pop();
+        return emit(top() == Top ? P_IdMarker::ParamClose : c);
+      case '(': push(Nested); return emit(c);
+      case ':': push(OneColon); return emit(c);
+      case '{': push(Braces); return emit(c);
+      default: return emit(c);
+    }
+  }
+
+  void stepSpecial(char c) {
+    if (c == '@') {
+      ++m_pos;  // the closing '@' is dropped
+      pop();
+    } else if (c == '{') {
+      push(Braces);
+      emit(c);
+    } else {
+      push(NameStart);
+    }
+  }
+
+  std::string_view m_in;
+  U_String& m_out;
+  std::size_t m_pos = 0;
+  // Reused between tokens: the machine runs once per record field.
+  static inline std::vector<unsigned char> m_stack;
+};
+
+const char* outputChar(char c) {
+  switch (c) {
+    case P_IdMarker::TemplateOpen: return "<";
+    case P_IdMarker::TemplateClose: return ">";
+    case P_IdMarker::ParamOpen: return "(";
+    case P_IdMarker::ParamClose: return ")";
+    case P_IdMarker::ParamSep: return ",";
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+void P_MetIdentifier::setString(std::string_view token) {
+  MarkingMachine machine(token, m_str);
+  machine.run();
+}
+
+U_String P_MetIdentifier::getOutputString(std::string_view internal) {
+  U_String out;
+  out.reserve(internal.size());
+  for (char c : internal) {
+    const char* replacement = outputChar(c);
+    out.push_back(replacement ? *replacement : c);
+  }
+  return out;
+}
+
+const char* P_MetIdentifier::getOutputStrHan(const char* internal) {
+  static auto* cache = new std::unordered_map<const char*, const char*>();
+  const char* key = P_createUniqueStr(internal);
+  auto it = cache->find(key);
+  if (it != cache->end()) return it->second;
+  const char* result = P_createUniqueStr(getOutputString(key));
+  cache->emplace(key, result);
+  return result;
+}
+
+std::istream& operator>>(std::istream& in, P_MetIdentifier& id) {
+  U_String token;
+  if (in >> token) id.setString(token);
+  return in;
+}

@@ -1,0 +1,24 @@
+#include "model/P_OutputFile.h"
+
+#include "intl/QL_LocalEncoding.h"
+#include "model/P_UniqueStr.h"
+
+QL_Filename& P_OutputFile::getSource() {
+  static QL_Filename source;
+  return source;
+}
+
+QL_String& P_OutputFile::getOutputPath() {
+  static QL_String path;
+  return path;
+}
+
+const char* P_getPALOutputPath(ExtendedCharEncoding encoding) {
+  return P_createUniqueStr(P_OutputFile::getOutputPath().get(encoding).c_str());
+}
+
+const char* P_getPALCrossModuleFilename(ExtendedCharEncoding encoding) {
+  const QL_Filename& source = P_OutputFile::getSource();
+  const QL_String text = QL_String::create(source.str(), QL_getFilenameEncoding());
+  return P_createUniqueStr(text.get(encoding).c_str());
+}

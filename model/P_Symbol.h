@@ -1,0 +1,66 @@
+#ifndef MODEL_P_SYMBOL_H
+#define MODEL_P_SYMBOL_H
+
+#include <map>
+#include <memory>
+#include <set>
+
+#include "model/P_Define.h"
+#include "util/U_BPtr.h"
+#include "util/U_Ref.h"
+
+// Orders defines by file (interned path pointer), line, type pointer, Def,
+// Inc, Space, Scope, Linkage and flags.  The name is not compared: the
+// symbol a define belongs to already decides its name.
+struct CompareDefineHanLess {
+  bool operator()(const U_BPtr<P_Define>& a, const U_BPtr<P_Define>& b) const;
+};
+
+using P_DefineSet = std::set<U_BPtr<P_Define>, CompareDefineHanLess>;
+
+// All defines of one entity: its declarations and definitions, the
+// redeclarations kept under the define they redeclare, its definition and
+// its latest define.
+class P_Symbol : public U_Ref {
+ public:
+  using RedeclMap = std::map<U_BPtr<P_Define>, P_DefineSet, CompareDefineHanLess>;
+
+  // d becomes the latest define (and the definition when it is one).
+  explicit P_Symbol(const U_BPtr<P_Define>& d);
+
+  // Adds a declaration or definition.  A definition at the location of the
+  // latest define merges into it.  Returns false when an equal define was
+  // stored already and nothing changed.
+  bool add(const U_BPtr<P_Define>& d);
+  // Files d among the redeclarations of the latest define.
+  void addRedecl(const U_BPtr<P_Define>& d);
+
+  const P_DefineSet& getDefineList() const { return m_defines; }
+  // The definition when there is one, else the latest define.
+  P_Define* getCurrentDefine() const;
+  const U_BPtr<P_Define>& getDefinition() const { return m_definition; }
+  const U_BPtr<P_Define>& getLatestDefine() const { return m_latest; }
+  // Asserts when define has no redeclarations.
+  const P_DefineSet& getDefineRedeclList(P_Define* define) const;
+  bool hasDefineRedeclList(P_Define* define) const;
+
+ private:
+  // Stores d in the set; returns the element actually held (an equal define
+  // stored earlier wins).
+  const U_BPtr<P_Define>& insertDefine(const U_BPtr<P_Define>& d, bool& inserted);
+  void mergeIntoLatest(const U_BPtr<P_Define>& d);
+
+  P_DefineSet m_defines;
+  // Few symbols have redeclarations: the map is created on first use.
+  std::unique_ptr<RedeclMap> m_redeclList;
+  U_BPtr<P_Define> m_definition;
+  U_BPtr<P_Define> m_latest;
+};
+
+// C-style accessors; a null symbol is an assertion.
+const P_DefineSet& P_getSymbolDefineList(const P_Symbol* sym);
+P_Define* P_getSymbolCurrentDefine(const P_Symbol* sym);
+const P_DefineSet& P_getSymbolDefineRedeclList(const P_Symbol* sym, P_Define* define);
+bool P_hasSymbolDefineRedeclList(const P_Symbol* sym, P_Define* define);
+
+#endif

@@ -1,0 +1,109 @@
+#include "model/SymbolTable.h"
+
+#include <cstdio>
+
+#include "model/IdentifierFields.h"
+#include "model/P_DebugKeywords.h"
+#include "util/U_Assert.h"
+
+namespace {
+
+bool& forcedSymbolErrors() {
+  static bool on = false;
+  return on;
+}
+
+bool showSymbolErrors() { return forcedSymbolErrors() || P_showSymbolErrors(); }
+
+bool isDeclarationLike(const P_Define& d) {
+  return d.hasDef(P_DefDeclaration | P_DefImplicitSpecialisation | P_DefExplicitSpecialisation |
+                  P_DefPartialSpecialisation);
+}
+
+P_Symbol* lookup(const SymbolTable::SymbolMap& map, const char* key) {
+  auto it = map.find(key);
+  return it == map.end() ? nullptr : it->second.pointer();
+}
+
+}  // namespace
+
+void SymbolTable::setShowSymbolErrors(bool on) { forcedSymbolErrors() = on; }
+bool SymbolTable::getShowSymbolErrors() { return showSymbolErrors(); }
+
+std::pair<U_BPtr<P_Symbol>, int> SymbolTable::addEntry(const U_BPtr<P_Define>& d) {
+  U_ASSERT(d.isSet() && "Dont dereference 0.");
+  P_Define& def = *d;
+  // Define names are interned, so a name that is not a function is its own key.
+  const char* key =
+      IdentifierFields::isIdFunc(def.getName()) ? IdentifierFields::getOverloadFuncName(def.getName()) : def.getName();
+
+  // Enums and labels are declared and defined at once; an implicit define is
+  // a definition when its name is already known in this file.
+  if (P_isDefineEnum(&def) || P_isDefineLabel(&def)) {
+    def.setDef(P_DefDeclaration | P_DefDefinition);
+  } else if (def.hasDef(P_DefImplicit)) {
+    def.addDef(m_fileMap.count(key) ? P_DefDefinition : P_DefDeclaration);
+  }
+
+  if (isDeclarationLike(def)) return addDeclaration(d, key);
+
+  // Every macro record is a symbol of its own.
+  if (def.getSpace() == P_SpaceMacro) return {newSymbol(d), P_AddDefinition};
+
+  auto found = m_fileMap.find(key);
+  if (found == m_fileMap.end()) {
+    def.clearDef(P_DefRedeclaration);
+    def.addDef(P_DefDeclaration);
+    if (showSymbolErrors()) std::printf("Missing 'DC' for %s\n", IdentifierFields::getFullname(def.getName()));
+    return addDeclaration(d, key);
+  }
+  U_BPtr<P_Symbol> sym = found->second;
+  if (def.hasDef(P_DefDefinition)) {
+    sym->add(d);
+    return {sym, P_AddDefinition};
+  }
+  if (def.hasDef(P_DefRedeclaration)) sym->addRedecl(d);
+  return {sym, P_AddRedecl};
+}
+
+std::pair<U_BPtr<P_Symbol>, int> SymbolTable::addDeclaration(const U_BPtr<P_Define>& d, const char* key) {
+  bool external = d->getLinkage() == P_LinkageExternal;
+  U_BPtr<P_Symbol> sym;
+  int kind = P_AddNewSymbol;
+  if (external) {
+    auto it = m_projectMap.find(key);
+    if (it != m_projectMap.end()) {
+      sym = it->second;
+      kind = P_AddProjRedecl;
+    }
+  }
+  if (!sym.isSet()) {
+    sym = newSymbol(d);
+    if (external) m_projectMap.emplace(key, sym);
+  }
+  m_fileMap.emplace(key, sym);
+  // A new symbol was made from d already; adding it again would only find
+  // the equal define in its set.
+  if (kind != P_AddNewSymbol) sym->add(d);
+  return {sym, kind};
+}
+
+U_BPtr<P_Symbol> SymbolTable::newSymbol(const U_BPtr<P_Define>& d) {
+  U_BPtr<P_Symbol> sym(new P_Symbol(d));
+  m_symbols.push_back(sym);
+  return sym;
+}
+
+P_Symbol* SymbolTable::findSymbol(const char* key) const {
+  U_ASSERT(0 != key && "Key is unset");
+  return lookup(m_fileMap, key);
+}
+
+SymbolTable& P_getSymbolTable() {
+  static SymbolTable* table = new SymbolTable();  // lives for the whole run
+  return *table;
+}
+
+P_Symbol* P_getUniqueStrSymbol(const char* key) { return P_getUniqueStrSymbol(key, P_getSymbolTable()); }
+
+P_Symbol* P_getUniqueStrSymbol(const char* key, const SymbolTable& table) { return table.findSymbol(key); }

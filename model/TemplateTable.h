@@ -1,0 +1,115 @@
+#ifndef MODEL_TEMPLATETABLE_H
+#define MODEL_TEMPLATETABLE_H
+
+#include <map>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "model/P_Define.h"
+#include "model/P_Symbol.h"
+#include "util/U_BPtr.h"
+#include "util/U_Ref.h"
+
+// One class or function template with its partial, explicit and implicit
+// specialisations.  A partial specialisation is a template of its own.
+class P_Template : public U_Ref {
+ public:
+  enum TemplateType {
+    Declaration = 0,
+    Redeclaration = 1,
+    Definition = 2,
+    ImplicitSpecialisation = 3,
+    PartialSpecialisation = 4,
+    ExplicitSpecialisation = 5,
+  };
+  // (interned file path, line)
+  using FileLinePair = std::pair<const char*, int>;
+  using SymbolList = std::vector<U_BPtr<P_Symbol>>;
+  using TemplateList = std::vector<U_BPtr<P_Template>>;
+
+  // The primary symbol is made from d; d's name names the template.
+  explicit P_Template(const U_BPtr<P_Define>& d);
+
+  // Files d as the given TemplateType; false when nothing was filed.
+  bool add(const U_BPtr<P_Define>& d, int type);
+
+  const char* getName() const { return m_name; }
+  P_Symbol* getPrimaryTemplate() const { return m_primary.pointer(); }
+  const U_BPtr<P_Symbol>& getPrimarySymbol() const { return m_primary; }
+  const SymbolList& getImplicitSpecs() const { return m_implicit; }
+  const SymbolList& getExplicitSpecs() const { return m_explicit; }
+  const TemplateList& getPartialSpecs() const { return m_partial; }
+  bool hasLocation(const FileLinePair& loc) const { return m_locations.count(loc) != 0; }
+
+  static FileLinePair getFileLinePair(const P_Define& d);
+
+  bool handleTmplSpec(const U_BPtr<P_Define>& d, int type);
+  bool handleTmplPartSpec(const U_BPtr<P_Define>& d);
+  bool handleTmplExplSpec(const U_BPtr<P_Define>& d, int type);
+
+ private:
+  // Adds d to the specialisation symbol filed under d's name, or files a new one.
+  static bool fileSpec(const U_BPtr<P_Define>& d, SymbolList& list, std::map<const char*, U_BPtr<P_Symbol>>& index);
+
+  U_BPtr<P_Symbol> m_primary;
+  std::set<FileLinePair> m_locations;
+  const char* m_name;
+  SymbolList m_implicit;
+  std::map<const char*, U_BPtr<P_Symbol>> m_implicitIndex;
+  SymbolList m_explicit;
+  std::map<const char*, U_BPtr<P_Symbol>> m_explicitIndex;
+  TemplateList m_partial;
+  std::map<const char*, U_BPtr<P_Template>> m_partialIndex;
+};
+
+// All templates of the run, by name and by location.
+class TemplateTable {
+ public:
+  using TemplateList = std::vector<U_BPtr<P_Template>>;
+  using DefineList = std::vector<U_BPtr<P_Define>>;
+
+  TemplateTable() = default;
+  TemplateTable(const TemplateTable&) = delete;
+  TemplateTable& operator=(const TemplateTable&) = delete;
+
+  // Files a define; returns the defines the symbol table is to receive.
+  DefineList addEntry(const U_BPtr<P_Define>& d);
+  DefineList addEntry(const char* name, const U_BPtr<P_Define>& d);
+  // As addEntry, appending to out (lets the record handler reuse one list).
+  void addEntry(const char* name, const U_BPtr<P_Define>& d, DefineList& out);
+
+  const TemplateList& getTemplates() const { return m_templates; }
+  // The template of exactly this interned name, or null.
+  P_Template* findTemplate(const char* name) const;
+  // The template a specialisation of this name belongs to: the exact name;
+  // else the first template with the same skeleton and parameter count;
+  // else the first with the same skeleton; else null.
+  P_Template* findTemplateOfSpecialisation(const char* name) const;
+  // The template declared or defined at a location, or null.
+  P_Template* findTemplateAt(const P_Template::FileLinePair& loc) const;
+
+ private:
+  void addTemplateEntry(const char* name, const U_BPtr<P_Define>& d, DefineList& out);
+  void addScopedEntry(const char* name, const U_BPtr<P_Define>& d, DefineList& out);
+  void declareTemplate(const char* name, const U_BPtr<P_Define>& d);
+
+  TemplateList m_templates;
+  std::map<P_Template::FileLinePair, U_BPtr<P_Template>> m_locationMap;
+  std::map<const char*, U_BPtr<P_Template>> m_nameMap;
+  // Templates by interned skeleton, in creation order.
+  std::map<const char*, TemplateList> m_skeletonMap;
+};
+
+// The process-wide template table.
+TemplateTable& getTemplateTable();
+
+// True for a template or specialisation (template flags 4 or 16), and, when
+// inScope is set, also for defines inside or depending on a template (8, 32).
+bool P_isTemplateOrSpecialisation(const P_Define* d, bool inScope);
+bool P_isTemplateOrSpecialisation(const P_Define* d);
+// These perform no lookup and return their argument.
+P_Define* P_getPrimaryTemplate(P_Define* d);
+P_Define* P_getFirstPartial(P_Define* d);
+
+#endif

@@ -1,0 +1,62 @@
+#include "report/ReportOptions.h"
+
+#include <cstring>
+
+#include "model/PI_Interface.h"
+
+namespace ReportOptions {
+
+const U_String RepOpt::OPTION_KEY = "General Report";
+const U_String RepOpt::OPTION_NAME = "report_type";
+
+RepOpt::RepOpt() : m_reportType(OPTION_KEY) {}
+RepOpt::~RepOpt() = default;
+
+void RepOpt::parseOptions() {
+  for (PI_OptionIterHan it = PI_getFirstOption("mxo"); !PI_isOptionIterEnd(it);
+       PI_getOptionIterNext(it)) {
+    const char* entry = PI_getOptionIterData(it);
+    if (entry == nullptr) continue;
+    const char* name = PI_getOptionName(entry);
+    if (name != nullptr && OPTION_NAME == name) {
+      const char* value = PI_getOptionValue(entry);
+      m_reportType = value ? value : "";
+    }
+  }
+  // Options under the default report's name are read and ignored.
+  for (PI_OptionIterHan it = PI_getFirstOption(OPTION_KEY.c_str()); !PI_isOptionIterEnd(it);
+       PI_getOptionIterNext(it)) {
+    const char* entry = PI_getOptionIterData(it);
+    if (entry != nullptr) (void)PI_getOptionName(entry);
+  }
+}
+
+bool RepOpt::getIsTemplate_Usage_ReportType() const {
+  return m_reportType == Template_Usage_ReportConfig::OPTION_KEY;
+}
+bool RepOpt::getIsGenReportType() const { return m_reportType == OPTION_KEY; }
+bool RepOpt::getIsNonSpecificReportType() const {
+  return m_reportType != Template_Usage_ReportConfig::OPTION_KEY;
+}
+
+const char* RepOpt::getBoolStr(bool value) { return value ? "true" : "false"; }
+
+void RepOpt::printStr(std::ostream& os, const U_String& value) {
+  os << (value.empty() ? U_String("&lt;not set&gt;") : value) << "\n";
+}
+
+std::vector<U_String> RepOpt::dumpSettings() const {
+  return {"Report Type: " + m_reportType};
+}
+
+RepOpt& getOptions() {
+  static RepOpt options;
+  return options;
+}
+
+Template_Usage_ReportConfig& template_usage_getOptions() {
+  static Template_Usage_ReportConfig config;
+  return config;
+}
+
+}  // namespace ReportOptions

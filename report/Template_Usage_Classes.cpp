@@ -1,0 +1,139 @@
+// The class template section: each primary class template with its
+// definitions, instantiated members, partial and explicit specialisations
+// and instances.
+#include <iterator>
+
+#include "report/OutputFormat.h"
+#include "report/Template_Usage_Generate.h"
+#include "report/Util.h"
+#include "source/Qgen.h"
+
+namespace {
+
+// The numbered fragment declaring def, or "" when it cannot be found.
+U_String fragment(P_Define* def, const U_String& prefix) {
+  return Util::get_statement(Util::object_name(def), Util::line(def), Util::file(def), prefix);
+}
+
+}  // namespace
+
+void Template_Usage_Generate::list_han_instance_set(OutputFormat* writer, const GroupSet& set) {
+  P_Define* previous = nullptr;
+  for (P_Define* def : set) {
+    const U_String file = Util::file(def);
+    const bool sameFile = previous != nullptr && Util::file(previous) == file;
+    if (sameFile && Util::line(previous) == Util::line(def)) continue;
+    if (!sameFile) {
+      writer->printFileLink(Util::os_file(def));
+      writer->new_line();
+    }
+    writer->textInFrame(fragment(def, "  "));
+    writer->new_line();
+    previous = def;
+  }
+}
+
+void Template_Usage_Generate::list_members(OutputFormat* writer, Member_Type type, P_Define* p,
+                                           const HanMap& members) {
+  const U_String n = norm(Util::qual_name(p));
+  const U_String name = Util::rendered_name(p);
+  GroupSet group;
+  U_String groupFile;
+  bool any = false;
+  for (const auto& entry : members) {
+    if (!match_template_parameters(norm(Util::qual_name(entry.second)), n)) continue;
+    if (!any) {
+      any = true;
+      if (type == 0)
+        writer->sub_heading_h5(name + " Explicit Class Template Member(s) That Are Instantiated");
+      else if (type == 1)
+        writer->sub_heading_h5(name + " Partial Class Template Member(s) That Are Instantiated");
+      else
+        writer->sub_heading_h4(name + " Class Template Member(s) That Are Instantiated");
+    }
+    P_Define* member = entry.first;
+    if (group.count(member) != 0) continue;
+    const U_String file = Util::file(member);
+    if (!groupFile.empty() && groupFile != file) {
+      list_han_instance_set(writer, group);
+      group.clear();
+    }
+    group.insert(member);
+    groupFile = file;
+  }
+  if (!group.empty()) list_han_instance_set(writer, group);
+  if (any || type == 2) return;
+  writer->printPlainBoldText((type == 0 ? "No members of explicit class specialization "
+                                        : "No members of partial class specialization ") +
+                             name + " are instantiated.");
+  writer->new_line();
+}
+
+void Template_Usage_Generate::list_template_specializations_or_instantiations(
+    OutputFormat* writer, Member_Type type, const HanMap& entries, const HanMap& members,
+    P_Define* p) {
+  const U_String n = norm(Util::qual_name(p));
+  const U_String name = Util::rendered_name(p);
+  GroupSet group;
+  U_String groupFile;
+  P_Define* last = nullptr;
+  bool written = false;
+  auto write_group = [&]() {
+    writer->sub_heading_h4(name + " " + template_name_computed(type, group.size()));
+    list_han_instance_set(writer, group);
+    list_members(writer, type, last, members);
+    written = true;
+  };
+  for (const auto& entry : entries) {
+    if (!match_template_parameters(norm(Util::qual_name(entry.second)), n)) continue;
+    const U_String file = Util::file(entry.first);
+    if (!groupFile.empty() && groupFile != file) {
+      write_group();
+      group.clear();
+    }
+    group.insert(entry.first);
+    last = entry.first;
+    groupFile = file;
+  }
+  if (!group.empty()) write_group();
+  if (written) return;
+  writer->printPlainBoldText("There are no " + Qgen::ustring_lower(template_name_plural(type)) +
+                             " of template class " + name + ".");
+  writer->new_line();
+}
+
+void Template_Usage_Generate::list_class_templates(OutputFormat* writer, const HanSet& classes,
+                                                   const HanMap& instances,
+                                                   const HanMap& partials,
+                                                   const HanMap& explicits) {
+  writer->sectionStart("Template Usage Class Templates");
+  writer->main_heading_h2("Class Template Usage");
+  writer->initialiseDividerMarkerCounter();
+  HanMap primaryMembers, partialMembers, explicitMembers;
+  get_primary_templates_members(classes, partials, explicits, primaryMembers, partialMembers,
+                                explicitMembers);
+  if (classes.empty()) {
+    writer->printPlainBoldText("No primary template classes.");
+    writer->new_line();
+  }
+  const HanMap noMembers;
+  U_String previousName;
+  for (auto it = classes.begin(); it != classes.end(); ++it) {
+    P_Define* p = *it;
+    const U_String qualName = Util::qual_name(p);
+    if (it == classes.begin() || qualName != previousName)
+      writer->sub_heading_h3(Util::rendered_name(p) + " Primary Class Template");
+    previousName = qualName;
+    writer->printFileLink(Util::os_file(p));
+    writer->new_line();
+    writer->textInFrame(fragment(p, ""));
+    writer->new_line();
+    auto next = std::next(it);
+    if (next != classes.end() && Util::qual_name(*next) == qualName) continue;
+    list_members(writer, 2, p, primaryMembers);
+    list_template_specializations_or_instantiations(writer, 1, partials, partialMembers, p);
+    list_template_specializations_or_instantiations(writer, 0, explicits, explicitMembers, p);
+    list_template_specializations_or_instantiations(writer, 2, instances, noMembers, p);
+  }
+  writer->sectionEnd();
+}

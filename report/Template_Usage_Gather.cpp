@@ -1,0 +1,135 @@
+// Gathering of the template analysis: which definitions are class and
+// function templates, their specialisations, the variables declared with an
+// instance of a class template and the member functions instantiated.
+#include "report/Template_Usage_Generate.h"
+#include "report/Util.h"
+
+namespace {
+
+bool has_class_type(const U_String& type) {
+  return type.find("{c") != U_String::npos || type.find("{s") != U_String::npos;
+}
+
+// The class named in a variable's type: the text between the "{c" (or
+// "{s") marker and the last "}"; empty when the type names no class.
+U_String class_name_in_type(const U_String& type) {
+  size_t start = type.find("{c");
+  if (start == U_String::npos) start = type.find("{s");
+  if (start == U_String::npos) return U_String();
+  size_t end = type.rfind('}');
+  if (end == U_String::npos || end < start + 2) return U_String();
+  return type.substr(start + 2, end - start - 2);
+}
+
+// Calls fn for every definition of every symbol of the model.
+template <class Fn>
+void for_each_define(Fn fn) {
+  for (PI_SymbolIterHan s = PI_getFirstSymbol(); !PI_isSymbolIterEnd(s);
+       PI_getSymbolIterNext(s)) {
+    P_Symbol* symbol = PI_getSymbolIterData(s);
+    if (symbol == nullptr) continue;
+    for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
+         PI_getDefineIterNext(d)) {
+      if (P_Define* def = PI_getDefineIterData(d)) fn(def);
+    }
+  }
+}
+
+}  // namespace
+
+void Template_Usage_Generate::examine_symbol(P_Symbol* symbol, P_Define* primary,
+                                             HanMap& map) {
+  if (symbol == nullptr) return;
+  for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
+       PI_getDefineIterNext(d)) {
+    P_Define* def = PI_getDefineIterData(d);
+    if (def && PI_isTemplateOrSpecialisation(def) && has_class_type(Util::type(def)))
+      map[def] = primary;
+  }
+}
+
+void Template_Usage_Generate::examine_specializations(P_Template* tmpl, P_Define* primary,
+                                                      HanMap& partials, HanMap& explicits) {
+  for (PI_TemplateIterHan t = PI_getTemplateFirstPartialSpec(tmpl); !PI_isTemplateIterEnd(t);
+       PI_getTemplateIterNext(t)) {
+    P_Template* partial = PI_getTemplateIterData(t);
+    if (partial == nullptr) continue;
+    examine_symbol(PI_getTemplatePrimaryTemplate(partial), primary, partials);
+    examine_specializations(partial, primary, partials, explicits);
+  }
+  for (PI_SymbolIterHan s = PI_getTemplateFirstExplicitSpec(tmpl); !PI_isSymbolIterEnd(s);
+       PI_getSymbolIterNext(s)) {
+    examine_symbol(PI_getSymbolIterData(s), primary, explicits);
+  }
+}
+
+void Template_Usage_Generate::get_class_and_function_primary_template_handles(
+    const HanSet& primaries, HanSet& classes, FuncSet& functions) {
+  for (P_Define* def : primaries) {
+    const U_String type = Util::type(def);
+    if (type.compare(0, 2, "{c") == 0 || type.compare(0, 2, "{s") == 0)
+      classes.insert(def);
+    else
+      functions.insert(def);
+  }
+}
+
+void Template_Usage_Generate::get_class_instantiations(const HanSet& classes,
+                                                       const HanMap& partials,
+                                                       const HanMap& explicits,
+                                                       HanMap& instances) {
+  for_each_define([&](P_Define* def) {
+    if (!PI_isDefineVariable(def) || !PI_isDefineDeclaration(def) ||
+        PI_isDefineFunctionParameter(def))
+      return;
+    const U_String className = class_name_in_type(Util::type(def));
+    if (className.empty()) return;
+    const U_String n = norm(className);
+    P_Define* found = norm_search(explicits, n);
+    if (found == nullptr) found = norm_search(partials, n);
+    if (found == nullptr) found = norm_search(classes, n);
+    if (found != nullptr) instances[def] = found;
+  });
+}
+
+void Template_Usage_Generate::get_primary_templates_members(
+    const HanSet& classes, const HanMap& partials, const HanMap& explicits,
+    HanMap& primaryMembers, HanMap& partialMembers, HanMap& explicitMembers) {
+  for_each_define([&](P_Define* def) {
+    if (!PI_isDefineFunction(def) || !PI_isDefineDefinition(def)) return;
+    U_String last, head;
+    Util::get_last_term(Util::qual_name(def), last, head);
+    if (head.empty()) return;
+    if (P_Define* t = search_explicit_member(explicits, head)) {
+      explicitMembers.insert({def, t});
+    } else if (P_Define* t = norm_search_partial_member(partials, norm(head))) {
+      partialMembers.insert({def, t});
+    } else if (P_Define* t = norm_search(classes, norm(head))) {
+      primaryMembers.insert({def, t});
+    }
+  });
+}
+
+P_Define* Template_Usage_Generate::norm_search(const HanMap& map, const U_String& n) {
+  for (const auto& entry : map)
+    if (match_template_parameters(norm(Util::qual_name(entry.first)), n)) return entry.second;
+  return nullptr;
+}
+
+P_Define* Template_Usage_Generate::norm_search(const HanSet& set, const U_String& n) {
+  for (P_Define* def : set)
+    if (match_template_parameters(norm(Util::qual_name(def)), n)) return def;
+  return nullptr;
+}
+
+P_Define* Template_Usage_Generate::norm_search_partial_member(const HanMap& map,
+                                                              const U_String& n) {
+  return norm_search(map, n);
+}
+
+P_Define* Template_Usage_Generate::search_explicit_member(const HanMap& map,
+                                                          const U_String& name) {
+  for (const auto& entry : map)
+    if (Util::qual_name(entry.first) == name) return entry.second;
+  return nullptr;
+}

@@ -1,0 +1,155 @@
+// Cutting a declaration's lines out of its source file.
+//
+// The definition line holds the entity's name token.  The declaration is
+// widened upwards until a token that ends the previous statement or opens
+// the enclosing scope (";", ":", "}", "{") outside brackets, and downwards
+// until its ";" or the "{" of its body.
+#include <cstddef>
+
+#include "report/Util.h"
+#include "source/Qdata.h"
+#include "source/Qgen.h"
+#include "source/Qparse.h"
+
+namespace Util {
+
+namespace {
+
+using Tokens = std::vector<U_String>;
+
+Tokens tokens_of(const std::vector<U_String>& clean, int index) {
+  return Qparse::split_into_tokens(Qparse::remove_comment_delimiters(clean[index]));
+}
+
+U_String trim_after_last_identifier_char(const U_String& name) {
+  static const char kIdent[] =
+      "abcdefghijklmnopqrstuvwxyz_ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  size_t p = name.find_last_of(kIdent);
+  return p == U_String::npos ? U_String() : name.substr(0, p + 1);
+}
+
+struct Depths {
+  int paren = 0, angle = 0, square = 0;
+  bool open() const { return paren > 0 || angle > 0 || square > 0; }
+  // Counts t when it is a bracket; `sign` is +1 for the opening brackets.
+  bool count(const U_String& t, int sign) {
+    if (t == "(") paren += sign;
+    else if (t == "<") angle += sign;
+    else if (t == "[") square += sign;
+    else if (t == ")") paren -= sign;
+    else if (t == ">") angle -= sign;
+    else if (t == "]") square -= sign;
+    else return false;
+    return true;
+  }
+};
+
+bool ends_previous_statement(const U_String& t) {
+  return t == ";" || t == ":" || t == "}" || t == "{";
+}
+
+// Extends `lines` upwards from the name token at index k of line L.
+void scan_backward(const std::vector<U_String>& clean, int L, const Tokens& first,
+                   size_t k, std::list<int>& lines) {
+  Depths d;
+  bool leading = true;
+  Tokens tokens = first;
+  int current = L;
+  long idx = static_cast<long>(k) - 1;
+  for (;;) {
+    for (; idx >= 0; --idx) {
+      const U_String& t = tokens[idx];
+      if (leading && t == "(") continue;
+      if (d.count(t, -1)) {
+        leading = false;
+        continue;
+      }
+      if (d.open() || !ends_previous_statement(t)) continue;
+      if (static_cast<size_t>(idx) + 1 == tokens.size() && lines.front() == current)
+        lines.pop_front();
+      return;
+    }
+    if (--current < 0) return;
+    tokens = tokens_of(clean, current);
+    if (!tokens.empty() && tokens[0] == "#") return;
+    lines.push_front(current);
+    idx = static_cast<long>(tokens.size()) - 1;
+  }
+}
+
+// Extends `lines` downwards from token index `start` of line L.
+void scan_forward(const std::vector<U_String>& clean, int L, const Tokens& first,
+                  size_t start, std::list<int>& lines) {
+  Depths d;
+  bool leading = true;
+  Tokens tokens = first;
+  int current = L;
+  size_t idx = start;
+  for (;;) {
+    for (; idx < tokens.size(); ++idx) {
+      const U_String& t = tokens[idx];
+      if (leading && t == ")") continue;
+      leading = false;
+      if (d.count(t, +1) || d.open()) continue;
+      if (t == ";") return;
+      if (t == "{") {
+        if (idx == 0 && lines.back() == current) lines.pop_back();
+        return;
+      }
+    }
+    if (++current >= static_cast<int>(clean.size())) return;
+    lines.push_back(current);
+    tokens = tokens_of(clean, current);
+    idx = (!tokens.empty() && tokens[0] == "#") ? tokens.size() : 0;
+  }
+}
+
+}  // namespace
+
+U_String get_statement_in_lines(const U_String& name, int line,
+                                const std::vector<U_String>& clean,
+                                const std::vector<U_String>& raw,
+                                const U_String& prefix) {
+  const U_String wanted = trim_after_last_identifier_char(name);
+  const int L = line - 1;
+  if (L < 0 || L >= static_cast<int>(clean.size())) return U_String();
+  const Tokens tokens = tokens_of(clean, L);
+  size_t k = 0;
+  while (k < tokens.size() && tokens[k] != wanted) ++k;
+  if (k == tokens.size()) return U_String();
+  std::list<int> lines{L};
+  scan_backward(clean, L, tokens, k, lines);
+  scan_forward(clean, L, tokens, wanted == "operator" ? k + 2 : k + 1, lines);
+  return add_line_numbers_to_statements(lines, clean, raw, prefix);
+}
+
+U_String get_statement(const U_String& name, int line, const U_String& file,
+                       const U_String& prefix) {
+  const std::vector<U_String>& raw = Qdata::get_raw_file(file);
+  const std::vector<U_String>& clean = Qdata::get_clean_raw_file(file);
+  return get_statement_in_lines(name, line, clean, raw, prefix);
+}
+
+U_String add_line_numbers_to_statements(const std::list<int>& lines,
+                                        const std::vector<U_String>& cleanLines,
+                                        const std::vector<U_String>& rawLines,
+                                        const U_String& prefix) {
+  const size_t width = Qgen::Image(static_cast<long>(rawLines.size())).size();
+  U_String out;
+  bool started = false;
+  for (int i : lines) {
+    if (i < 0 || static_cast<size_t>(i) >= cleanLines.size()) continue;
+    if (!started &&
+        Qparse::match_all_whitespace(Qparse::remove_comment_delimiters(cleanLines[i])))
+      continue;
+    started = true;
+    U_String number = Qgen::Image(i + 1);
+    if (number.size() < width) number.insert(0, width - number.size(), ' ');
+    out += prefix + number + ": ";
+    if (static_cast<size_t>(i) < rawLines.size()) out += rawLines[i];
+    out += "\n";
+  }
+  return out;
+}
+
+}  // namespace Util

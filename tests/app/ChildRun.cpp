@@ -1,0 +1,62 @@
+#include "ChildRun.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+std::string readWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TempDir::TempDir() {
+  std::string templ = (fs::temp_directory_path() / "tuk-app-XXXXXX").string();
+  if (::mkdtemp(templ.data())) m_path = templ;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  if (!m_path.empty()) fs::remove_all(m_path, ignored);
+}
+
+ChildRun runInChild(const std::function<int()>& body) {
+  TempDir dir;
+  const std::string outFile = dir.file("out");
+  const std::string errFile = dir.file("err");
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+  ChildRun result;
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out < 0 || err < 0) ::_exit(126);
+    ::dup2(out, 1);
+    ::dup2(err, 2);
+    int status = body();
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    ::_exit(status);
+  }
+  if (pid < 0) return result;
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) result.termSignal = WTERMSIG(status);
+  result.out = readWholeFile(outFile);
+  result.err = readWholeFile(errFile);
+  return result;
+}

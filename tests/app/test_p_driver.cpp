@@ -1,0 +1,293 @@
+// The analysis driver: file/option combinations, the ordered file list,
+// the reading loop with its metric flush point, and unreadable files.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "ChildRun.h"
+#include "app/P_Driver.h"
+#include "config/C_Exceptions.h"
+#include "messages/M_Output.h"
+#include "metrics/M_Metric.h"
+#include "model/MetricFileReader.h"
+#include "model/SourceFileReader.h"
+#include "model/SymbolTable.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A project as the analyser leaves it: sources in src/, the record files
+// of a.c and b.c in out/, the cross-module analysis file and its record
+// file in src/.  Every record file holds one "<ZZ>" record naming its file.
+class Project {
+ public:
+  Project() {
+    fs::create_directories(m_dir.file("src"));
+    fs::create_directories(m_dir.file("out"));
+    for (const char* name : {"src/a.c", "src/b.c", "src/p.cmaf"}) write(name, "");
+    write("out/a.c.met", "<ZZ>a\n");
+    write("out/b.c.met", "<ZZ>b\n");
+    write("src/p.cmaf.met", "<ZZ>p");
+  }
+  std::string path(const std::string& name) const { return m_dir.file(name); }
+  void write(const std::string& name, const std::string& text) const {
+    std::ofstream(path(name)) << text;
+  }
+  void remove(const std::string& name) const { fs::remove(path(name)); }
+
+ private:
+  TempDir m_dir;
+};
+
+// Records the files the driver could not open, then reports them as usual.
+class TestDriver : public P_Driver {
+ public:
+  TestDriver() : P_Driver("test driver\n", nullptr) {}
+  void handleReadError(const P_FileOpenException& e) override {
+    std::cout << "cannot open " << fs::path(e.getFilename().str()).filename().string() << "\n";
+    P_Driver::handleReadError(e);
+  }
+};
+
+U_BPtr<C_CmdArgs> parse(P_DriverBase& driver, const std::vector<std::string>& words) {
+  std::vector<const char*> argv;
+  for (const auto& w : words) argv.push_back(w.c_str());
+  U_BPtr<C_CmdArgs> args(new C_CmdArgs("ktlpp", static_cast<int>(argv.size()), argv.data()));
+  args->process(driver.getOrphanHandler());
+  return args;
+}
+
+const C_OrphanFileHandler& orphansOf(P_DriverBase& driver) {
+  return dynamic_cast<const C_OrphanFileHandler&>(driver.getOrphanHandler());
+}
+
+// The text of the combination error, or "ok SINGLE"/"ok MULTI".
+std::string checkWords(const std::vector<std::string>& words) {
+  TestDriver driver;
+  U_BPtr<C_CmdArgs> args = parse(driver, words);
+  try {
+    auto type = driver.checkArguments(args, orphansOf(driver));
+    return type == P_DriverBase::SingleFileAnalysis ? "ok SINGLE" : "ok MULTI";
+  } catch (const C_ConfigurationException& e) {
+    return e.what();
+  }
+}
+
+std::string baseName(const std::string& path) { return fs::path(path).filename().string(); }
+
+// Reports what the readers see: each announced source and each record,
+// with the current source file and the number of metric flushes so far.
+bool logSource(P_Source* source) {
+  std::cout << "source " << source->getFileCnt() << "/" << source->getFileTotal() << " "
+            << baseName(P_getSourceFilename(source)) << "\n";
+  return true;
+}
+
+void logRecord(const U_String& line) {
+  std::cout << "record " << line << " current " << baseName(WORKAROUND::srcFilename.str())
+            << " flushes " << M_Metric::getFlushCount() << "\n";
+}
+
+class PrintingSink : public M_OutputBase {
+ public:
+  void close() override {}
+  void information(const U_BPtr<M_Diagnostic>& d, bool) override { print("information", d); }
+  void error(const U_BPtr<M_Diagnostic>& d, bool) override { print("error", d); }
+  void suppressionRecord(const U_BPtr<M_SuppressionRecord>&) override {}
+
+ private:
+  static void print(const char* kind, const U_BPtr<M_Diagnostic>& d) {
+    const U_Location& at = d->getLocation();
+    std::cout << kind << " " << d->getMsgNo() << " at " << baseName(at.getFilename().str()) << ":"
+              << at.getLine() << ":" << at.getColumn() << " params " << d->parameters();
+    for (int i = 0; i < d->parameters(); ++i) std::cout << " " << d->parameter(i)->getRepresentation();
+    std::cout << "\n";
+  }
+};
+
+// Lists and reads the files of words with TestDriver; returns the log.
+int readProject(const std::vector<std::string>& words) {
+  SourceFileReader::configure(logSource);
+  MetricFileReader::configure("ZZ", logRecord);
+  M_Output::setSink(new PrintingSink, M_IOFormat::Simple);
+  TestDriver driver;
+  U_BPtr<C_CmdArgs> args = parse(driver, words);
+  auto type = driver.checkArguments(args, orphansOf(driver));
+  args->assignToGlobalOptions();
+  driver.processFiles(P_getSymbolTable(), driver.getFiles(args, orphansOf(driver), type));
+  std::cout << "output " << baseName(P_OutputFile::getSource().str()) << " in "
+            << baseName(P_OutputFile::getOutputPath().get()) << "\n";
+  return 0;
+}
+
+}  // namespace
+
+TEST(P_Driver, FileAndCrossModuleCombinations) {
+  Project p;
+  const std::string a = p.path("src/a.c");
+  const std::string b = p.path("src/b.c");
+  // The refusals themselves are shown by the command-line tests.
+  EXPECT_EQ(checkWords({a}), "ok SINGLE");
+  EXPECT_EQ(checkWords({a, a}), "ok SINGLE");  // a repeated file is one file
+  EXPECT_EQ(checkWords({a, b}), "ERROR: Single file analysis must have exactly one input file.\n\n");
+  EXPECT_EQ(checkWords({"-cmaf", p.path("src/p.cmaf"), a, b}), "ok MULTI");
+}
+
+TEST(P_Driver, FileListPutsTheCrossModuleFileLast) {
+  Project p;
+  TestDriver driver;
+  U_BPtr<C_CmdArgs> args = parse(driver, {"-op", p.path("out"), p.path("src/b.c"), p.path("src/a.c"),
+                                          p.path("src/b.c"), "-cmaf", p.path("src/p.cmaf")});
+  auto files = driver.getFiles(args, orphansOf(driver), P_DriverBase::MultiFileAnalysis);
+  ASSERT_EQ(files.size(), 3u);
+  const std::string out = fs::canonical(p.path("out")).string();
+  EXPECT_EQ(files[0].second.str(), fs::canonical(p.path("src/b.c")).string());
+  EXPECT_EQ(files[0].first.get(), out);
+  EXPECT_EQ(files[1].second.str(), fs::canonical(p.path("src/a.c")).string());
+  EXPECT_EQ(files[2].second.str(), fs::canonical(p.path("src/p.cmaf")).string());
+  EXPECT_EQ(files[2].first.get(), p.path("src"));
+  EXPECT_EQ(P_OutputFile::getSource(), files[2].second);
+  EXPECT_EQ(P_OutputFile::getOutputPath().get(), p.path("src"));
+
+  TestDriver one;
+  U_BPtr<C_CmdArgs> oneArgs = parse(one, {"-op", p.path("out"), p.path("src/a.c")});
+  auto single = one.getFiles(oneArgs, orphansOf(one), P_DriverBase::SingleFileAnalysis);
+  ASSERT_EQ(single.size(), 1u);
+  EXPECT_EQ(P_OutputFile::getSource(), single[0].second);
+  EXPECT_EQ(P_OutputFile::getOutputPath().get(), out);
+}
+
+// The readers' registries are process-wide, so each run is its own process.
+TEST(P_Driver, ReadingOrderAndMetricFlushPoint) {
+  Project p;
+  ChildRun multi = runInChild([&p] {
+    return readProject({"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"), p.path("src/a.c"),
+                        "-cmaf", p.path("src/p.cmaf")});
+  });
+  EXPECT_EQ(multi.status, 0) << multi.err;
+  EXPECT_EQ(multi.out,
+            "source 1/3 a.c\n"
+            "record <ZZ>a current a.c flushes 0\n"
+            "source 2/3 b.c\n"
+            "record <ZZ>b current b.c flushes 0\n"
+            "source 3/3 p.cmaf\n"
+            "record <ZZ>p current p.cmaf flushes 1\n"
+            "output p.cmaf in src\n");
+
+  ChildRun single = runInChild([&p] { return readProject({"-op", p.path("out"), p.path("src/a.c")}); });
+  EXPECT_EQ(single.status, 0) << single.err;
+  EXPECT_EQ(single.out,
+            "source 1/1 a.c\n"
+            "record <ZZ>a current a.c flushes 0\n"
+            "output a.c in out\n");
+}
+
+TEST(P_Driver, UnreadableRecordFilesAreReportedAndSkipped) {
+  Project p;
+  p.remove("out/b.c.met");
+  p.remove("src/p.cmaf.met");
+  ChildRun r = runInChild([&p] {
+    return readProject({"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"), "-cmaf",
+                        p.path("src/p.cmaf")});
+  });
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::string missing = p.path("out/b.c.met");
+  EXPECT_EQ(r.out,
+            "source 1/3 a.c\n"
+            "record <ZZ>a current a.c flushes 0\n"
+            "source 2/3 b.c\n"
+            "cannot open b.c.met\n"
+            "information 1540 at p.cmaf:1:0 params 1 " + missing + "\n"
+            "source 3/3 p.cmaf\n"
+            "cannot open p.cmaf.met\n"  // the output source's own record file: no message
+            "output p.cmaf in src\n");
+}
+
+namespace {
+
+void logEnd() { std::cout << "end\n"; }
+
+void setupForTest(const U_BPtr<C_CmdArgs>& args, const P_DriverBase::AnalysisType& type) {
+  // The options are already the process-wide ones when the check is set up.
+  std::cout << "setup " << type << " global cmaf " << C_getArgCrossModAnlFile().isSet()
+            << " same " << (args.pointer() == &C_CmdArgs::getGlobal()) << "\n";
+  MetricFileReader::configure("ZZ", logRecord);
+  MetricFileReader::configureOnEnd(logEnd);
+}
+
+int runDriver(const std::vector<std::string>& words) {
+  U_BPtr<P_Driver> driver(new P_Driver("v\n", setupForTest));
+  U_BPtr<C_CmdArgs> args = parse(*driver, words);
+  driver->setCmdArgs(args);
+  try {
+    return driver->exec();
+  } catch (const C_ConfigurationException& e) {
+    std::cout << "refused: " << e.what();
+    return 10;
+  }
+}
+
+}  // namespace
+
+TEST(P_Driver, RunSetsUpReadsAndEnds) {
+  Project p;
+  ChildRun r = runInChild([&p] {
+    return runDriver({"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"), "-cmaf",
+                      p.path("src/p.cmaf")});
+  });
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "setup 2 global cmaf 1 same 0\n"
+            "record <ZZ>a current a.c flushes 0\n"
+            "record <ZZ>b current b.c flushes 0\n"
+            "record <ZZ>p current p.cmaf flushes 1\n"
+            "end\n");
+  // The run's diagnostic output is the error file of the output source.
+  EXPECT_TRUE(fs::exists(p.path("src/p.cmaf.err")));
+
+  ChildRun refused = runInChild([&p] { return runDriver({p.path("src/a.c"), p.path("src/b.c")}); });
+  EXPECT_EQ(refused.status, 10);
+  EXPECT_EQ(refused.out, "refused: ERROR: Single file analysis must have exactly one input file.\n\n");
+  EXPECT_FALSE(fs::exists(p.path("out/a.c.err")));
+}
+
+namespace {
+
+// The generic sequence: no outputs opened, no output source recorded and
+// no metric flush; the base file list has no cross-module analysis file.
+class GenericDriver : public P_DriverBase {
+ public:
+  GenericDriver() : P_DriverBase("generic\n", setupForTest) {}
+  void handleReadError(const P_FileOpenException& e) override {
+    std::cout << "cannot open " << baseName(e.getFilename().str()) << "\n";
+  }
+};
+
+}  // namespace
+
+TEST(P_DriverBase, GenericRunReadsOnlyTheInputFiles) {
+  Project p;
+  p.remove("out/b.c.met");
+  ChildRun r = runInChild([&p] {
+    U_BPtr<GenericDriver> driver(new GenericDriver);
+    U_BPtr<C_CmdArgs> args = parse(*driver, {"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"),
+                                             "-cmaf", p.path("src/p.cmaf")});
+    driver->setCmdArgs(args);
+    P_OutputFile::getSource() = QL_Filename();  // forget what earlier tests left
+    int result = driver->P_DriverBase::exec();
+    std::cout << "output source set " << P_OutputFile::getSource().isSet() << "\n";
+    return result;
+  });
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "setup 2 global cmaf 1 same 0\n"
+            "record <ZZ>a current  flushes 0\n"
+            "cannot open b.c.met\n"
+            "end\n"
+            "output source set 0\n");
+  EXPECT_FALSE(fs::exists(p.path("src/p.cmaf.err")));
+}

@@ -1,0 +1,170 @@
+// The application object's defaults, the exception-to-return-code table
+// and the generic driver that builds the command line.
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <new>
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+#include "ChildRun.h"
+#include "app/QL_App.h"
+#include "app/QL_Driver.h"
+#include "config/C_Exceptions.h"
+#include "util/U_Assert.h"
+
+namespace {
+
+// An application that runs a given body and reports its usage as "USAGE".
+class StubApp : public QL_App {
+ public:
+  explicit StubApp(const char* version = "stub 1\n", bool ownCodes = false)
+      : QL_App(version), m_ownCodes(ownCodes) {}
+  int exec() override { return m_body ? m_body(*this) : 0; }
+  C_OrphanHandler& getOrphanHandler() override { return m_orphans; }
+  void usage() const override { std::cerr << "USAGE\n"; }
+  // Distinct codes show which of the virtual codes a mapping uses.
+  int getConfigurationError() const override { return m_ownCodes ? 31 : QL_App::getConfigurationError(); }
+  int getUtilExceptionError() const override { return m_ownCodes ? 32 : QL_App::getUtilExceptionError(); }
+  int getSystemError() const override { return m_ownCodes ? 33 : QL_App::getSystemError(); }
+  int getExceptionError() const override { return m_ownCodes ? 34 : QL_App::getExceptionError(); }
+
+  std::function<int(StubApp&)> m_body;
+  C_OrphanFileHandler m_orphans;
+
+ private:
+  bool m_ownCodes;
+};
+
+struct Mapped {
+  int code;
+  std::string err;
+};
+
+Mapped mapException(const QL_App& app, std::exception_ptr e) {
+  testing::internal::CaptureStderr();
+  int code = QL_reportException(app, e);
+  return {code, testing::internal::GetCapturedStderr()};
+}
+
+const std::string kSupport = QL_supportLines();
+
+}  // namespace
+
+TEST(QL_reportException, EachKindGetsItsMessageAndCode) {
+  StubApp app;
+  auto m = mapException(app, std::make_exception_ptr(C_ConfigurationException("\nERROR: bad\n")));
+  EXPECT_EQ(m.code, 10);
+  EXPECT_EQ(m.err, "\nERROR: bad\nUSAGE\n");
+
+  m = mapException(app, std::make_exception_ptr(C_ConfigurationException(3, "three\n")));
+  EXPECT_EQ(m.code, 3);
+  EXPECT_EQ(m.err, "three\nUSAGE\n");
+
+  m = mapException(app, std::make_exception_ptr(U_UserException("cannot read x")));
+  EXPECT_EQ(m.code, 18);
+  EXPECT_EQ(m.err, "cannot read x\n");
+
+  m = mapException(app, std::make_exception_ptr(U_UserException()));
+  EXPECT_EQ(m.code, 18);
+  EXPECT_EQ(m.err, "UserException: don't know cause\n");
+
+  m = mapException(app, std::make_exception_ptr(U_Exception()));
+  EXPECT_EQ(m.code, 18);
+  EXPECT_EQ(m.err, "An internal exception occured: don't know cause\n");
+
+  m = mapException(app, std::make_exception_ptr(std::bad_alloc()));
+  EXPECT_EQ(m.code, 19);
+  EXPECT_EQ(m.err, "A system allocation exception (: std::bad_alloc) was detected.\n" + kSupport);
+
+  m = mapException(app, std::make_exception_ptr(std::runtime_error("disk on fire")));
+  EXPECT_EQ(m.code, 19);
+  EXPECT_EQ(m.err, "A system exception (disk on fire) was detected.\n" + kSupport);
+
+  m = mapException(app, std::make_exception_ptr(17));
+  EXPECT_EQ(m.code, 19);
+  EXPECT_EQ(m.err, "An unrecognised exception was detected.\n" + kSupport);
+}
+
+TEST(QL_reportException, AssertionsAreReportedOnceAndCodesComeFromTheApp) {
+  StubApp app("v\n", true);
+  std::exception_ptr assertion;
+  testing::internal::CaptureStderr();
+  try {
+    U_ASSERT(1 == 2 && "Numbers differ.");
+  } catch (...) {
+    assertion = std::current_exception();
+  }
+  const std::string fired = testing::internal::GetCapturedStderr();
+  EXPECT_NE(fired.find("Assertion at "), std::string::npos) << fired;
+  auto m = mapException(app, assertion);
+  EXPECT_EQ(m.code, 32);
+  EXPECT_EQ(m.err, "");  // the line was written when the assertion fired
+
+  EXPECT_EQ(mapException(app, std::make_exception_ptr(C_ConfigurationException("x"))).code, 31);
+  EXPECT_EQ(mapException(app, std::make_exception_ptr(U_Exception())).code, 32);
+  EXPECT_EQ(mapException(app, std::make_exception_ptr(std::bad_alloc())).code, 33);
+  EXPECT_EQ(mapException(app, std::make_exception_ptr(std::logic_error("l"))).code, 34);
+  EXPECT_EQ(mapException(app, std::make_exception_ptr(2.5)).code, 34);
+}
+
+// QL_Driver installs signal handlers and reads the environment, so every
+// case runs in a child process.
+TEST(QL_Driver, ProductBinDirectoryAndRun) {
+  TempDir bin;
+  std::ofstream(bin.file("ktlpp.cfg")).flush();  // the product's configuration file
+  ChildRun noProduct = runInChild([] {
+    U_BPtr<QL_App> app(new StubApp);
+    return QL_Driver(0, nullptr, app);
+  });
+  EXPECT_EQ(noProduct.status, 10);
+  EXPECT_EQ(noProduct.err, "ERROR: No product name specified.\nUSAGE\n");
+
+  ChildRun invalid = runInChild([] {
+    U_BPtr<QL_App> app(new StubApp);
+    const char* words[] = {"ktlppx"};
+    return QL_Driver(1, words, app);
+  });
+  EXPECT_EQ(invalid.status, 10);
+  EXPECT_EQ(invalid.err, "ERROR: Invalid product name specified.\nUSAGE\n");
+
+  ChildRun noBin = runInChild([] {
+    ::unsetenv("KTLPPBIN");
+    U_BPtr<QL_App> app(new StubApp);
+    const char* words[] = {"ktlpp", "a.c"};
+    return QL_Driver(2, words, app);
+  });
+  EXPECT_EQ(noBin.status, 10);
+  EXPECT_EQ(noBin.err, "\nERROR: KTLPPBIN environment variable not found\nUSAGE\n");
+
+  // A product given as a path; the run sees the processed command line and
+  // its non-option words, and its result is the driver's.
+  ChildRun runs = runInChild([&bin] {
+    ::setenv("KTLPPBIN", bin.path().c_str(), 1);
+    U_BPtr<StubApp> stub(new StubApp("banner\n"));
+    stub->m_body = [](StubApp& self) {
+      if (!self.getCmdArgs().isSet() || self.m_orphans.size() != 2) return 50;
+      std::cout << "ran\n";
+      return 42;
+    };
+    U_BPtr<QL_App> app(stub.pointer());
+    const char* words[] = {"/opt/tools/Ktl++", "a.c", "-version", "b.c"};
+    return QL_Driver(4, words, app);
+  });
+  EXPECT_EQ(runs.status, 42) << runs.err;
+  EXPECT_EQ(runs.out, "banner\nran\n");
+  EXPECT_EQ(runs.err, "");
+
+  ChildRun throws = runInChild([&bin] {
+    ::setenv("KTLPPBIN", bin.path().c_str(), 1);
+    U_BPtr<StubApp> stub(new StubApp);
+    stub->m_body = [](StubApp&) -> int { throw std::out_of_range("index"); };
+    U_BPtr<QL_App> app(stub.pointer());
+    const char* words[] = {"ktlpp", "a.c"};
+    return QL_Driver(2, words, app);
+  });
+  EXPECT_EQ(throws.status, 19);
+  EXPECT_EQ(throws.err, "A system exception (index) was detected.\n" + kSupport);
+}

@@ -1,0 +1,112 @@
+// The trace writer, the version switches and the banner.
+#include <unistd.h>
+
+#include <filesystem>
+#include <regex>
+
+#include <gtest/gtest.h>
+
+#include "ChildRun.h"
+#include "app/Trace.h"
+#include "app/Version.h"
+
+namespace {
+
+// Runs the test body inside dir and returns to the old directory after.
+class InDirectory {
+ public:
+  explicit InDirectory(const std::string& dir) : m_old(std::filesystem::current_path()) {
+    std::filesystem::current_path(dir);
+  }
+  ~InDirectory() { std::filesystem::current_path(m_old); }
+
+ private:
+  std::filesystem::path m_old;
+};
+
+}  // namespace
+
+TEST(Trace, LinesReachTheFileOnlyWhileTracingIsOn) {
+  TempDir dir;
+  InDirectory here(dir.path());
+  const std::string file = dir.file(Trace::fileName());
+  Trace trace;
+
+  trace.writeln("before");
+  EXPECT_FALSE(std::filesystem::exists(file));
+
+  trace.set_trace_on();
+  EXPECT_TRUE(trace.isOn());
+  EXPECT_EQ(readWholeFile(file), "");
+  trace.writeln("Calling one");
+  trace.writeln("Opening: two");
+  EXPECT_EQ(readWholeFile(file), "Calling one\nOpening: two\n");  // flushed per line
+
+  trace.set_trace_on();  // already on: the file is kept
+  trace.writeln("Finished");
+  trace.set_trace_off();
+  trace.writeln("after");
+  EXPECT_EQ(readWholeFile(file), "Calling one\nOpening: two\nFinished\n");
+
+  trace.set_trace_on();  // on again from off: a new, empty file
+  EXPECT_EQ(readWholeFile(file), "");
+  trace.set_trace_off();
+  EXPECT_FALSE(trace.isOn());
+}
+
+TEST(Trace, UnwritableTraceFileLosesLinesSilently) {
+  TempDir dir;
+  // A directory in the way of the trace file makes the open fail.
+  std::filesystem::create_directory(dir.file(Trace::fileName()));
+  InDirectory here(dir.path());
+  Trace trace;
+  trace.set_trace_on();
+  trace.writeln("lost");
+  trace.set_trace_off();
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file(Trace::fileName())));
+  EXPECT_EQ(&do_trace(), &do_trace());
+}
+
+TEST(Version, BuildDateTakesTheBannerForm) {
+  EXPECT_EQ(QL_formatBuildDate("Nov  9 2012"), "Nov  9 2012");
+  EXPECT_EQ(QL_formatBuildDate("Nov 9 2012"), "Nov  9 2012");
+  // Not a date: kept as given rather than mangled.
+  EXPECT_EQ(QL_formatBuildDate("unknown"), "unknown");
+  EXPECT_EQ(QL_formatBuildDate("Nov 9 2012 extra"), "Nov 9 2012 extra");
+  EXPECT_EQ(QL_formatBuildDate(nullptr), "");
+}
+
+TEST(Version, BannerIsTwoLinesWithTheBuildDate) {
+  const std::string& banner = PAL_versionBanner();
+  EXPECT_TRUE(std::regex_match(banner, std::regex("Template Usage KXDF Generator 1\\.0 "
+                                                  "[A-Z][a-z]{2} [ 1-3][0-9] [0-9]{4} for Unix\n"
+                                                  "[^\n]*Halcyra[^\n]*\n")))
+      << banner;
+  EXPECT_EQ(QL_formatBuildDate(__DATE__), banner.substr(34, 11));
+}
+
+TEST(Version, BannerIsPrintedAtMostOncePerRun) {
+  // Each body runs in its own process: the printed flag is process-wide.
+  ChildRun requests = runInChild([] {
+    const char* noVersion[] = {"ktlpp", "a.c", "-ve", "x-ver"};
+    VersionRequest(4, noVersion, "B\n");
+    const char* productOnly[] = {"-ver"};  // the first word is never looked at
+    VersionRequest(1, productOnly, "B\n");
+    VersionRequest(0, nullptr, "B\n");
+    if (QL_isVersionPrinted()) return 1;
+    const char* twice[] = {"ktlpp", "-VERSION", "-ver"};
+    VersionRequest(3, twice, "B\n");
+    PrintVersion("C\n");
+    return QL_isVersionPrinted() ? 0 : 2;
+  });
+  EXPECT_EQ(requests.status, 0);
+  EXPECT_EQ(requests.out, "B\n");
+
+  ChildRun direct = runInChild([] {
+    PrintVersion("first\n");
+    const char* words[] = {"ktlpp", "-Ver"};
+    VersionRequest(2, words, "second\n");
+    return 0;
+  });
+  EXPECT_EQ(direct.out, "first\n");
+}

@@ -1,0 +1,71 @@
+// Template sections of small projects: none at all, and fragments holding
+// XML's special characters and non-ASCII text.
+#include <gtest/gtest.h>
+
+#include "CliRunner.h"
+#include "test_report_support.h"
+
+using namespace report_expect;
+
+TEST(ReportContent, ProjectWithoutTemplatesSaysSo) {
+  CliSandbox box;
+  const std::string root = installFixture(box, "no_templates");
+  CliResult r = box.run({"ktlpp", "-op", "out", "-po", "mxo::report_type=Template Usage Report",
+                         "src/plain.cpp"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"),
+            header() + h2("Class Template Usage") + bold("No primary template classes.") + eoln() +
+                end());
+  EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"),
+            header() + separator() + h2("Function Template Usage") +
+                bold("No function template declarations.") + eoln() + end());
+  EXPECT_EQ(box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml"),
+            header() + h3("List of Analysed Files") +
+                fileList({root + "/src/plain.cpp (CMA file)"}) + end());
+  // Nothing was linked, so nothing was copied.
+  EXPECT_FALSE(box.exists("out/plain.cpp.txt"));
+}
+
+TEST(ReportContent, SpecialCharactersInFragmentsAreEscaped) {
+  CliSandbox box;
+  const std::string root = installFixture(box, "escaping");
+  CliResult r = box.run({"ktlpp", "-op", "out", "-po", "mxo::report_type=Template Usage Report",
+                         "src/esc.cpp"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string out = root + "/out", esc = root + "/src/esc.cpp";
+  std::string expected = header() + h2("Class Template Usage");
+  expected += h3("Wrap Primary Class Template") + link(esc, out) + eoln();
+  expected += frame("1: template <typename T>\n2: struct Wrap { // \xc2\xab wrapper \xc2\xbb & co <T>\n") +
+              eoln();
+  expected += bold("There are no partial class template specializations of template class Wrap.") +
+              eoln();
+  expected += bold("There are no explicit class template specializations of template class Wrap.") +
+              eoln();
+  expected += h4("Wrap Primary Class Instantiation") + link(esc, out) + eoln();
+  expected += frame("  5: Wrap<int> w; // \xc3\xa9t\xc3\xa9 && \"<>\"\n") + eoln();
+  expected += end();
+  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
+  EXPECT_EQ(classes, expected);
+  EXPECT_NE(classes.find("w; // \xc3\xa9t\xc3\xa9 &amp;&amp; \"&lt;&gt;\"\n"), std::string::npos);
+  for (const auto& name : documentNames()) EXPECT_TRUE(wellFormed(box.workPath("out/" + name)));
+}
+
+TEST(ReportContent, DefinitionsOfOneTemplateFollowTheMixedFileOrder) {
+  CliSandbox box;
+  const std::string root = installFixture(box, "mixed_order");
+  CliResult r = box.run({"ktlpp", "-op", "out", "-cmaf", "out/project.cma", "src/u7.cpp",
+                         "src/t10.cpp", "src/u07.cpp", "src/t9.cpp"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  // t9 before t10 by number; u07 and u7 are equal as numbers, so their
+  // bytes decide.
+  std::string expected = header() + h2("Class Template Usage") + h3("Cell Primary Class Template");
+  for (const char* unit : {"t9", "t10", "u07", "u7"})
+    expected += link(root + "/src/" + unit + ".cpp", "out") + eoln() +
+                frame("1: template <typename T>\n2: struct Cell { T v; };\n") + eoln();
+  expected += bold("There are no partial class template specializations of template class Cell.") +
+              eoln();
+  expected += bold("There are no explicit class template specializations of template class Cell.") +
+              eoln();
+  expected += bold("There are no primary class instantiations of template class Cell.") + eoln();
+  EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"), expected + end());
+}

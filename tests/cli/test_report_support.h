@@ -1,0 +1,136 @@
+#ifndef TESTS_CLI_TEST_REPORT_SUPPORT_H
+#define TESTS_CLI_TEST_REPORT_SUPPORT_H
+
+// Building blocks of expected report documents, written from the kxdf
+// document format (not from the program's writer), and the set-up of a
+// fixture project in a sandbox.
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "CliRunner.h"
+#include "report/Xutil.h"
+
+namespace report_expect {
+
+inline std::string escape(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '&') out += "&amp;";
+    else if (c == '<') out += "&lt;";
+    else if (c == '>') out += "&gt;";
+    else out += c;
+  }
+  return out;
+}
+
+inline std::string header() {
+  return std::string("<?xml version='1.0' encoding='UTF-8' standalone='yes'?>\n\n") +
+         "<kxdf:section created_by='standard.kxdf.generator' created_by_version='1.0'\n" +
+         " xmlns:kxdf='" + Xutil::KXDF_NAMESPACE_URI + "'\n" +
+         " xmlns:svg='http://www.w3.org/2000/svg'\n" +
+         " xmlns:v='urn:schemas-microsoft-com:vml' >\n";
+}
+
+inline std::string placeholder() {
+  return std::string("<?xml version='1.0' encoding='UTF-8'?>\n") +
+         "<kxdf:section created_by='standard.kxdf.generator' created_by_version='1.0' " +
+         "xmlns:kxdf='" + Xutil::KXDF_NAMESPACE_URI + "' />\n";
+}
+
+inline std::string end() { return "</kxdf:section>\n"; }
+inline std::string eoln() { return "<kxdf:eoln/>\n"; }
+inline std::string separator() { return "<kxdf:separator/>\n"; }
+inline std::string h2(const std::string& t) { return "<kxdf:h2>" + escape(t) + "</kxdf:h2>\n"; }
+inline std::string h3(const std::string& t) { return "<kxdf:h3>" + escape(t) + "</kxdf:h3>\n"; }
+inline std::string h4(const std::string& t) { return "<kxdf:h4>" + escape(t) + "</kxdf:h4>\n"; }
+inline std::string h5(const std::string& t) { return "<kxdf:h5>" + escape(t) + "</kxdf:h5>\n"; }
+inline std::string text(const std::string& t) {
+  return "<kxdf:text>" + escape(t) + "</kxdf:text>\n";
+}
+inline std::string bold(const std::string& t) {
+  return "<kxdf:text bold='1'>" + escape(t) + "</kxdf:text>\n";
+}
+inline std::string frame(const std::string& t) {
+  return std::string("<kxdf:table class='box' width='100%' formating='2'>\n") +
+         "<kxdf:col_width width='100%'/>\n<kxdf:row>\n<kxdf:cell heading='1' align='left'>\n" +
+         "<kxdf:verbatim>" + escape(t) + "</kxdf:verbatim>\n" +
+         "</kxdf:cell>\n</kxdf:row>\n</kxdf:table>\n";
+}
+// A link to `file`, whose numbered copy is in `outDir`.
+inline std::string link(const std::string& file, const std::string& outDir) {
+  const std::string base = std::filesystem::path(file).filename().string();
+  return "<kxdf:filelink href='" + outDir + "/" + base + ".txt'>" + escape(file) +
+         "</kxdf:filelink>\n";
+}
+inline std::string fileList(const std::vector<std::string>& files) {
+  std::string out = "<kxdf:file_list>\n";
+  for (const auto& f : files) out += "<kxdf:filename>" + escape(f) + "</kxdf:filename>\n";
+  return out + "</kxdf:file_list>\n";
+}
+
+// The fixed summary of "Analysis of C++ Templates".
+inline std::string analysisSummaryDocument() {
+  std::string d = header() + h2("Analysis Summary") + h3("Analysis of C++ Templates");
+  d += text("This report lists C++ class and function template definitions.") + eoln() + eoln();
+  d += text("Class templates are listed, with relevant code fragment, as:") + eoln();
+  d += text("- primary class template definitions,") + eoln();
+  d += text("- partial class template definitions,") + eoln();
+  d += text("- explicit class template definitions.") + eoln() + eoln();
+  d += text("Instantiated members of the above templates are listed.") + eoln();
+  d += text("Object instantiations of the above templates are listed.") + eoln() + eoln();
+  d += text("Note, by definition a class template cannot be overloaded.  (In the same fashion "
+            "that a non-template class cannot be overloaded.)") + eoln();
+  d += text("Note, instances of static member definitions are not listed.") + eoln() + eoln();
+  d += text("Function template definitions are listed with relevant code fragment.") + eoln();
+  d += text("Function template instantiations are not listed, however files containing "
+            "instantiations of each instantiated function template are listed.") + eoln() + eoln();
+  d += text("Note, by definition a function template can be overloaded.  (In the same fashion "
+            "that a non-template function can be overloaded.)");
+  return d + end();
+}
+
+inline std::string generatorDocument() {
+  return header() + h3("Program Details") +
+         text("Created by Halcyra template_usage.kxdf.generator version 1.0") + end();
+}
+
+inline std::string reportSettingsDocument() {
+  return header() + h3("Report Settings") + "<kxdf:verbatim>\n</kxdf:verbatim>\n" + end();
+}
+
+// The seven documents, in writing order.
+inline const std::vector<std::string>& documentNames() {
+  static const std::vector<std::string> names = {
+      "template_usage_class_templates.kxdf.xml",
+      "template_usage_function_templates.kxdf.xml",
+      "template_usage_analysis_of_c++_templates.kxdf.xml",
+      "template_usage_list_of_analysed_files.kxdf.xml",
+      "template_usage_personality_options.kxdf.xml",
+      "template_usage_report_settings.kxdf.xml",
+      "template_usage_kxdf_generator_info.kxdf.xml",
+  };
+  return names;
+}
+
+// Copies tests/data/report/<name> into the sandbox's working directory and
+// returns the real path of that directory (the prefix of every file name
+// the report shows).
+inline std::string installFixture(const CliSandbox& box, const std::string& name) {
+  namespace fs = std::filesystem;
+  fs::copy(fs::path(TUK_TEST_DATA_DIR) / "report" / name, box.workDir(),
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  return fs::canonical(box.workDir()).string();
+}
+
+// Whether xmllint accepts the file as well-formed XML.
+inline bool wellFormed(const std::string& path) {
+  const std::string cmd = "xmllint --noout '" + path + "' >/dev/null 2>&1";
+  return std::system(cmd.c_str()) == 0;
+}
+
+}  // namespace report_expect
+
+#endif

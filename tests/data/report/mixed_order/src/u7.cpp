@@ -1,0 +1,2 @@
+template <typename T>
+struct Cell { T v; };

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "model/IdentifierFields.h"
+#include "model/P_UniqueStr.h"
+
+namespace {
+
+std::string mark(const std::string& token) {
+  P_MetIdentifier id;
+  id.setString(token);
+  return id.str();
+}
+
+// Internal names are written with '<' '>' '(' ')' ',' standing for markers
+// and '[' ']' '!' ... nothing else; this turns such a readable spelling into
+// the marked bytes.
+std::string marked(const std::string& readable) {
+  std::string s;
+  for (char c : readable) {
+    switch (c) {
+      case '<': s.push_back(P_IdMarker::TemplateOpen); break;
+      case '>': s.push_back(P_IdMarker::TemplateClose); break;
+      case '(': s.push_back(P_IdMarker::ParamOpen); break;
+      case ')': s.push_back(P_IdMarker::ParamClose); break;
+      case ',': s.push_back(P_IdMarker::ParamSep); break;
+      default: s.push_back(c);
+    }
+  }
+  return s;
+}
+
+const char* parsed(const char* token) { return IdentifierFields::getParsedString(token); }
+std::string full(const char* internal) { return IdentifierFields::getFullname(internal); }
+
+}  // namespace
+
+TEST(IdentMarking, MarksOnlyOutermostListsAndRoundTrips) {
+  EXPECT_EQ(mark("ns::f(int,char)"), marked("ns::f(int,char)"));
+  // Only the outer template list is marked; the inner pair stays plain.
+  std::string nested = mark("A<B<int>>::g");
+  EXPECT_EQ(nested, std::string("A") + P_IdMarker::TemplateOpen + "B<int>" + P_IdMarker::TemplateClose + "::g");
+  // Nested parentheses and commas inside a template list stay plain.
+  EXPECT_EQ(mark("f(g(a,b),c)"), marked("f") + P_IdMarker::ParamOpen + "g(a,b)" + P_IdMarker::ParamSep + "c" +
+                                     P_IdMarker::ParamClose);
+  EXPECT_EQ(mark("lib::Box<int>::size(void)"), marked("lib::Box<int>::size(void)"));
+  for (const char* token : {"ns::f(int,char)", "A<B<int>>::g", "lib::maxOf<int>(int,int)", "x::y"}) {
+    EXPECT_EQ(P_MetIdentifier::getOutputString(mark(token)), token);
+  }
+}
+
+TEST(IdentMarking, SpecialNamesAndBraces) {
+  // Unknown code: everything up to the closing '@' is one special name with
+  // plain brackets, and the closing '@' is dropped.
+  EXPECT_EQ(mark("X::@operator<@"), "X::@operator<");
+  EXPECT_EQ(mark("X::@op(a,b)@::f(int)"), "X::@op(a,b)::f" + marked("(int)"));
+  // Known codes pass as ordinary names, '@' included.
+  EXPECT_EQ(mark("C::@constructor(int)"), "C::@constructor" + marked("(int)"));
+  EXPECT_EQ(mark("lib::@UN1::Helper<@ClassTempParam1>"), "lib::@UN1::Helper" + marked("<@ClassTempParam1>"));
+  // Operators written as symbol and '@' keep their plain characters.
+  EXPECT_EQ(mark("C::<@(C)"), "C::<@" + marked("(C)"));
+  EXPECT_EQ(mark("lib::Box<int>::==@(lib::Box<int>const&)"),
+            marked("lib::Box<int>::==@(") + "lib::Box<int>const&" + P_IdMarker::ParamClose);
+  // Inside braces an 's' examined by the brace state becomes 'c'; a name
+  // scanned after "::" keeps its letters.
+  EXPECT_EQ(mark("{sfoo::sbar}"), "{cfoo::sbar}");
+  EXPECT_EQ(mark("f({sHolder})"), marked("f({cHolder})"));
+}
+
+TEST(IdentMarking, UnbalancedTokensAreKeptWithoutCrash) {
+  EXPECT_EQ(mark("a>b)"), "a>b)");
+  EXPECT_EQ(mark("f(int"), std::string("f") + P_IdMarker::ParamOpen + "int");
+  EXPECT_EQ(mark("A<B"), std::string("A") + P_IdMarker::TemplateOpen + "B");
+  EXPECT_EQ(mark("x::@"), "x::@");
+  EXPECT_EQ(mark("x::@a"), "x::@a");
+  for (const char* token : {")))", "<<<>>>>>", "{{{", "}}}", "::::", ":", "@", "@@", "x::@ab(c", "(<{[", ""}) {
+    std::string result = mark(token);
+    EXPECT_LE(result.size(), std::string(token).size()) << token;
+  }
+  std::string huge(1 << 20, '<');
+  EXPECT_EQ(mark(huge).size(), huge.size());
+}
+
+TEST(IdentMarking, InterningAndOutputCache) {
+  const char* a = parsed("lib::Box<int>::size(void)");
+  std::string copy = "lib::Box<int>::size(void)";
+  EXPECT_EQ(a, parsed(copy.c_str()));
+  EXPECT_EQ(a, P_createUniqueStr(marked("lib::Box<int>::size(void)")));
+  EXPECT_NE(a, parsed("lib::Box<int>::size(int)"));
+  const char* shown = IdentifierFields::getFullname(a);
+  EXPECT_STREQ(shown, "lib::Box<int>::size(void)");
+  EXPECT_EQ(shown, P_MetIdentifier::getOutputStrHan(a));
+  EXPECT_EQ(P_createUniqueStr(static_cast<const char*>(nullptr)), P_createUniqueStr(""));
+
+  std::istringstream in("  ns::f(int,char) next");
+  P_MetIdentifier id;
+  in >> id;
+  EXPECT_EQ(id.str(), marked("ns::f(int,char)"));
+}
+
+TEST(IdentFields, ScopeAndTermParts) {
+  const char* member = parsed("lib::Box<int>::size(void)");
+  EXPECT_EQ(full(IdentifierFields::getScope(member)), "lib::Box<int>");
+  EXPECT_EQ(full(IdentifierFields::getName(member)), "size(void)");
+  EXPECT_STREQ(IdentifierFields::getIdentifier(member), "size");
+  EXPECT_STREQ(IdentifierFields::getTemplateParams(member), "");
+  EXPECT_EQ(full(IdentifierFields::getFunctionParams(member)), "(void)");
+  EXPECT_TRUE(IdentifierFields::isTemplateScope(member));
+  EXPECT_TRUE(IdentifierFields::isIdFunc(member));
+
+  // A "::" inside a parameter list does not separate scopes.
+  const char* fn = parsed("f(a::b,c)");
+  EXPECT_STREQ(IdentifierFields::getScope(fn), "");
+  EXPECT_FALSE(IdentifierFields::isTemplateScope(fn));
+  EXPECT_EQ(IdentifierFields::getFunctionParamCount(fn), 2);
+
+  const char* tmpl = parsed("lib::maxOf<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1)");
+  EXPECT_EQ(full(IdentifierFields::getTemplateParams(tmpl)), "<@FuncTempParam1>");
+  EXPECT_TRUE(IdentifierFields::isDpdtName(tmpl));
+  EXPECT_FALSE(IdentifierFields::isDpdtName(member));
+  EXPECT_EQ(full(IdentifierFields::stripTemplateParams(tmpl)), "lib::maxOf(@FuncTempParam1,@FuncTempParam1)");
+  EXPECT_STREQ(IdentifierFields::getSkeleton(tmpl), "lib::maxOf<>");
+  EXPECT_STREQ(IdentifierFields::getSkeleton(parsed("lib::maxOf<int>(int,int)")), "lib::maxOf<>");
+  EXPECT_EQ(IdentifierFields::getFunctionParamCount(parsed("lib::Box<int>")), 0);
+
+  const char* ctor = parsed("lib::Box<int>::@constructor(int)");
+  EXPECT_STREQ(IdentifierFields::getIdentifier(ctor), "@constructor");
+  EXPECT_STREQ(IdentifierFields::getSimpleIdentifier(ctor), "constructor");
+  EXPECT_STREQ(IdentifierFields::getIdentifier(parsed("lib::Box<int>::==@(int)")), "==@");
+}
+
+TEST(IdentFields, OverloadKeyReplacesOnlyTheFirstParameter) {
+  auto key = [](const char* token) { return IdentifierFields::getOverloadFuncName(parsed(token)); };
+  EXPECT_EQ(key("f(a,x)"), key("f(b,x)"));
+  EXPECT_NE(key("f(a,x)"), key("f(a,y)"));
+  EXPECT_EQ(full(key("f(a,x)")), "f( ,x)");
+  EXPECT_EQ(full(key("ns::g(int)")), "ns::g( )");
+  EXPECT_EQ(key("ns::v"), parsed("ns::v"));
+}

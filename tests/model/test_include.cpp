@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "util/U_Exception.h"
+#include "model/IncludeHandler.h"
+#include "model/MetricFileReader.h"
+#include "model/SymbolTable.h"
+#include "reader_test_util.h"
+
+namespace {
+
+const char* absPath(const char* recordText) {
+  return FilenameProxy::createFromText(recordText)->getAbsPath();
+}
+
+std::vector<P_RelationInclude*> includedBy(const char* recordText) {
+  std::vector<P_RelationInclude*> out;
+  const auto range = P_getRelationIncludeCont().equal_range(FilenameProxy::createFromText(recordText));
+  for (auto it = range.first; it != range.second; ++it) out.push_back(it->second.pointer());
+  return out;
+}
+
+}  // namespace
+
+TEST(Include, RecordsBuildTheTreeAndTheStore) {
+  P_configureNeedRelationInclude();
+  MetricFileReader::processFile(readerTestFilename(TUK_TEST_DATA_DIR "/modelreader/out"),
+                                readerTestFilename("/anywhere/app.cpp"), P_getSymbolTable());
+
+  // Stored under the including file, in record order; broken records are not.
+  const auto fromApp = includedBy("inc/app.cpp");
+  ASSERT_EQ(fromApp.size(), 3u);
+  EXPECT_STREQ(P_getRelationIncludeSubject(fromApp[0]), absPath("inc/shapes.h"));
+  EXPECT_STREQ(P_getRelationIncludeObject(fromApp[0]), absPath("inc/app.cpp"));
+  EXPECT_EQ(P_getRelationIncludeLine(fromApp[1]), 2);
+  EXPECT_EQ(P_getRelationIncludeLine(fromApp[2]), 9);
+  const auto fromShapes = includedBy("inc/shapes.h");
+  ASSERT_EQ(fromShapes.size(), 2u);
+  EXPECT_TRUE(P_isRelationSystemHeader(fromShapes[0]));
+  EXPECT_FALSE(P_isRelationSystemHeader(fromShapes[1]));
+
+  const P_IncludeTreeCont& tree = P_getIncludeTreeCont();
+  EXPECT_EQ(tree.count(absPath("inc/broken.h")), 0u);
+  EXPECT_FALSE(P_getIncludeTree(tree, absPath("inc/app.cpp")).isSet());
+
+  // A header included directly by the main file.
+  const U_Location shapes = P_getIncludeTree(tree, absPath("inc/shapes.h"));
+  ASSERT_TRUE(shapes.isSet());
+  EXPECT_STREQ(shapes.getFilename().c_str(), absPath("inc/app.cpp"));
+  EXPECT_EQ(shapes.getLine(), 1);
+  EXPECT_EQ(shapes.getColumn(), 0);
+  EXPECT_FALSE(shapes.hasInclLocation());
+
+  // Two levels down; its second include (app.cpp line 9) does not count.
+  const U_Location store = P_getIncludeTree(tree, absPath("inc/detail/store.h"));
+  ASSERT_TRUE(store.isSet());
+  EXPECT_STREQ(store.getFilename().c_str(), absPath("inc/shapes.h"));
+  EXPECT_EQ(store.getLine(), 5);
+  ASSERT_TRUE(store.hasInclLocation());
+  EXPECT_EQ(store.getInclLocation().getLine(), 1);
+  const U_Location main = U_getMainSourceLocation(store);
+  EXPECT_STREQ(main.getFilename().c_str(), absPath("inc/app.cpp"));
+  EXPECT_EQ(main.getLine(), 1);
+
+  const U_Location viaName =
+      P_getIncludeLocation(FilenameProxy::createFromText("inc/detail/store.h")->getFilename().getHandle());
+  EXPECT_TRUE(U_isLocationEqual(viaName, store));
+  EXPECT_FALSE(P_getIncludeLocation(U_Filename()).isSet());
+}
+
+TEST(Include, TreeKeepsTheFirstIncludeAndFlagsAreRead) {
+  P_IncludeTreeCont tree;
+  const auto main = FilenameProxy::createFromText("/t/main.cpp");
+  const auto header = FilenameProxy::createFromText("/t/h.h");
+  IncludeTree::addInclude(tree, P_RelationInclude(main, header, 3, 0));
+  IncludeTree::addInclude(tree, P_RelationInclude(main, header, 8, 0));
+  ASSERT_EQ(tree.size(), 1u);
+  EXPECT_EQ(tree.begin()->second.getLine(), 3);
+
+  std::istringstream sys(" - S");
+  EXPECT_EQ(RelationIncludeHandler::interpretFlags(sys), 256u);
+  std::istringstream plain("- q");
+  EXPECT_EQ(RelationIncludeHandler::interpretFlags(plain), 0u);
+  EXPECT_THROW(P_getRelationIncludeLine(nullptr), U_AssertException);
+}

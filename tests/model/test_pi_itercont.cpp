@@ -1,0 +1,89 @@
+// The id scheme of the iterator stores.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/PI_IterCont.h"
+#include "test_pi_support.h"
+
+namespace {
+
+using Cont = std::vector<int>;
+using Entry = P_IterEntry<Cont::const_iterator>;
+using Store = IterCont<Cont, Entry, int>;
+
+// Runs a whole loop over `c` and returns the id it used.
+int32_t fullLoop(Store& store, const Cont& c) {
+  int32_t id = store.add(c.begin(), c.end());
+  while (!store.isEnd(id)) {
+    if (store.next(id)) break;
+  }
+  return id;
+}
+
+TEST(PiIterCont, FinishedLoopsReleaseTheirIdsLastFreedFirst) {
+  Store store;
+  const Cont two{1, 2}, one{7};
+  int32_t a = store.add(two.begin(), two.end());
+  int32_t b = store.add(one.begin(), one.end());
+  EXPECT_EQ(0, a);
+  EXPECT_EQ(1, b);
+  EXPECT_FALSE(store.next(a));
+  EXPECT_TRUE(store.next(a));  // a freed first
+  EXPECT_TRUE(store.next(b));  // then b
+  EXPECT_EQ(b, store.add(two.begin(), two.end()));
+  EXPECT_EQ(a, store.add(two.begin(), two.end()));
+  EXPECT_EQ(2, store.add(two.begin(), two.end()));
+  EXPECT_EQ(3u, store.size());
+}
+
+TEST(PiIterCont, EmptyAndAbandonedLoopsKeepTheirIds) {
+  Store store;
+  const Cont none, three{1, 2, 3};
+  int32_t empty = store.add(none.begin(), none.end());
+  EXPECT_TRUE(store.isEnd(empty));
+  int32_t abandoned = store.add(three.begin(), three.end());
+  store.next(abandoned);
+  int32_t fresh = store.add(three.begin(), three.end());
+  EXPECT_NE(empty, fresh);
+  EXPECT_NE(abandoned, fresh);
+  EXPECT_EQ(2, fresh);
+  // The abandoned loop is still where it was left.
+  EXPECT_EQ(2, *store.entry(abandoned).current);
+}
+
+TEST(PiIterCont, NestedLoopsNeverShareALiveId) {
+  Store store;
+  const Cont outerRange{1, 2, 3}, innerRange{4, 5};
+  int32_t outer = store.add(outerRange.begin(), outerRange.end());
+  std::vector<int32_t> innerIds;
+  int visited = 0;
+  while (!store.isEnd(outer)) {
+    innerIds.push_back(fullLoop(store, innerRange));
+    ++visited;
+    if (store.next(outer)) break;
+  }
+  EXPECT_EQ(3, visited);
+  for (int32_t id : innerIds) {
+    EXPECT_NE(outer, id);
+    EXPECT_EQ(innerIds.front(), id);  // each inner loop reuses the freed id
+  }
+  // The outer loop's id was freed last, so it comes back first.
+  EXPECT_EQ(outer, store.add(outerRange.begin(), outerRange.end()));
+}
+
+TEST(PiIterCont, IdsOutsideTheStoreAreAssertions) {
+  Store store;
+  const Cont c{1};
+  store.add(c.begin(), c.end());
+  for (int32_t bad : {1, 5, -1}) {
+    std::string text = piAssertText([&] { store.isEnd(bad); });
+    EXPECT_NE(std::string::npos,
+              text.find("Assertion 'key < nextId && \"Iterator Id is out of range.\"' failed."))
+        << text;
+  }
+  std::string text = piAssertText([&] { store.next(3); });
+  EXPECT_NE(std::string::npos, text.find("Iterator Id is out of range.")) << text;
+}
+
+}  // namespace

@@ -1,0 +1,252 @@
+// The query and iteration functions over a model built from records.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/PI_Interface.h"
+#include "model/P_MetricStore.h"
+#include "model/P_Options.h"
+#include "model/RelationHandler.h"
+#include "test_pi_support.h"
+
+namespace {
+
+void ignoreSymbol(P_Symbol*, P_Define*) {}
+
+// The symbol whose current define has this display name, found by a full
+// symbol loop.
+P_Symbol* findSymbol(const char* name) {
+  P_Symbol* found = nullptr;
+  PI_SymbolIterHan it = PI_getFirstSymbol();
+  while (!PI_isSymbolIterEnd(it)) {
+    P_Symbol* sym = PI_getSymbolIterData(it);
+    P_Define* def = PI_getSymbolCurrentDefine(sym);
+    if (std::strcmp(PI_getOutputString(PI_getDefineQualName(def)), name) == 0) found = sym;
+    PI_getSymbolIterNext(it);
+  }
+  return found;
+}
+
+std::vector<int> defineLines(P_Symbol* sym) {
+  std::vector<int> lines;
+  PI_DefineIterHan it = PI_getSymbolFirstDefine(sym);
+  while (!PI_isDefineIterEnd(it)) {
+    lines.push_back(PI_getDefineLine(PI_getDefineIterData(it)));
+    PI_getDefineIterNext(it);
+  }
+  return lines;
+}
+
+class PiQuery : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    PI_configureOnNewSymbol(&ignoreSymbol);
+    PI_configureNeedRelationCalls();
+    PI_configureNeedRelationRefers();
+    piFeedDefines({
+        "<DEFINE> piqFunc(int) \"/piq/a.c\" 3 M DC OF F X (int)void -",
+        "<DEFINE> piqFunc(int) \"/piq/a.c\" 9 M DD OF F X (int)void -",
+        "<DEFINE> piqVar \"/piq/a.c\" 12 M DC OV F X int[4] -",
+        "<DEFINE> piqOther \"/piq/a.c\" 13 M DC OV F X int -",
+        "<DEFINE> piqOther \"/piq/a.c\" 15 M DR OV F X int -",
+        "<DEFINE> piq::T<@ClassTempParam1> \"/piq/t.h\" 5 I DC TG S X {cpiq::T<@ClassTempParam1>} U",
+        "<DEFINE> piq::T<@ClassTempParam1> \"/piq/t.h\" 5 I DD TG S X {cpiq::T<@ClassTempParam1>} U",
+        "<DEFINE> piq::T<bool> \"/piq/t.h\" 9 I DX TG S X {cpiq::T<bool>} -",
+    });
+    RelationHandler::handleLine("<R>C piqVar piqOther 20 -");
+    RelationHandler::handleLine("<R>X piqVar piqOther 21 RW");
+  }
+};
+
+TEST_F(PiQuery, SymbolAndDefineLoopsWalkTheModel) {
+  P_Symbol* func = findSymbol("piqFunc(int)");
+  ASSERT_NE(nullptr, func);
+  EXPECT_EQ((std::vector<int>{3, 9}), defineLines(func));
+  P_Define* current = PI_getSymbolCurrentDefine(func);
+  EXPECT_EQ(9, PI_getDefineLine(current));
+  EXPECT_TRUE(PI_isDefineDefinition(current));
+  EXPECT_TRUE(PI_isDefineFunction(current));
+  EXPECT_FALSE(PI_isDefineVariable(current));
+  EXPECT_STREQ("/piq/a.c", PI_getDefineFilename(current));
+  EXPECT_FALSE(PI_hasSymbolDefineRedeclList(func, current));
+  // Redeclarations are listed under the define they redeclare.
+  P_Symbol* other = findSymbol("piqOther");
+  ASSERT_NE(nullptr, other);
+  P_Define* declared = PI_getSymbolCurrentDefine(other);
+  ASSERT_TRUE(PI_hasSymbolDefineRedeclList(other, declared));
+  PI_DefineIterHan redecl = PI_getSymbolDefineFirstRedecl(other, declared);
+  ASSERT_FALSE(PI_isDefineIterEnd(redecl));
+  EXPECT_EQ(15, PI_getDefineLine(PI_getDefineIterData(redecl)));
+  EXPECT_EQ(1, PI_getDefineIterNext(redecl));
+  EXPECT_EQ((std::vector<int>{13}), defineLines(other));
+  // A finished define loop frees its id for the next one.
+  PI_DefineIterHan first = PI_getSymbolFirstDefine(func);
+  while (!PI_isDefineIterEnd(first) && !PI_getDefineIterNext(first)) {}
+  EXPECT_EQ(first.id, PI_getSymbolFirstDefine(func).id);
+}
+
+TEST_F(PiQuery, NestedDefineLoopsKeepTheOuterLoopAlive) {
+  P_Symbol* func = findSymbol("piqFunc(int)");
+  P_Symbol* var = findSymbol("piqVar");
+  ASSERT_TRUE(func && var);
+  std::vector<int> seen;
+  std::set<int32_t> innerIds;
+  PI_DefineIterHan outer = PI_getSymbolFirstDefine(func);
+  while (!PI_isDefineIterEnd(outer)) {
+    seen.push_back(PI_getDefineLine(PI_getDefineIterData(outer)));
+    PI_DefineIterHan inner = PI_getSymbolFirstDefine(var);
+    innerIds.insert(inner.id);
+    while (!PI_isDefineIterEnd(inner)) {
+      seen.push_back(PI_getDefineLine(PI_getDefineIterData(inner)));
+      PI_getDefineIterNext(inner);
+    }
+    EXPECT_EQ(nullptr, PI_getDefineIterData(inner));
+    PI_getDefineIterNext(outer);
+  }
+  EXPECT_EQ((std::vector<int>{3, 12, 9, 12}), seen);
+  EXPECT_EQ(1u, innerIds.size());
+  EXPECT_EQ(0u, innerIds.count(outer.id));
+}
+
+TEST_F(PiQuery, TemplatesWithTheirSpecialisations) {
+  P_Template* found = nullptr;
+  PI_TemplateIterHan it = PI_getFirstTemplate();
+  while (!PI_isTemplateIterEnd(it)) {
+    P_Template* t = PI_getTemplateIterData(it);
+    P_Define* primary = PI_getSymbolCurrentDefine(PI_getTemplatePrimaryTemplate(t));
+    if (std::strcmp(PI_getOutputString(PI_getDefineQualName(primary)),
+                    "piq::T<@ClassTempParam1>") == 0) {
+      found = t;
+    }
+    PI_getTemplateIterNext(it);
+  }
+  EXPECT_EQ(nullptr, PI_getTemplateIterData(it));
+  ASSERT_NE(nullptr, found);
+  EXPECT_TRUE(PI_isTemplateOrSpecialisation(
+      PI_getSymbolCurrentDefine(PI_getTemplatePrimaryTemplate(found))));
+
+  std::vector<std::string> explicitSpecs;
+  PI_SymbolIterHan spec = PI_getTemplateFirstExplicitSpec(found);
+  while (!PI_isSymbolIterEnd(spec)) {
+    P_Define* d = PI_getSymbolCurrentDefine(PI_getSymbolIterData(spec));
+    explicitSpecs.push_back(PI_getOutputString(PI_getDefineQualName(d)));
+    PI_getSymbolIterNext(spec);
+  }
+  EXPECT_EQ((std::vector<std::string>{"piq::T<bool>"}), explicitSpecs);
+  EXPECT_TRUE(PI_isTemplateIterEnd(PI_getTemplateFirstPartialSpec(found)));
+  EXPECT_TRUE(PI_isSymbolIterEnd(PI_getTemplateFirstImplicictSpec(found)));
+}
+
+TEST_F(PiQuery, RelationKindsShareOneIteratorStore) {
+  P_Symbol* var = findSymbol("piqVar");
+  P_Symbol* other = findSymbol("piqOther");
+  ASSERT_TRUE(var && other);
+  // A calls handle works with the refers-to functions too.
+  P_Relation* call = nullptr;
+  PI_RelationIterHan calls = PI_getFirstRelationCall();
+  while (!PI_isRelationRefersIterEnd(calls)) {
+    P_Relation* rel = PI_getRelationClsMbrIterData(calls);
+    if (PI_getRelationObjectSymbol(rel) == var) call = rel;
+    PI_getRelationBaseIterNext(calls);
+  }
+  ASSERT_NE(nullptr, call);
+  EXPECT_EQ(other, PI_getRelationSubjectSymbol(call));
+  EXPECT_EQ(20, PI_getRelationLine(call));
+  // The freed id is taken by the next relation loop of any kind.
+  PI_RelationIterHan refers = PI_getFirstRelationRefer();
+  EXPECT_EQ(calls.id, refers.id);
+  P_Relation* ref = PI_getRelationRefersIterData(refers);
+  ASSERT_NE(nullptr, ref);
+  EXPECT_TRUE(PI_isRelationRefersRead(ref));
+  EXPECT_TRUE(PI_isRelationRefersWrite(ref));
+  EXPECT_FALSE(PI_isRelationVirtual(ref));
+  // Refers-to relations are keyed by subject: piqOther is referred to.
+  EXPECT_EQ(1, PI_hasRelationRefersSubject(other));
+  EXPECT_EQ(0, PI_hasRelationRefersSubject(var));
+  // A kind nobody asked for is an empty range, not an error.
+  PI_RelationIterHan base = PI_getFirstRelationBase();
+  EXPECT_TRUE(PI_isRelationBaseIterEnd(base));
+  EXPECT_EQ(nullptr, PI_getRelationBaseIterData(base));
+}
+
+TEST(PiOptions, EntriesOfOneNamespaceInOrder) {
+  Option::addOption(P_getOptionCont(), "piqns::level=3");
+  Option::addOption(P_getOptionCont(), "piqns::warn-");
+  std::vector<std::string> entries;
+  PI_OptionIterHan it = PI_getFirstOption("piqns");
+  while (!PI_isOptionIterEnd(it)) {
+    entries.push_back(PI_getOptionIterData(it));
+    PI_getOptionIterNext(it);
+  }
+  EXPECT_EQ((std::vector<std::string>{"level=3", "warn-"}), entries);
+  EXPECT_STREQ("level", PI_getOptionName("level=3"));
+  EXPECT_STREQ("3", PI_getOptionValue("level=3"));
+  EXPECT_FALSE(PI_isOptionTrue("warn-"));
+  PI_OptionIterHan none = PI_getFirstOption("piq-no-such-namespace");
+  EXPECT_TRUE(PI_isOptionIterEnd(none));
+  EXPECT_EQ(nullptr, PI_getOptionIterData(none));
+  std::string text = piAssertText([] { PI_getFirstOption(nullptr); });
+  EXPECT_NE(std::string::npos,
+            text.find("'0 != value && \"Do not call getFirstOption with a null option\"'"));
+}
+
+TEST(PiOutputPaths, OnlyTwoEncodingSelectors) {
+  EXPECT_NE(nullptr, PI_getPALOutputPath(0));
+  EXPECT_NE(nullptr, PI_getPALCrossModuleFilename(1));
+  for (int bad : {2, -1}) {
+    std::string text = piAssertText([bad] { PI_getPALOutputPath(bad); });
+    EXPECT_NE(std::string::npos, text.find("Assertion '! \"Illegal encoding specified\"' failed."))
+        << text;
+  }
+}
+
+TEST(PiUnreadFamilies, EmptyRangesAndNeutralAnswers) {
+  PI_LiteralIterHan lit = PI_getFirstLiteral();
+  EXPECT_TRUE(PI_isLiteralIterEnd(lit));
+  EXPECT_EQ(nullptr, PI_getLiteralIterData(lit));
+  // An empty loop keeps its id: the next start gets another one.
+  EXPECT_NE(lit.id, PI_getFirstLiteral().id);
+  EXPECT_TRUE(PI_isExternVarIterEnd(PI_getFirstExternVar()));
+  EXPECT_EQ(0, PI_hasExternVarSubject("piq"));
+  PI_ControlGraphLinesIterHan lines = PI_getFirstControlGraphLine(nullptr);
+  EXPECT_TRUE(PI_isControlGraphLinesIterEnd(lines));
+  EXPECT_EQ(0, PI_getControlGraphLinesIterData(lines));
+  EXPECT_TRUE(PI_isControlGraphEdgesIterEnd(PI_getFirstControlGraphEdge(nullptr)));
+  EXPECT_EQ(nullptr, PI_getAllocQualName(nullptr));
+  std::string text = piAssertText([] { PI_getLiteralSuffix(nullptr); });
+  EXPECT_NE(std::string::npos,
+            text.find("'PI_hasLiteralSuffix (han) && \"Only try to get a suffix if there was one\"'"));
+}
+
+TEST(PiMetrics, ValuesOfTheEntityOrFileOfTheirRecords) {
+  P_MetricStore::handleLine("<S>STFIL /piq/m.c");
+  P_MetricStore::handleLine("<S>STLIN 120");
+  P_MetricStore::handleLine("<S>STNAM piqFunc");
+  P_MetricStore::handleLine("<S>STCYC   2.5 ");
+  EXPECT_EQ(120, PI_getMetricIntegralValue("/piq/m.c", "STLIN"));
+  EXPECT_DOUBLE_EQ(2.5, PI_getMetricFloatingValue("piqFunc", "STCYC"));
+  EXPECT_STREQ("2.5", PI_getMetricStringValue("piqFunc", "STCYC"));
+  EXPECT_EQ(1, PI_hasMetric("piqFunc", "STCYC"));
+  EXPECT_EQ(0, PI_hasMetric("piqFunc", "STLIN"));
+  EXPECT_EQ(0, PI_getMetricIntegralValue("piqFunc", "STLIN"));
+  EXPECT_EQ(nullptr, PI_getMetricStringValue(nullptr, "STLIN"));
+}
+
+TEST(PiTypeQueries, ArrayTypes) {
+  EXPECT_TRUE(PI_isTypeArray("int[4]"));
+  EXPECT_FALSE(PI_isTypeArray("int*"));
+  EXPECT_FALSE(PI_isTypeArray(nullptr));
+  EXPECT_TRUE(PI_isUndimArray("char[]"));
+  EXPECT_EQ(4, PI_getArrayDimension("int[2][4]"));
+  EXPECT_EQ(0, PI_getArrayDimension("char[]"));
+  EXPECT_EQ(0, PI_getArrayDimension("int[N]"));
+  EXPECT_STREQ("int[2]", PI_getArrayElemType("int[2][4]"));
+  EXPECT_STREQ("int*", PI_getArrayElemType("int*"));
+  EXPECT_TRUE(PI_areTypesEqual("int", std::string("int").c_str()));
+  EXPECT_FALSE(PI_areTypesEqual("int", nullptr));
+}
+
+}  // namespace

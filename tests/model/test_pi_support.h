@@ -1,0 +1,35 @@
+#ifndef TESTS_MODEL_TEST_PI_SUPPORT_H
+#define TESTS_MODEL_TEST_PI_SUPPORT_H
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "model/DefineHandler.h"
+#include "model/SymbolTable.h"
+#include "util/U_Exception.h"
+
+// Feeds DEFINE record lines to the definition handler with the process-wide
+// symbol table, as the record reader does for one file.
+inline void piFeedDefines(std::initializer_list<const char*> lines) {
+  DefineHandler::setSymbolTable(P_getSymbolTable());
+  for (const char* line : lines) DefineHandler::handleLine(line);
+}
+
+// Runs `fn`, expects an assertion failure, and returns what it wrote to
+// standard error.
+inline std::string piAssertText(const std::function<void()>& fn) {
+  testing::internal::CaptureStderr();
+  bool threw = false;
+  try {
+    fn();
+  } catch (const U_AssertException&) {
+    threw = true;
+  }
+  std::string text = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(threw) << "no assertion failure";
+  return text;
+}
+
+#endif

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "intl/EncodingConverter.h"
+#include "messages/P_FileOpenException.h"
+#include "model/M_MetricIterator.h"
+#include "model/MetricFileReader.h"
+#include "model/SymbolTable.h"
+#include "reader_test_util.h"
+
+namespace {
+
+QL_String text(const std::string& s) { return QL_String::create(s, eceEUC); }
+
+std::vector<std::pair<std::string, std::string>> readAll(const std::string& path) {
+  std::vector<std::pair<std::string, std::string>> records;
+  M_MetricIterator it;
+  if (!it.open(text(path))) return records;
+  for (; !it.atEnd(); ++it) records.emplace_back(it->tagText(), it->lineText());
+  return records;
+}
+
+// Handlers record what they were called with, per handler.
+std::vector<std::string> g_firstSeen;
+std::vector<std::string> g_secondSeen;
+int g_endCalls = 0;
+void firstHandler(const U_String& line) { g_firstSeen.push_back(line); }
+void secondHandler(const U_String& line) { g_secondSeen.push_back(line); }
+void endClient() { ++g_endCalls; }
+
+}  // namespace
+
+TEST(ReaderFilename, RecordFileNameKeepsSourceExtension) {
+  EXPECT_EQ(M_formMetFilename(text("/out"), text("/src/main.c")).get(), "/out/main.c.met");
+  EXPECT_EQ(M_formMetFilename(text("/out/"), text("main.cpp")).get(), "/out/main.cpp.met");
+  // A name already ending in a dot gets no second dot.
+  EXPECT_EQ(M_formMetFilename(text("/out"), text("/src/odd.")).get(), "/out/odd.met");
+}
+
+TEST(ReaderIterator, FramingSkipsNonRecordsAndKeepsWholeLines) {
+  const std::string dir = readerTestMakeDir();
+  const std::string path = dir + "/framing.met";
+  readerTestWriteFile(path,
+                      "<>\n"
+                      "<DEFINE\n"
+                      " <DEFINE> leading blank\n"
+                      "no tag at all\n"
+                      "\n"
+                      "<R>C a b 3 ->x\n"
+                      "<DEFINE> crlf\r\n"
+                      "<LAST> no final newline");
+  const auto records = readAll(path);
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[0], (std::pair<std::string, std::string>("", "<>")));
+  EXPECT_EQ(records[1], (std::pair<std::string, std::string>("R", "<R>C a b 3 ->x")));
+  EXPECT_EQ(records[2], (std::pair<std::string, std::string>("DEFINE", "<DEFINE> crlf\r")));
+  EXPECT_EQ(records[3], (std::pair<std::string, std::string>("LAST", "<LAST> no final newline")));
+}
+
+TEST(ReaderIterator, EndStatesAndHostileContent) {
+  M_MetricIterator unopened;
+  EXPECT_TRUE(unopened.atEnd());
+  M_MetricIterator other;
+  EXPECT_TRUE(unopened == other);  // both at end
+
+  M_MetricIterator missing;
+  EXPECT_FALSE(missing.open(text("/nonexistent/dir/x.met")));
+  EXPECT_TRUE(missing.atEnd());
+
+  // NUL bytes, a 1 MB record and an empty file must all read cleanly.
+  const std::string dir = readerTestMakeDir();
+  std::string bytes("<A>\0x\n", 6);
+  bytes += "<BIG>" + std::string(1 << 20, 'y') + "\n";
+  bytes += std::string("\0\0<C>\n", 6);
+  readerTestWriteFile(dir + "/hostile.met", bytes);
+  const auto records = readAll(dir + "/hostile.met");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].second, std::string("<A>\0x", 5));
+  EXPECT_EQ(records[1].first, "BIG");
+  EXPECT_EQ(records[1].second.size(), (1u << 20) + 5);
+
+  readerTestWriteFile(dir + "/empty.met", "");
+  M_MetricIterator empty;
+  EXPECT_TRUE(empty.open(text(dir + "/empty.met")));
+  EXPECT_TRUE(empty.atEnd());
+  EXPECT_FALSE(empty != other);
+}
+
+TEST(MetricFileReader, DispatchesByTagOncePerHandlerAndReportsMissingFiles) {
+  MetricFileReader::configure("TSTREAD", &firstHandler);
+  MetricFileReader::configure("TSTREAD", &firstHandler);  // stored once
+  MetricFileReader::configure("TSTREAD2", &firstHandler);
+  MetricFileReader::configure("TSTREAD2", &secondHandler);
+  EXPECT_TRUE(MetricFileReader::isTagRead("TSTREAD"));
+  EXPECT_FALSE(MetricFileReader::isTagRead("TSTNOBODY"));
+
+  const std::string dir = readerTestMakeDir();
+  readerTestWriteFile(dir + "/unit.cpp.met",
+                      "<TSTREAD> one\n<TSTNOBODY> skipped\n<TSTREAD2> two\n<TSTREAD>\n");
+  g_firstSeen.clear();
+  g_secondSeen.clear();
+  MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/unit.cpp"),
+                                P_getSymbolTable());
+  EXPECT_EQ(g_firstSeen, (std::vector<std::string>{"<TSTREAD> one", "<TSTREAD2> two", "<TSTREAD>"}));
+  EXPECT_EQ(g_secondSeen, (std::vector<std::string>{"<TSTREAD2> two"}));
+
+  try {
+    MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/absent.cpp"),
+                                  P_getSymbolTable());
+    FAIL() << "a missing record file must throw";
+  } catch (const P_FileOpenException& e) {
+    EXPECT_EQ(e.getFilename(), readerTestFilename(dir + "/absent.cpp.met"));
+    EXPECT_STREQ(e.what(), "PostAnalysis FileOpenException");
+  }
+}
+
+TEST(MetricFileReader, EndClientRegisteredTwiceRunsOnce) {
+  MetricFileReader::configureOnEnd(&endClient);
+  P_configureOnEndMetrics(&endClient);
+  g_endCalls = 0;
+  MetricFileReader::processEnd(P_getSymbolTable());
+  EXPECT_EQ(g_endCalls, 1);
+}
+
+TEST(ReaderRecordFile, LinesAcrossBlocksAndEncodedLines) {
+  const std::string dir = readerTestMakeDir();
+  // Lines of varying length so that many of them straddle a block edge.
+  std::string bytes;
+  for (int i = 0; i < 60000; ++i) bytes += "<L> " + std::to_string(i) + std::string(i % 53, 'x') + "\n";
+  readerTestWriteFile(dir + "/blocks.met", bytes);
+  M_RecordFile blocks(text(dir + "/blocks.met"), eceNone);
+  ASSERT_TRUE(blocks.isOpen());
+  U_String line;
+  int count = 0;
+  bool allMatch = true;
+  while (blocks.getline(line)) {
+    allMatch = allMatch && line == "<L> " + std::to_string(count) + std::string(count % 53, 'x');
+    ++count;
+  }
+  EXPECT_EQ(count, 60000);
+  EXPECT_TRUE(allMatch);
+  EXPECT_FALSE(blocks.getline(line));
+
+  // A UTF-8 file: the 7-bit line passes unchanged, the other one is
+  // converted to the internal encoding; without conversion both stay.
+  const std::string accented = "<A> caf\xC3\xA9 \xE6\x97\xA5";
+  readerTestWriteFile(dir + "/utf8.met", "<P> plain text\n" + accented + "\n");
+  M_RecordFile utf(text(dir + "/utf8.met"), eceUTF);
+  ASSERT_TRUE(utf.getline(line));
+  EXPECT_EQ(line, "<P> plain text");
+  ASSERT_TRUE(utf.getline(line));
+  EXPECT_EQ(line, QL_convertToInternal(accented, eceUTF));
+  EXPECT_NE(line, accented);
+  M_RecordFile raw(text(dir + "/utf8.met"), eceEUC);
+  ASSERT_TRUE(raw.getline(line));
+  ASSERT_TRUE(raw.getline(line));
+  EXPECT_EQ(line, accented);
+
+  EXPECT_FALSE(M_RecordFile(text(dir), eceNone).isOpen());  // a directory
+  M_RecordFile missing(text(dir + "/missing.met"), eceNone);
+  EXPECT_FALSE(missing.isOpen());
+  EXPECT_FALSE(missing.getline(line));
+}

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "config/C_Options.h"
+#include "util/U_Exception.h"
+#include "model/FilenameProxy.h"
+#include "model/P_OutputFile.h"
+#include "model/SourceFileReader.h"
+#include "reader_test_util.h"
+
+namespace {
+
+std::vector<int> g_seenCounts;
+bool countingClient(P_Source* src) {
+  g_seenCounts.push_back(src->getFileCnt());
+  return false;  // the result must not stop anything
+}
+
+// Sets the debug keywords of the global command line for one test.
+struct DebugKeywords {
+  explicit DebugKeywords(std::vector<U_String> words) { C_getArgDebug() = words; }
+  ~DebugKeywords() { C_getArgDebug() = std::vector<U_String>(); }
+};
+
+}  // namespace
+
+TEST(ReaderSources, SourcesAreKeptOnlyOnceAClientIsRegistered) {
+  const size_t before = SourceFileReader::getSources().size();
+  if (before == 0) {
+    // Nobody has registered a source client in this process yet.
+    SourceFileReader::processFile(1, 2, readerTestFilename("/src/first.cpp"));
+    EXPECT_EQ(SourceFileReader::getSources().size(), 0u);
+  }
+  P_configureOnSource(&countingClient);
+  P_configureOnSource(&countingClient);
+  g_seenCounts.clear();
+  const size_t kept = SourceFileReader::getSources().size();
+  SourceFileReader::processFile(2, 2, readerTestFilename("/src/second.cpp"));
+  ASSERT_EQ(SourceFileReader::getSources().size(), kept + 1);
+  EXPECT_EQ(g_seenCounts, std::vector<int>{2});
+
+  P_Source* src = SourceFileReader::getSources().back().pointer();
+  EXPECT_EQ(src->getFileCnt(), 2);
+  EXPECT_EQ(src->getFileTotal(), 2);
+  EXPECT_STREQ(P_getSourceFilename(src), "/src/second.cpp");
+
+  P_OutputFile::getSource() = readerTestFilename("/src/second.cpp");
+  EXPECT_TRUE(P_isSourceCrossModuleFilename(src));
+  P_OutputFile::getSource() = readerTestFilename("/src/project.cma");
+  EXPECT_FALSE(P_isSourceCrossModuleFilename(src));
+  EXPECT_STREQ(P_getPALCrossModuleFilename(eceEUC), "/src/project.cma");
+}
+
+TEST(ReaderSources, SourceLogWritesCountTotalAndPath) {
+  const std::string dir = readerTestMakeDir();
+  const std::string logPath = dir + "/sources.log";
+  {
+    DebugKeywords keywords({"log", "log-file=" + logPath, "log-file=/never/used"});
+    SourceFileReader::setup();
+    SourceFileReader::processFile(1, 3, readerTestFilename("/src/a.cpp"));
+    SourceFileReader::processFile(3, 3, readerTestFilename("/src/c.cpp"));
+    SourceFileReader::cleanup();
+  }
+  std::ifstream in(logPath);
+  std::stringstream content;
+  content << in.rdbuf();
+  EXPECT_EQ(content.str(), "File: 1/3 Name: /src/a.cpp\nFile: 3/3 Name: /src/c.cpp\n");
+
+  // Without "log" the log file is not touched.
+  const std::string quietPath = dir + "/quiet.log";
+  {
+    DebugKeywords keywords({"log-file=" + quietPath});
+    SourceFileReader::setup();
+    SourceFileReader::processFile(1, 1, readerTestFilename("/src/a.cpp"));
+    SourceFileReader::cleanup();
+  }
+  EXPECT_FALSE(std::ifstream(quietPath).good());
+}
+
+TEST(ReaderSources, NullSourceIsAnAssertion) {
+  EXPECT_THROW(P_getSourceFilename(nullptr), U_AssertException);
+  EXPECT_THROW(P_isSourceCrossModuleFilename(nullptr), U_AssertException);
+}

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/P_Symbol.h"
+#include "model/P_UniqueStr.h"
+#include "model/SymbolTable.h"
+#include "test_define_fixture.h"
+#include "util/U_Exception.h"
+
+using Calls = std::vector<std::string>;
+
+namespace {
+
+P_Symbol* symbolOf(const SymbolTable& table, const char* token) {
+  return table.findSymbol(IdentifierFields::getOverloadFuncName(IdentifierFields::getParsedString(token)));
+}
+
+}  // namespace
+
+using SymbolTableTest = DefineHandlerTest;
+
+TEST_F(SymbolTableTest, DeclarationThenDefinitionElsewhereInTheFile) {
+  feed("<DEFINE> f(int) \"a.h\" 3 I DC OF F X (int)void -");
+  feed("<DEFINE> f(int) \"a.c\" 10 M DD OF F X (int)void I");
+  EXPECT_EQ(calls(), (Calls{"new:f(int)", "def:f(int)"}));
+  ASSERT_EQ(symbols.size(), 1u);
+  P_Symbol* sym = symbolOf(symbols, "f(int)");
+  ASSERT_NE(sym, nullptr);
+  EXPECT_EQ(sym->getDefineList().size(), 2u);
+  EXPECT_EQ(P_getDefineLine(sym->getCurrentDefine()), 10);
+  EXPECT_TRUE(P_isDefineDefinition(P_getSymbolCurrentDefine(sym)));
+}
+
+TEST_F(SymbolTableTest, DeclarationAndDefinitionAtOneLocationMerge) {
+  feed("<DEFINE> g(void) \"a.c\" 5 M DC OF F X (void)int -");
+  feed("<DEFINE> g(void) \"a.c\" 5 M DD OF F X (void)int I");
+  P_Symbol* sym = symbolOf(symbols, "g(void)");
+  ASSERT_NE(sym, nullptr);
+  ASSERT_EQ(sym->getDefineList().size(), 1u);
+  P_Define* d = sym->getDefineList().begin()->pointer();
+  EXPECT_EQ(d->getDef(), P_DefDeclaration | P_DefDefinition);
+  EXPECT_TRUE(P_isDefineInline(d));
+  EXPECT_EQ(sym->getCurrentDefine(), d);
+  EXPECT_EQ(calls(), (Calls{"new:g(void)", "def:g(void)"}));
+}
+
+TEST_F(SymbolTableTest, ExternalNamesJoinAcrossFilesInternalOnesDoNot) {
+  feed("<DEFINE> h(int) \"a.c\" 1 M DC OF F X (int)void -");
+  feed("<DEFINE> s(int) \"a.c\" 2 M DC OF F I (int)void -");
+  nextFile();
+  feed("<DEFINE> h(int) \"b.c\" 1 M DC OF F X (int)void -");
+  feed("<DEFINE> s(int) \"b.c\" 2 M DC OF F I (int)void -");
+  EXPECT_EQ(calls(), (Calls{"new:h(int)", "new:s(int)", "proj:h(int)", "new:s(int)"}));
+  EXPECT_EQ(symbols.size(), 3u);
+  EXPECT_EQ(symbols.getSymbols()[0]->getDefineList().size(), 2u);
+  // The file map only knows the current file's names.
+  EXPECT_NE(symbolOf(symbols, "s(int)"), symbols.getSymbols()[1].pointer());
+  EXPECT_THROW(symbols.findSymbol(nullptr), U_AssertException);
+}
+
+TEST_F(SymbolTableTest, RedeclarationIsFiledUnderTheLatestDefine) {
+  feed("<DEFINE> k(int) \"a.c\" 1 M DC OF F X (int)void -");
+  feed("<DEFINE> k(int) \"a.c\" 4 M DR OF F X (int)void -");
+  EXPECT_EQ(calls(), (Calls{"new:k(int)"}));
+  P_Symbol* sym = symbolOf(symbols, "k(int)");
+  ASSERT_NE(sym, nullptr);
+  P_Define* first = sym->getLatestDefine().pointer();
+  EXPECT_EQ(P_getDefineLine(first), 1);
+  ASSERT_TRUE(P_hasSymbolDefineRedeclList(sym, first));
+  const P_DefineSet& redecls = P_getSymbolDefineRedeclList(sym, first);
+  ASSERT_EQ(redecls.size(), 1u);
+  EXPECT_EQ(P_getDefineLine(redecls.begin()->pointer()), 4);
+  EXPECT_EQ(sym->getDefineList().size(), 1u);
+  // Redeclarations survive the merge of a definition into their define.
+  feed("<DEFINE> k(int) \"a.c\" 1 M DD OF F X (int)void -");
+  EXPECT_TRUE(P_hasSymbolDefineRedeclList(sym, sym->getCurrentDefine()));
+  EXPECT_FALSE(P_hasSymbolDefineRedeclList(sym, nullptr));
+  EXPECT_THROW(P_getSymbolDefineRedeclList(sym, redecls.begin()->pointer()), U_AssertException);
+}
+
+TEST_F(SymbolTableTest, DefinitionWithoutDeclarationBecomesOne) {
+  SymbolTable::setShowSymbolErrors(true);
+  testing::internal::CaptureStdout();
+  feed("<DEFINE> lonely(int,char) \"a.c\" 7 M DD OF F X (int,char)void -");
+  fflush(stdout);
+  std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(printed, "Missing 'DC' for lonely(int,char)\n");
+  EXPECT_EQ(calls(), (Calls{"new:lonely(int,char)"}));
+  P_Symbol* sym = symbolOf(symbols, "lonely(int,char)");
+  ASSERT_NE(sym, nullptr);
+  EXPECT_TRUE(P_isDefineDeclaration(sym->getLatestDefine().pointer()));
+
+  SymbolTable::setShowSymbolErrors(false);
+  testing::internal::CaptureStdout();
+  feed("<DEFINE> quiet \"a.c\" 8 M DR OV F X int -");
+  fflush(stdout);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_FALSE(P_isDefineRedeclaration(symbolOf(symbols, "quiet")->getLatestDefine().pointer()));
+}
+
+TEST_F(SymbolTableTest, MacrosEnumsAndOverloadKeys) {
+  feed("<DEFINE> M \"a.h\" 2 I DD OM F - - O");
+  feed("<DEFINE> M \"a.h\" 2 I DD OM F - - O");
+  EXPECT_EQ(symbols.size(), 2u);
+  EXPECT_EQ(calls(), (Calls{"def:M", "def:M"}));
+
+  calls().clear();
+  feed("<DEFINE> E \"a.h\" 3 I DC TG F X {eE} -");
+  EXPECT_EQ(symbols.getSymbols().back()->getCurrentDefine()->getDef(), P_DefDeclaration | P_DefDefinition);
+
+  // f(a,x) and f(b,x) share a key and so a symbol; f(a,y) does not.
+  std::size_t before = symbols.size();
+  feed("<DEFINE> f(a,x) \"a.c\" 5 M DC OF F X (a,x)void -");
+  feed("<DEFINE> f(b,x) \"a.c\" 6 M DC OF F X (b,x)void -");
+  feed("<DEFINE> f(a,y) \"a.c\" 7 M DC OF F X (a,y)void -");
+  EXPECT_EQ(calls(), (Calls{"new:E", "new:f(a,x)", "proj:f(b,x)", "new:f(a,y)"}));
+  EXPECT_EQ(symbols.size(), before + 2);
+}
+
+TEST_F(SymbolTableTest, EqualFieldsButOtherNamesAreOtherSymbols) {
+  feed("<DEFINE> one \"a.c\" 1 M DC OV F X int -");
+  feed("<DEFINE> two \"a.c\" 1 M DC OV F X int -");
+  EXPECT_EQ(symbols.size(), 2u);
+  EXPECT_NE(symbolOf(symbols, "one"), symbolOf(symbols, "two"));
+  EXPECT_EQ(P_getUniqueStrSymbol(IdentifierFields::getParsedString("one"), symbols), symbolOf(symbols, "one"));
+}
+
+TEST_F(SymbolTableTest, MalformedRecordsAreSkipped) {
+  unsigned long before = DefineHandler::getSkippedRecordCount();
+  feed("<DEFINE> x \"a.c\" nope M DC OV F X int -");
+  feed("<DEFINE>");
+  EXPECT_EQ(DefineHandler::getSkippedRecordCount(), before + 2);
+  EXPECT_EQ(symbols.size(), 0u);
+  EXPECT_TRUE(calls().empty());
+}
+
+TEST(SymbolOrdering, CompareDefineHanLessIgnoresTheName) {
+  auto make = [](const char* name, int line, uint8_t def, uint32_t flags) {
+    return U_BPtr<P_Define>(new P_Define(P_createUniqueStr(name), U_BPtr<FilenameProxy>(), line, 1, def,
+                                         P_SpaceVariable, Scope::File, P_LinkageExternal, P_createUniqueStr("int"), flags));
+  };
+  CompareDefineHanLess less;
+  EXPECT_TRUE(less(make("b", 1, 1, 0), make("a", 2, 1, 0)));
+  EXPECT_TRUE(less(make("a", 1, 1, 0), make("a", 1, 2, 0)));
+  EXPECT_TRUE(less(make("a", 1, 1, 0), make("a", 1, 1, 4)));
+  EXPECT_FALSE(less(make("a", 1, 1, 0), make("b", 1, 1, 0)));
+  EXPECT_FALSE(less(make("b", 1, 1, 0), make("a", 1, 1, 0)));
+  EXPECT_THROW(P_Symbol(U_BPtr<P_Define>()), U_AssertException);
+}
