@@ -1,5 +1,6 @@
 #include "model/DefineHandler.h"
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -74,8 +75,11 @@ void DefineHandler::configureOnDefinition(SymbolClient fn) {
   readDefineRecords();
 }
 
+// The list keeps registration order and refuses a function it already
+// holds, so a client asked for by several checks runs once.
 void DefineHandler::configureOnAllDefines(AllDefinesClient fn) {
-  registries().allDefines.push_back(fn);
+  std::vector<AllDefinesClient>& clients = registries().allDefines;
+  if (std::find(clients.begin(), clients.end(), fn) == clients.end()) clients.push_back(fn);
   readDefineRecords();
   MetricFileReader::configureOnEnd(&DefineHandler::runDataClients);
 }

@@ -21,7 +21,7 @@ class DefineHandler {
 
   // Client registration.  Each also asks the record reader for "DEFINE"
   // records; configureOnAllDefines also registers runDataClients as an
-  // end-of-analysis client.
+  // end-of-analysis client and ignores a client it already holds.
   static void configureOnTemplateDefinition(TemplateDefinitionClient fn);
   static void configureOnNewSymbol(SymbolClient fn);
   static void configureOnProjRedecl(SymbolClient fn);

@@ -58,15 +58,24 @@ uint32_t lookupLetter(const LetterValue (&table)[N], char c, uint32_t otherwise)
 // Records of one file name are usually adjacent and a project names few
 // files, so the proxy of each file text is remembered: the last one, and all
 // of them by text.
+// Looked up by the record's own text, without building a key string.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+};
+using ProxyByText = std::unordered_map<std::string, U_BPtr<FilenameProxy>, TextHash, std::equal_to<>>;
+
 U_BPtr<FilenameProxy> proxyOf(std::string_view text) {
-  static auto* byText = new std::unordered_map<std::string, U_BPtr<FilenameProxy>>();
+  static auto* byText = new ProxyByText();
   static std::string* lastText = new std::string();
   static U_BPtr<FilenameProxy>* lastProxy = new U_BPtr<FilenameProxy>();
   if (lastProxy->isSet() && *lastText == text) return *lastProxy;
-  std::string key(text);
-  auto it = byText->find(key);
-  if (it == byText->end()) it = byText->emplace(key, FilenameProxy::createFromText(key)).first;
-  *lastText = key;
+  auto it = byText->find(text);
+  if (it == byText->end()) {
+    std::string key(text);
+    it = byText->emplace(key, FilenameProxy::createFromText(key)).first;
+  }
+  lastText->assign(text);
   *lastProxy = it->second;
   return it->second;
 }

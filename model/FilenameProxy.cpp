@@ -37,5 +37,7 @@ U_BPtr<FilenameProxy> FilenameProxy::create(const QL_Filename& file) {
 
 U_BPtr<FilenameProxy> FilenameProxy::createFromText(const U_String& file) {
   U_String normalised = U_FileStat::getNormalisedFilename(file);
-  return create(QL_Filename::create(QL_String::create(normalised)));
+  // Record text is already in the internal encoding, whatever the run's
+  // local encoding is.
+  return create(QL_Filename::create(QL_String::create(normalised, eceEUC)));
 }

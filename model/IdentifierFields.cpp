@@ -45,36 +45,42 @@ std::string_view identifierOf(std::string_view term) {
   return term.substr(0, end);
 }
 
-// Drops every parenthesised part, nested ones included.
-U_String trimArgLists(std::string_view s) {
-  U_String out;
-  int depth = 0;
-  for (char c : s) {
-    if (c == '(') {
-      ++depth;
-    } else if (c == ')') {
-      --depth;
-    } else if (depth <= 0) {
-      out.push_back(c);
-    }
+// The display character of a byte of the internal form.
+char displayChar(char c) {
+  switch (c) {
+    case P_IdMarker::TemplateOpen: return '<';
+    case P_IdMarker::TemplateClose: return '>';
+    case P_IdMarker::ParamOpen: return '(';
+    case P_IdMarker::ParamClose: return ')';
+    case P_IdMarker::ParamSep: return ',';
+    default: return c;
   }
-  return out;
 }
 
-// Empties every template argument list, keeping its outermost brackets.
-U_String emptyTemplateLists(std::string_view s) {
-  U_String out;
-  int depth = 0;
-  for (char c : s) {
-    if (c == '<') {
-      if (++depth == 1) out.push_back(c);
+// The skeleton of a name, in one pass over its internal form: each byte is
+// taken in its display form; every parenthesised part (nested ones
+// included) is dropped, and of the rest every template argument list is
+// emptied, keeping its outermost brackets.
+void buildSkeleton(std::string_view internal, U_String& out) {
+  out.clear();
+  int parens = 0;
+  int angles = 0;
+  for (char raw : internal) {
+    const char c = displayChar(raw);
+    if (c == '(') {
+      ++parens;
+    } else if (c == ')') {
+      --parens;
+    } else if (parens > 0) {
+      continue;
+    } else if (c == '<') {
+      if (++angles == 1) out.push_back(c);
     } else if (c == '>') {
-      if (--depth <= 0) out.push_back(c);
-    } else if (depth <= 0) {
+      if (--angles <= 0) out.push_back(c);
+    } else if (angles <= 0) {
       out.push_back(c);
     }
   }
-  return out;
 }
 
 }  // namespace
@@ -205,5 +211,7 @@ int IdentifierFields::getFunctionParamCount(const char* name) {
 }
 
 const char* IdentifierFields::getSkeleton(const char* name) {
-  return P_createUniqueStr(emptyTemplateLists(trimArgLists(getFullname(name))));
+  static U_String* scratch = new U_String();  // keeps its buffer between calls
+  buildSkeleton(view(name), *scratch);
+  return P_createUniqueStr(*scratch);
 }

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "model/MetricFileReader.h"
+#include "model/P_CallClients.h"
 #include "model/FilenameProxy.h"
 #include "model/P_RecordCursor.h"
 #include "model/RelationHandler.h"
@@ -90,8 +91,7 @@ void RelationIncludeHandler::handleLine(const U_String& line) {
   U_XPtr<P_RelationInclude> include(new P_RelationInclude(including, included, lineNumber, flags));
 
   IncludeTree::addInclude(P_getIncludeTreeCont(), *include);
-  const ClientSet clients = includeClients();
-  for (Client client : clients) client(include);
+  P_callClients(includeClients(), include);
 }
 
 P_RelationIncludeCont& P_getRelationIncludeCont() {

@@ -9,6 +9,7 @@
 #include "messages/P_FileOpenException.h"
 #include "model/DefineHandler.h"
 #include "model/M_MetricIterator.h"
+#include "model/P_CallClients.h"
 #include "model/SymbolTable.h"
 
 namespace {
@@ -52,10 +53,7 @@ void MetricFileReader::dispatch(const U_String& tag, const U_String& line) {
   const auto& registry = handlerRegistry();
   const auto entry = registry.find(tag);
   if (entry == registry.end()) return;
-  // A handler may register further handlers; walk a copy so that the set
-  // being changed is never the one being iterated.
-  const HandlerSet handlers = entry->second;
-  for (Handler handler : handlers) handler(line);
+  P_callClients(entry->second, line);
 }
 
 void MetricFileReader::processFile(const QL_Filename& directory, const QL_Filename& source,

@@ -9,12 +9,8 @@
 #include "model/SymbolTable.h"
 #include "util/U_Assert.h"
 
-// The all-defines list refuses a function it already holds; the handler's
-// list only appends, so the refusal happens here.
-void P_configureOnAllDefine(void (*client)()) {
-  static std::set<void (*)()> registered;
-  if (registered.insert(client).second) DefineHandler::configureOnAllDefines(client);
-}
+// The handler's all-defines list refuses a function it already holds.
+void P_configureOnAllDefine(void (*client)()) { DefineHandler::configureOnAllDefines(client); }
 void P_configureOnNewSymbol(void (*client)(P_Symbol*, P_Define*)) {
   DefineHandler::configureOnNewSymbol(client);
 }

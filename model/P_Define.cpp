@@ -5,16 +5,16 @@
 
 P_Define::P_Define(const char* name, const U_BPtr<FilenameProxy>& file, int line, uint8_t inc, uint8_t def,
                    uint8_t space, uint8_t scope, uint8_t linkage, const char* type, uint32_t flags)
-    : m_name(name),
+    : m_line(line),
+      m_name(name),
       m_file(file),
-      m_line(line),
+      m_type(type),
+      m_flags(flags),
       m_inc(inc),
       m_def(def),
       m_space(space),
       m_scope(scope),
-      m_linkage(linkage),
-      m_type(type),
-      m_flags(flags) {}
+      m_linkage(linkage) {}
 
 P_Define::P_Define(const P_Define& other, const char* name) : P_Define(other) {
   m_name = name;

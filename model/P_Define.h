@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/FilenameProxy.h"
+#include "model/P_Pool.h"
 #include "util/U_BPtr.h"
 #include "util/U_Ref.h"
 
@@ -94,6 +95,8 @@ class P_Define : public U_Ref {
   // computed afresh.
   P_Define(const P_Define& other, const char* name);
   P_Define(const P_Define& other) = default;
+  // One define per record: defines come from a pool.
+  P_POOLED_ALLOCATION(P_Define)
 
   const char* getName() const { return m_name; }
   const U_BPtr<FilenameProxy>& getFile() const { return m_file; }
@@ -119,17 +122,19 @@ class P_Define : public U_Ref {
   static uint8_t getTemplateFlags(const char* name, const char* type, uint32_t flags);
 
  private:
+  // Ordered so that the line fills the reference count's padding and the
+  // small fields share one word: there is one define per record.
+  int m_line;
   const char* m_name;
   U_BPtr<FilenameProxy> m_file;
-  int m_line;
+  const char* m_type;
+  uint32_t m_flags;
   uint8_t m_inc;
   uint8_t m_def;
   uint8_t m_space;
   uint8_t m_scope;
   uint8_t m_linkage;
   mutable uint8_t m_templateFlags = P_TmplNotComputed;
-  const char* m_type;
-  uint32_t m_flags;
 };
 
 // Predicates and getters of a define.  A null define is an assertion.

@@ -1,3 +1,4 @@
+#include <cstring>
 #include <istream>
 #include <unordered_map>
 #include <vector>
@@ -38,15 +39,19 @@ bool isKnownSpecialCode(char a, char b) {
 
 class MarkingMachine {
  public:
+  // Every character written consumes at least one of the token, so the
+  // output never outgrows the token: it is written straight into a buffer
+  // of the token's size and cut to length at the end.
   MarkingMachine(std::string_view token, U_String& out) : m_in(token), m_out(out) {
-    m_out.clear();
-    m_out.reserve(token.size());
+    m_out.resize(token.size());
+    m_dest = m_out.data();
     m_stack.clear();
     m_stack.push_back(Top);
   }
 
   void run() {
     while (m_pos < m_in.size()) step(m_in[m_pos]);
+    m_out.resize(static_cast<std::size_t>(m_dest - m_out.data()));
   }
 
  private:
@@ -58,7 +63,7 @@ class MarkingMachine {
     if (m_stack.size() > 1) m_stack.pop_back();
   }
   void emit(char c) {
-    m_out.push_back(c);
+    *m_dest++ = c;
     ++m_pos;
   }
 
@@ -122,7 +127,10 @@ class MarkingMachine {
     if (m_pos == start) {
       while (m_pos < m_in.size() && m_in[m_pos] != '@') ++m_pos;
     }
-    m_out.append(m_in.substr(start, m_pos - start));
+    if (m_pos > start) {
+      std::memcpy(m_dest, m_in.data() + start, m_pos - start);
+      m_dest += m_pos - start;
+    }
   }
 
   void specialName() {
@@ -196,6 +204,7 @@ class MarkingMachine {
 
   std::string_view m_in;
   U_String& m_out;
+  char* m_dest = nullptr;
   std::size_t m_pos = 0;
   // Reused between tokens: the machine runs once per record field.
   static inline std::vector<unsigned char> m_stack;

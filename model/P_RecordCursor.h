@@ -63,7 +63,14 @@ class P_RecordCursor {
   // What is left of the line after the fields read so far.
   std::string_view rest() const { return m_text.substr(m_pos); }
 
-  static bool isBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+  // Printable 7-bit characters, the bulk of every record, are never blank;
+  // only the others need the classification of the C library.
+  static bool isBlank(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u > ' ' && u < 0x7F) return false;
+    if (u == ' ' || u == '\t') return true;
+    return std::isspace(u) != 0;
+  }
 
  private:
   void skipBlanks() {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "model/P_Define.h"
+#include "model/P_Pool.h"
 #include "util/U_BPtr.h"
 #include "util/U_Ref.h"
 
@@ -16,7 +17,7 @@ struct CompareDefineHanLess {
   bool operator()(const U_BPtr<P_Define>& a, const U_BPtr<P_Define>& b) const;
 };
 
-using P_DefineSet = std::set<U_BPtr<P_Define>, CompareDefineHanLess>;
+using P_DefineSet = std::set<U_BPtr<P_Define>, CompareDefineHanLess, P_PoolAllocator<U_BPtr<P_Define>>>;
 
 // All defines of one entity: its declarations and definitions, the
 // redeclarations kept under the define they redeclare, its definition and
@@ -27,6 +28,7 @@ class P_Symbol : public U_Ref {
 
   // d becomes the latest define (and the definition when it is one).
   explicit P_Symbol(const U_BPtr<P_Define>& d);
+  P_POOLED_ALLOCATION(P_Symbol)
 
   // Adds a declaration or definition.  A definition at the location of the
   // latest define merges into it.  Returns false when an equal define was

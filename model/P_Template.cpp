@@ -27,8 +27,33 @@ bool P_Template::add(const U_BPtr<P_Define>& d, int type) {
   }
 }
 
-bool P_Template::fileSpec(const U_BPtr<P_Define>& d, SymbolList& list,
-                          std::map<const char*, U_BPtr<P_Symbol>>& index) {
+namespace {
+const P_Template::SymbolList& noSymbols() {
+  static const P_Template::SymbolList* empty = new P_Template::SymbolList();
+  return *empty;
+}
+const P_Template::TemplateList& noTemplates() {
+  static const P_Template::TemplateList* empty = new P_Template::TemplateList();
+  return *empty;
+}
+}  // namespace
+
+P_Template::Specialisations& P_Template::specs() {
+  if (!m_specs) m_specs = std::make_unique<Specialisations>();
+  return *m_specs;
+}
+
+const P_Template::SymbolList& P_Template::getImplicitSpecs() const {
+  return m_specs ? m_specs->implicit : noSymbols();
+}
+const P_Template::SymbolList& P_Template::getExplicitSpecs() const {
+  return m_specs ? m_specs->explicitSpecs : noSymbols();
+}
+const P_Template::TemplateList& P_Template::getPartialSpecs() const {
+  return m_specs ? m_specs->partial : noTemplates();
+}
+
+bool P_Template::fileSpec(const U_BPtr<P_Define>& d, SymbolList& list, SymbolIndex& index) {
   auto it = index.find(d->getName());
   if (it != index.end()) {
     if (!d->hasDef(P_DefRedeclaration)) return it->second->add(d);
@@ -45,36 +70,39 @@ bool P_Template::fileSpec(const U_BPtr<P_Define>& d, SymbolList& list,
 // from one of its partial specialisations; the analyser gives it the line
 // of the definition it was instantiated from, which tells the two apart.
 bool P_Template::handleTmplSpec(const U_BPtr<P_Define>& d, int type) {
-  if (m_explicitIndex.count(d->getName())) return handleTmplExplSpec(d, ExplicitSpecialisation);
+  Specialisations& s = specs();
+  if (s.explicitIndex.count(d->getName())) return handleTmplExplSpec(d, ExplicitSpecialisation);
   FileLinePair loc = getFileLinePair(*d);
   if (!hasLocation(loc)) {
-    for (const U_BPtr<P_Template>& partial : m_partial) {
+    for (const U_BPtr<P_Template>& partial : s.partial) {
       if (partial->hasLocation(loc)) return partial->add(d, type);
     }
   }
-  return fileSpec(d, m_implicit, m_implicitIndex);
+  return fileSpec(d, s.implicit, s.implicitIndex);
 }
 
 // Each partial specialisation is a template of its own; later records of
 // the same partial gather in its primary symbol.
 bool P_Template::handleTmplPartSpec(const U_BPtr<P_Define>& d) {
-  auto it = m_partialIndex.find(d->getName());
-  if (it != m_partialIndex.end()) {
+  Specialisations& s = specs();
+  auto it = s.partialIndex.find(d->getName());
+  if (it != s.partialIndex.end()) {
     return it->second->add(d, d->hasDef(P_DefRedeclaration) ? Redeclaration : Declaration);
   }
   U_BPtr<P_Template> partial(new P_Template(d));
-  m_partial.push_back(partial);
-  m_partialIndex.emplace(d->getName(), partial);
+  s.partial.push_back(partial);
+  s.partialIndex.emplace(d->getName(), partial);
   return true;
 }
 
 // A name filed as explicit is no longer an implicit specialisation.
 bool P_Template::handleTmplExplSpec(const U_BPtr<P_Define>& d, int /*type*/) {
-  auto implicit = m_implicitIndex.find(d->getName());
-  if (implicit != m_implicitIndex.end()) {
+  Specialisations& s = specs();
+  auto implicit = s.implicitIndex.find(d->getName());
+  if (implicit != s.implicitIndex.end()) {
     P_Symbol* sym = implicit->second.pointer();
-    std::erase_if(m_implicit, [sym](const U_BPtr<P_Symbol>& s) { return s.pointer() == sym; });
-    m_implicitIndex.erase(implicit);
+    std::erase_if(s.implicit, [sym](const U_BPtr<P_Symbol>& spec) { return spec.pointer() == sym; });
+    s.implicitIndex.erase(implicit);
   }
-  return fileSpec(d, m_explicit, m_explicitIndex);
+  return fileSpec(d, s.explicitSpecs, s.explicitIndex);
 }

@@ -1,58 +1,120 @@
 #include "model/P_UniqueStr.h"
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
-#include <unordered_set>
 #include <vector>
+
+#include "model/P_BigBlock.h"
+#include "model/P_Hash.h"
 
 namespace {
 
 // Texts are copied into large blocks that are never freed or moved, so the
 // returned pointers stay valid for the run and storing a new text costs no
-// allocation of its own.
+// allocation of its own.  Each copy is preceded by its length, so the index
+// needs only the text pointer and the hash to compare a candidate.
+//
+// The index is an open-addressing table (linear probing) of 16-byte slots
+// that keep the full hash: growing it never rehashes a text, and a probe
+// only touches a text whose hash matched.  A run interns millions of names,
+// so this is the hottest lookup of the record reader.
 class UniqueStrStore {
  public:
-  UniqueStrStore() { m_index.reserve(1 << 16); }
+  UniqueStrStore() { m_slots = newTable(kInitialSlots); m_capacity = kInitialSlots; }
 
   const char* intern(std::string_view text) {
-    auto it = m_index.find(text);
-    if (it != m_index.end()) return it->data();
+    const uint64_t hash = P_hashBytes(text.data(), text.size()) | kUsedBit;
+    const std::size_t mask = m_capacity - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      const Slot& slot = m_slots[i];
+      if (slot.hash == 0) break;
+      if (slot.hash == hash && sameText(slot.text, text)) return slot.text;
+    }
     const char* copy = copyText(text);
-    m_index.insert(std::string_view(copy, text.size()));
     m_bytes += text.size() + 1;
+    if (++m_count * 4 > m_capacity * 3) grow();
+    place(Slot{copy, hash});
     return copy;
   }
-  std::size_t count() const { return m_index.size(); }
+  std::size_t count() const { return m_count; }
   std::size_t bytes() const { return m_bytes; }
 
  private:
-  static constexpr std::size_t kBlockSize = 256 * 1024;
+  struct Slot {
+    const char* text = nullptr;
+    uint64_t hash = 0;  // 0 marks a free slot
+  };
+  static constexpr std::size_t kInitialSlots = 1 << 16;
+  static constexpr uint64_t kUsedBit = uint64_t{1} << 63;
+  static constexpr std::size_t kBlockSize = P_kBigBlockSize;
+  static constexpr std::size_t kHeader = sizeof(std::size_t);
 
-  const char* copyText(std::string_view text) {
-    std::size_t need = text.size() + 1;
+  static std::size_t lengthOf(const char* text) {
+    std::size_t length;
+    std::memcpy(&length, text - kHeader, kHeader);
+    return length;
+  }
+  static bool sameText(const char* stored, std::string_view text) {
+    return lengthOf(stored) == text.size() && (text.empty() || std::memcmp(stored, text.data(), text.size()) == 0);
+  }
+
+  static Slot* newTable(std::size_t capacity) {
+    Slot* table = static_cast<Slot*>(P_allocateBigBlock(capacity * sizeof(Slot)));
+    for (std::size_t i = 0; i < capacity; ++i) table[i] = Slot();
+    return table;
+  }
+  void place(const Slot& entry) {
+    const std::size_t mask = m_capacity - 1;
+    std::size_t i = entry.hash & mask;
+    while (m_slots[i].hash != 0) i = (i + 1) & mask;
+    m_slots[i] = entry;
+  }
+  void grow() {
+    Slot* old = m_slots;
+    const std::size_t oldCapacity = m_capacity;
+    m_capacity *= 2;
+    m_slots = newTable(m_capacity);
+    for (std::size_t i = 0; i < oldCapacity; ++i) {
+      if (old[i].hash != 0) place(old[i]);
+    }
+    P_freeBigBlock(old);
+  }
+
+  char* reserve(std::size_t need) {
     if (need > kBlockSize / 4) {
       // Large texts get a block of their own so that they waste no space.
       m_large.push_back(std::make_unique<char[]>(need));
-      return fill(m_large.back().get(), text);
+      return m_large.back().get();
     }
-    if (m_used + need > kBlockSize || m_blocks.empty()) {
-      m_blocks.push_back(std::make_unique<char[]>(kBlockSize));
+    if (m_block == nullptr || m_used + need > kBlockSize) {
+      m_block = static_cast<char*>(P_allocateBigBlock(kBlockSize));
       m_used = 0;
     }
-    char* dest = m_blocks.back().get() + m_used;
+    char* dest = m_block + m_used;
+    // The length header is read with memcpy, so it needs no alignment.
     m_used += need;
-    return fill(dest, text);
+    return dest;
   }
-  static const char* fill(char* dest, std::string_view text) {
-    if (!text.empty()) std::memcpy(dest, text.data(), text.size());
-    dest[text.size()] = '\0';
+  const char* copyText(std::string_view text) {
+    const std::size_t length = text.size();
+    char* dest = reserve(kHeader + length + 1);
+    std::memcpy(dest, &length, kHeader);
+    dest += kHeader;
+    if (length != 0) std::memcpy(dest, text.data(), length);
+    dest[length] = '\0';
     return dest;
   }
 
-  std::unordered_set<std::string_view> m_index;
-  std::vector<std::unique_ptr<char[]>> m_blocks;
+  // The index: m_capacity slots, a power of two.
+  Slot* m_slots = nullptr;
+  std::size_t m_capacity = 0;
+  // The block texts are being copied into; full blocks stay allocated (the
+  // texts in them live for the run) and need no other reference.
+  char* m_block = nullptr;
   std::vector<std::unique_ptr<char[]>> m_large;
   std::size_t m_used = 0;
+  std::size_t m_count = 0;
   std::size_t m_bytes = 0;
 };
 

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <istream>
+#include <functional>
 #include <map>
 
+#include "model/P_Pool.h"
 #include "util/U_String.h"
 #include "util/U_XPtr.h"
 
@@ -59,7 +61,8 @@ class P_Relation {
 };
 
 // Relations of one kind, keyed by an interned name (compared by pointer).
-using P_RelationCont = std::multimap<const char*, U_XPtr<P_Relation>>;
+using P_RelationCont = std::multimap<const char*, U_XPtr<P_Relation>, std::less<const char*>,
+                                     P_PoolAllocator<std::pair<const char* const, U_XPtr<P_Relation>>>>;
 // All stored relations, by kind letter.
 using P_RelationAllCont = std::map<char, P_RelationCont>;
 

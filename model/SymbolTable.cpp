@@ -21,8 +21,8 @@ bool isDeclarationLike(const P_Define& d) {
 }
 
 P_Symbol* lookup(const SymbolTable::SymbolMap& map, const char* key) {
-  auto it = map.find(key);
-  return it == map.end() ? nullptr : it->second.pointer();
+  P_Symbol* const* found = map.find(key);
+  return found ? *found : nullptr;
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ std::pair<U_BPtr<P_Symbol>, int> SymbolTable::addEntry(const U_BPtr<P_Define>& d
   if (P_isDefineEnum(&def) || P_isDefineLabel(&def)) {
     def.setDef(P_DefDeclaration | P_DefDefinition);
   } else if (def.hasDef(P_DefImplicit)) {
-    def.addDef(m_fileMap.count(key) ? P_DefDefinition : P_DefDeclaration);
+    def.addDef(m_fileMap.contains(key) ? P_DefDefinition : P_DefDeclaration);
   }
 
   if (isDeclarationLike(def)) return addDeclaration(d, key);
@@ -50,14 +50,14 @@ std::pair<U_BPtr<P_Symbol>, int> SymbolTable::addEntry(const U_BPtr<P_Define>& d
   // Every macro record is a symbol of its own.
   if (def.getSpace() == P_SpaceMacro) return {newSymbol(d), P_AddDefinition};
 
-  auto found = m_fileMap.find(key);
-  if (found == m_fileMap.end()) {
+  P_Symbol* found = lookup(m_fileMap, key);
+  if (found == nullptr) {
     def.clearDef(P_DefRedeclaration);
     def.addDef(P_DefDeclaration);
     if (showSymbolErrors()) std::printf("Missing 'DC' for %s\n", IdentifierFields::getFullname(def.getName()));
     return addDeclaration(d, key);
   }
-  U_BPtr<P_Symbol> sym = found->second;
+  U_BPtr<P_Symbol> sym(found);
   if (def.hasDef(P_DefDefinition)) {
     sym->add(d);
     return {sym, P_AddDefinition};
@@ -71,17 +71,16 @@ std::pair<U_BPtr<P_Symbol>, int> SymbolTable::addDeclaration(const U_BPtr<P_Defi
   U_BPtr<P_Symbol> sym;
   int kind = P_AddNewSymbol;
   if (external) {
-    auto it = m_projectMap.find(key);
-    if (it != m_projectMap.end()) {
-      sym = it->second;
+    if (P_Symbol* known = lookup(m_projectMap, key)) {
+      sym = U_BPtr<P_Symbol>(known);
       kind = P_AddProjRedecl;
     }
   }
   if (!sym.isSet()) {
     sym = newSymbol(d);
-    if (external) m_projectMap.emplace(key, sym);
+    if (external) m_projectMap.emplace(key, sym.pointer());
   }
-  m_fileMap.emplace(key, sym);
+  m_fileMap.emplace(key, sym.pointer());
   // A new symbol was made from d already; adding it again would only find
   // the equal define in its set.
   if (kind != P_AddNewSymbol) sym->add(d);

@@ -1,11 +1,11 @@
 #ifndef MODEL_SYMBOLTABLE_H
 #define MODEL_SYMBOLTABLE_H
 
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "model/P_Define.h"
+#include "model/P_PtrMap.h"
 #include "model/P_Symbol.h"
 #include "util/U_BPtr.h"
 
@@ -23,8 +23,9 @@ enum P_SymbolAddResult {
 class SymbolTable {
  public:
   using SymbolList = std::vector<U_BPtr<P_Symbol>>;
-  // Keys are interned pointers, so hashing the pointer is enough.
-  using SymbolMap = std::unordered_map<const char*, U_BPtr<P_Symbol>>;
+  // Keys are interned pointers, so hashing the pointer is enough.  The
+  // symbols are owned by the symbol list, so the maps hold plain pointers.
+  using SymbolMap = P_PtrMap<P_Symbol*>;
   using const_iterator = SymbolList::const_iterator;
 
   SymbolTable() = default;

@@ -81,17 +81,19 @@ void TemplateTable::addTemplateEntry(const char* name, const U_BPtr<P_Define>& d
 
 void TemplateTable::declareTemplate(const char* name, const U_BPtr<P_Define>& d) {
   P_Template::FileLinePair loc = P_Template::getFileLinePair(*d);
-  auto it = m_nameMap.find(name);
-  if (it != m_nameMap.end()) {
-    it->second->add(d, P_Template::Declaration);
-    m_locationMap.emplace(loc, it->second);
+  if (P_Template* const* known = m_nameMap.find(name)) {
+    U_BPtr<P_Template> t(*known);
+    t->add(d, P_Template::Declaration);
+    m_locationMap.emplace(loc, t);
     return;
   }
   U_BPtr<P_Template> t(new P_Template(d));
-  bool added = m_nameMap.emplace(name, t).second;
+  bool added = m_nameMap.emplace(name, t.pointer()).second;
   U_ASSERT(added && "We should always add a new entry for a declaration in a different TU");
   m_templates.push_back(t);
-  m_skeletonMap[IdentifierFields::getSkeleton(name)].push_back(t);
+  auto skeleton = m_skeletonMap.emplace(IdentifierFields::getSkeleton(name), m_skeletonLists.size());
+  if (skeleton.second) m_skeletonLists.emplace_back();
+  m_skeletonLists[*skeleton.first].push_back(t);
   m_locationMap.emplace(loc, t);
 }
 
@@ -114,19 +116,20 @@ void TemplateTable::addScopedEntry(const char* name, const U_BPtr<P_Define>& d, 
 }
 
 P_Template* TemplateTable::findTemplate(const char* name) const {
-  auto it = m_nameMap.find(name);
-  return it == m_nameMap.end() ? nullptr : it->second.pointer();
+  P_Template* const* found = m_nameMap.find(name);
+  return found ? *found : nullptr;
 }
 
 P_Template* TemplateTable::findTemplateOfSpecialisation(const char* name) const {
   if (P_Template* exact = findTemplate(name)) return exact;
-  auto it = m_skeletonMap.find(IdentifierFields::getSkeleton(name));
-  if (it == m_skeletonMap.end() || it->second.empty()) return nullptr;
+  const std::size_t* index = m_skeletonMap.find(IdentifierFields::getSkeleton(name));
+  if (index == nullptr || m_skeletonLists[*index].empty()) return nullptr;
+  const TemplateList& candidates = m_skeletonLists[*index];
   int params = IdentifierFields::getFunctionParamCount(name);
-  for (const U_BPtr<P_Template>& t : it->second) {
+  for (const U_BPtr<P_Template>& t : candidates) {
     if (IdentifierFields::getFunctionParamCount(t->getName()) == params) return t.pointer();
   }
-  return it->second.front().pointer();
+  return candidates.front().pointer();
 }
 
 P_Template* TemplateTable::findTemplateAt(const P_Template::FileLinePair& loc) const {

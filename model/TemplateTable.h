@@ -2,11 +2,14 @@
 #define MODEL_TEMPLATETABLE_H
 
 #include <map>
+#include <memory>
 #include <set>
 #include <utility>
 #include <vector>
 
 #include "model/P_Define.h"
+#include "model/P_Pool.h"
+#include "model/P_PtrMap.h"
 #include "model/P_Symbol.h"
 #include "util/U_BPtr.h"
 #include "util/U_Ref.h"
@@ -30,6 +33,7 @@ class P_Template : public U_Ref {
 
   // The primary symbol is made from d; d's name names the template.
   explicit P_Template(const U_BPtr<P_Define>& d);
+  P_POOLED_ALLOCATION(P_Template)
 
   // Files d as the given TemplateType; false when nothing was filed.
   bool add(const U_BPtr<P_Define>& d, int type);
@@ -37,9 +41,9 @@ class P_Template : public U_Ref {
   const char* getName() const { return m_name; }
   P_Symbol* getPrimaryTemplate() const { return m_primary.pointer(); }
   const U_BPtr<P_Symbol>& getPrimarySymbol() const { return m_primary; }
-  const SymbolList& getImplicitSpecs() const { return m_implicit; }
-  const SymbolList& getExplicitSpecs() const { return m_explicit; }
-  const TemplateList& getPartialSpecs() const { return m_partial; }
+  const SymbolList& getImplicitSpecs() const;
+  const SymbolList& getExplicitSpecs() const;
+  const TemplateList& getPartialSpecs() const;
   bool hasLocation(const FileLinePair& loc) const { return m_locations.count(loc) != 0; }
 
   static FileLinePair getFileLinePair(const P_Define& d);
@@ -49,18 +53,26 @@ class P_Template : public U_Ref {
   bool handleTmplExplSpec(const U_BPtr<P_Define>& d, int type);
 
  private:
+  using SymbolIndex = std::map<const char*, U_BPtr<P_Symbol>>;
+  // The specialisations, by kind, in filing order and by name.
+  struct Specialisations {
+    SymbolList implicit;
+    SymbolIndex implicitIndex;
+    SymbolList explicitSpecs;
+    SymbolIndex explicitIndex;
+    TemplateList partial;
+    std::map<const char*, U_BPtr<P_Template>> partialIndex;
+  };
+
   // Adds d to the specialisation symbol filed under d's name, or files a new one.
-  static bool fileSpec(const U_BPtr<P_Define>& d, SymbolList& list, std::map<const char*, U_BPtr<P_Symbol>>& index);
+  static bool fileSpec(const U_BPtr<P_Define>& d, SymbolList& list, SymbolIndex& index);
+  // Created on first use: most templates of a code base have no specialisation.
+  Specialisations& specs();
 
   U_BPtr<P_Symbol> m_primary;
-  std::set<FileLinePair> m_locations;
+  std::set<FileLinePair, std::less<FileLinePair>, P_PoolAllocator<FileLinePair>> m_locations;
   const char* m_name;
-  SymbolList m_implicit;
-  std::map<const char*, U_BPtr<P_Symbol>> m_implicitIndex;
-  SymbolList m_explicit;
-  std::map<const char*, U_BPtr<P_Symbol>> m_explicitIndex;
-  TemplateList m_partial;
-  std::map<const char*, U_BPtr<P_Template>> m_partialIndex;
+  std::unique_ptr<Specialisations> m_specs;
 };
 
 // All templates of the run, by name and by location.
@@ -96,9 +108,12 @@ class TemplateTable {
 
   TemplateList m_templates;
   std::map<P_Template::FileLinePair, U_BPtr<P_Template>> m_locationMap;
-  std::map<const char*, U_BPtr<P_Template>> m_nameMap;
-  // Templates by interned skeleton, in creation order.
-  std::map<const char*, TemplateList> m_skeletonMap;
+  // Templates by interned name (they are owned by m_templates).
+  P_PtrMap<P_Template*> m_nameMap;
+  // Templates by interned skeleton, in creation order: the map gives the
+  // index of the skeleton's list in m_skeletonLists.
+  P_PtrMap<std::size_t> m_skeletonMap;
+  std::vector<TemplateList> m_skeletonLists;
 };
 
 // The process-wide template table.

@@ -55,6 +55,8 @@ TEST(PiConfigure, AllDefineClientsOnceEachInRegistrationOrder) {
   PI_configureOnAllDefine(&allDefinesB);
   PI_configureOnAllDefine(&allDefinesA);
   PI_configureOnAllDefine(&allDefinesB);
+  // The handler itself refuses a client it holds, however it is reached.
+  DefineHandler::configureOnAllDefines(&allDefinesA);
   EXPECT_TRUE(MetricFileReader::isTagRead("DEFINE"));
   // The all-defines batch runs among the end clients.
   MetricFileReader::processEnd(P_getSymbolTable());

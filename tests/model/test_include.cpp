@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "intl/QL_LocalEncoding.h"
 #include "util/U_Exception.h"
 #include "model/IncludeHandler.h"
 #include "model/MetricFileReader.h"
@@ -69,6 +70,22 @@ TEST(Include, RecordsBuildTheTreeAndTheStore) {
       P_getIncludeLocation(FilenameProxy::createFromText("inc/detail/store.h")->getFilename().getHandle());
   EXPECT_TRUE(U_isLocationEqual(viaName, store));
   EXPECT_FALSE(P_getIncludeLocation(U_Filename()).isSet());
+}
+
+// Record text is in the internal encoding: a file name with non-7-bit bytes
+// names the same file whatever the run's local encoding is.
+TEST(Include, RecordFileNamesAreNotConvertedFromTheLocalEncoding) {
+  const ExtendedCharEncoding saved = QL_getLocalEncoding();
+  QL_setLocalEncoding(eceSJIS);
+  // Two hiragana in the internal encoding; the file name itself is held in
+  // the local one.
+  const std::string text = "/t/\xA4\xA2\xA4\xA4.h";
+  const auto proxy = FilenameProxy::createFromText(text);
+  const auto expected = FilenameProxy::create(QL_Filename::create(QL_String::create(text, eceEUC)));
+  const std::string shown = proxy->getFilename().str();
+  QL_setLocalEncoding(saved);
+  EXPECT_EQ(proxy.pointer(), expected.pointer());
+  EXPECT_EQ(shown, "/t/\x82\xA0\x82\xA2.h");
 }
 
 TEST(Include, TreeKeepsTheFirstIncludeAndFlagsAreRead) {

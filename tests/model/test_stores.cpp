@@ -1,0 +1,92 @@
+// The model's lookup stores: interned texts, pointer maps and pools.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/P_Pool.h"
+#include "model/P_PtrMap.h"
+#include "model/P_UniqueStr.h"
+
+TEST(ModelStores, InternedTextsAreSharedExactlyWhenEqual) {
+  // Enough texts to make the index grow several times; every text must keep
+  // its pointer and its bytes across the growth.
+  std::vector<const char*> first;
+  for (int i = 0; i < 200000; ++i) first.push_back(P_createUniqueStr("store::name" + std::to_string(i)));
+  std::set<const char*> distinct(first.begin(), first.end());
+  EXPECT_EQ(distinct.size(), first.size());
+  for (int i = 0; i < 200000; i += 997) {
+    const std::string text = "store::name" + std::to_string(i);
+    EXPECT_EQ(P_createUniqueStr(text), first[i]);
+    EXPECT_EQ(text, first[i]);
+  }
+  // Texts differing only after a NUL byte, or by length, are distinct.
+  const char* withNul = P_createUniqueStr(std::string_view("ab\0c", 4));
+  EXPECT_NE(withNul, P_createUniqueStr(std::string_view("ab\0d", 4)));
+  EXPECT_NE(withNul, P_createUniqueStr("ab"));
+  EXPECT_EQ(withNul, P_createUniqueStr(std::string_view("ab\0c", 4)));
+  EXPECT_STREQ(P_createUniqueStr(""), "");
+  // A text larger than a block is stored whole.
+  const std::string big(3 << 20, 'x');
+  const char* stored = P_createUniqueStr(big);
+  EXPECT_EQ(std::string(stored), big);
+  EXPECT_EQ(stored, P_createUniqueStr(std::string(big)));
+}
+
+TEST(ModelStores, PointerMapKeepsFirstValueAndClears) {
+  P_PtrMap<int> map;
+  std::vector<std::string> keys(5000);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    keys[i] = std::to_string(i);
+    EXPECT_TRUE(map.emplace(keys[i].c_str(), static_cast<int>(i)).second);
+  }
+  EXPECT_FALSE(map.emplace(keys[7].c_str(), -1).second);
+  EXPECT_EQ(map.size(), keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    ASSERT_NE(map.find(keys[i].c_str()), nullptr);
+    EXPECT_EQ(*map.find(keys[i].c_str()), static_cast<int>(i));
+  }
+  // Keys compare by pointer, not by text.
+  const std::string sameText = keys[3];
+  EXPECT_EQ(map.find(sameText.c_str()), nullptr);
+  // A null key is a key like any other.
+  EXPECT_EQ(map.find(nullptr), nullptr);
+  EXPECT_TRUE(map.emplace(nullptr, 42).second);
+  EXPECT_EQ(*map.find(nullptr), 42);
+
+  map.clear();
+  EXPECT_EQ(map.size(), 0u);
+  EXPECT_FALSE(map.contains(keys[0].c_str()));
+  EXPECT_FALSE(map.contains(nullptr));
+  EXPECT_TRUE(map.emplace(keys[0].c_str(), 9).second);
+  EXPECT_EQ(*map.find(keys[0].c_str()), 9);
+}
+
+namespace {
+struct Pooled {
+  long a = 1;
+  long b = 2;
+  P_POOLED_ALLOCATION(Pooled)
+};
+struct Bigger : Pooled {
+  long c = 3;
+};
+}  // namespace
+
+TEST(ModelStores, PoolReusesFreedObjectsAndLeavesOtherSizesAlone) {
+  Pooled* one = new Pooled();
+  Pooled* two = new Pooled();
+  EXPECT_NE(one, two);
+  delete one;
+  Pooled* again = new Pooled();
+  EXPECT_EQ(again, one);
+  EXPECT_EQ(again->a + again->b, 3);
+  // A derived class of another size is not cut from the pool.
+  Bigger* bigger = new Bigger();
+  EXPECT_EQ(bigger->c, 3);
+  delete static_cast<Bigger*>(bigger);
+  delete again;
+  delete two;
+}
