@@ -25,9 +25,6 @@ void setup_checks(const U_BPtr<C_CmdArgs>& /*cmdArgs*/, const P_DriverBase::Anal
   PI_configureOnSource(FileList::getSourceFiles);
   PI_configureOnAllDefine(ignoreDefineCallback);
   PI_configureNeedRelationCalls();
-  // The list of analysed files names every included file: keep the
-  // include records.
-  PI_configureNeedRelationInclude();
 
   do_trace().writeln("Registering Marshal_report::do_all");
   PI_configureOnEnd(Marshal_report::do_all);

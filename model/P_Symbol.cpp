@@ -18,6 +18,15 @@ bool CompareDefineHanLess::operator()(const U_BPtr<P_Define>& a, const U_BPtr<P_
   return x.getFlags() < y.getFlags();
 }
 
+namespace {
+std::vector<U_BPtr<P_Define>>& unstoredDefines() {
+  static auto* kept = new std::vector<U_BPtr<P_Define>>();  // lives until the process ends
+  return *kept;
+}
+}  // namespace
+
+const std::vector<U_BPtr<P_Define>>& P_getUnstoredDefines() { return unstoredDefines(); }
+
 P_Symbol::P_Symbol(const U_BPtr<P_Define>& d) {
   U_ASSERT(d.isSet() && "Dont dereference 0.");
   bool inserted = false;
@@ -36,11 +45,13 @@ bool P_Symbol::add(const U_BPtr<P_Define>& d) {
   bool isDefinition = d->hasDef(P_DefDefinition);
   if (isDefinition && P_hasDefineSameLocation(d.pointer(), m_latest.pointer())) {
     mergeIntoLatest(d);
+    unstoredDefines().push_back(d);
     return true;
   }
   bool inserted = false;
   m_latest = insertDefine(d, inserted);
   if (isDefinition) m_definition = m_latest;
+  if (!inserted) unstoredDefines().push_back(d);
   return inserted;
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "model/P_Define.h"
 #include "model/P_Pool.h"
@@ -60,6 +61,12 @@ class P_Symbol : public U_Ref {
 };
 
 // C-style accessors; a null symbol is an assertion.
+// Defines a symbol was given but does not store: a definition merged into
+// the declaration at its place, or a duplicate of a stored define.  They may
+// already have been handed to clients, and what clients receive stays owned
+// by the model for the rest of the run, so they are kept here.
+const std::vector<U_BPtr<P_Define>>& P_getUnstoredDefines();
+
 const P_DefineSet& P_getSymbolDefineList(const P_Symbol* sym);
 P_Define* P_getSymbolCurrentDefine(const P_Symbol* sym);
 const P_DefineSet& P_getSymbolDefineRedeclList(const P_Symbol* sym, P_Define* define);

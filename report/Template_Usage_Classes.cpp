@@ -3,6 +3,7 @@
 // and instances.
 #include <iterator>
 
+#include "report/Define_Names.h"
 #include "report/OutputFormat.h"
 #include "report/Template_Usage_Generate.h"
 #include "report/Util.h"
@@ -34,14 +35,14 @@ void Template_Usage_Generate::list_han_instance_set(OutputFormat* writer, const 
 }
 
 void Template_Usage_Generate::list_members(OutputFormat* writer, Member_Type type, P_Define* p,
-                                           const HanMap& members) {
-  const U_String n = norm(Util::qual_name(p));
-  const U_String name = Util::rendered_name(p);
+                                           const Indexed& members) {
+  const Define_Names& names = Util::names(p);
+  const U_String n = names.pattern();
+  const U_String name = names.rendered();
   GroupSet group;
   U_String groupFile;
   bool any = false;
-  for (const auto& entry : members) {
-    if (!match_template_parameters(norm(Util::qual_name(entry.second)), n)) continue;
+  for (size_t pos : members.patterns.matches(n)) {
     if (!any) {
       any = true;
       if (type == 0)
@@ -51,9 +52,9 @@ void Template_Usage_Generate::list_members(OutputFormat* writer, Member_Type typ
       else
         writer->sub_heading_h4(name + " Class Template Member(s) That Are Instantiated");
     }
-    P_Define* member = entry.first;
+    P_Define* member = members.entries[pos].first;
     if (group.count(member) != 0) continue;
-    const U_String file = Util::file(member);
+    const U_String& file = Util::names(member).file;
     if (!groupFile.empty() && groupFile != file) {
       list_han_instance_set(writer, group);
       group.clear();
@@ -70,10 +71,10 @@ void Template_Usage_Generate::list_members(OutputFormat* writer, Member_Type typ
 }
 
 void Template_Usage_Generate::list_template_specializations_or_instantiations(
-    OutputFormat* writer, Member_Type type, const HanMap& entries, const HanMap& members,
+    OutputFormat* writer, Member_Type type, const Indexed& entries, const Indexed& members,
     P_Define* p) {
-  const U_String n = norm(Util::qual_name(p));
-  const U_String name = Util::rendered_name(p);
+  const U_String n = Util::names(p).pattern();
+  const U_String name = Util::names(p).rendered();
   GroupSet group;
   U_String groupFile;
   P_Define* last = nullptr;
@@ -84,9 +85,9 @@ void Template_Usage_Generate::list_template_specializations_or_instantiations(
     list_members(writer, type, last, members);
     written = true;
   };
-  for (const auto& entry : entries) {
-    if (!match_template_parameters(norm(Util::qual_name(entry.second)), n)) continue;
-    const U_String file = Util::file(entry.first);
+  for (size_t pos : entries.patterns.matches(n)) {
+    const auto& entry = entries.entries[pos];
+    const U_String& file = Util::names(entry.first).file;
     if (!groupFile.empty() && groupFile != file) {
       write_group();
       group.clear();
@@ -105,18 +106,24 @@ void Template_Usage_Generate::list_template_specializations_or_instantiations(
 void Template_Usage_Generate::list_class_templates(OutputFormat* writer, const HanSet& classes,
                                                    const HanMap& instances,
                                                    const HanMap& partials,
-                                                   const HanMap& explicits) {
+                                                   const HanMap& explicits,
+                                                   const Template_Searches& searches) {
   writer->sectionStart("Template Usage Class Templates");
   writer->main_heading_h2("Class Template Usage");
   writer->initialiseDividerMarkerCounter();
   HanMap primaryMembers, partialMembers, explicitMembers;
-  get_primary_templates_members(classes, partials, explicits, primaryMembers, partialMembers,
-                                explicitMembers);
+  get_primary_templates_members(searches, primaryMembers, partialMembers, explicitMembers);
+  const Indexed primaryIndex = index_by_value(primaryMembers);
+  const Indexed partialMemberIndex = index_by_value(partialMembers);
+  const Indexed explicitMemberIndex = index_by_value(explicitMembers);
+  const Indexed partialIndex = index_by_value(partials);
+  const Indexed explicitIndex = index_by_value(explicits);
+  const Indexed instanceIndex = index_by_value(instances);
   if (classes.empty()) {
     writer->printPlainBoldText("No primary template classes.");
     writer->new_line();
   }
-  const HanMap noMembers;
+  const Indexed noMembers;
   U_String previousName;
   for (auto it = classes.begin(); it != classes.end(); ++it) {
     P_Define* p = *it;
@@ -130,10 +137,12 @@ void Template_Usage_Generate::list_class_templates(OutputFormat* writer, const H
     writer->new_line();
     auto next = std::next(it);
     if (next != classes.end() && Util::qual_name(*next) == qualName) continue;
-    list_members(writer, 2, p, primaryMembers);
-    list_template_specializations_or_instantiations(writer, 1, partials, partialMembers, p);
-    list_template_specializations_or_instantiations(writer, 0, explicits, explicitMembers, p);
-    list_template_specializations_or_instantiations(writer, 2, instances, noMembers, p);
+    list_members(writer, 2, p, primaryIndex);
+    list_template_specializations_or_instantiations(writer, 1, partialIndex, partialMemberIndex,
+                                                    p);
+    list_template_specializations_or_instantiations(writer, 0, explicitIndex,
+                                                    explicitMemberIndex, p);
+    list_template_specializations_or_instantiations(writer, 2, instanceIndex, noMembers, p);
   }
   writer->sectionEnd();
 }

@@ -1,10 +1,12 @@
 // The function template section: function templates grouped with their
 // overloads, and the files in which each was instantiated.
+#include <unordered_map>
 #include <vector>
 
 #include "intl/QL_String.h"
 #include "model/P_CurrentSource.h"
 #include "report/OutputFormat.h"
+#include "report/Define_Names.h"
 #include "report/Template_Usage_Generate.h"
 #include "report/Util.h"
 
@@ -12,16 +14,39 @@ namespace {
 
 // Overloads of one function template share this key: the name without
 // parameter lists and with emptied template argument lists.
-U_String overload_key(P_Define* def) {
-  return Util::strip(Util::trim_function_arg_list(Util::qual_name(def)));
+U_String overload_key_of(const U_String& qualName) {
+  return Util::strip(Util::trim_function_arg_list(qualName));
+}
+U_String overload_key(P_Define* def) { return overload_key_of(Util::qual_name(def)); }
+
+// Group key and display name of an instantiation, by its interned internal
+// name: a symbol's definitions share their name, and a symbol is seen again
+// for every unit that instantiates it.
+struct Instantiation_Names {
+  U_String key, name;
+};
+const Instantiation_Names& instantiation_names(const char* internalName) {
+  static std::unordered_map<const char*, Instantiation_Names> cache;
+  auto found = cache.find(internalName);
+  if (found != cache.end()) return found->second;
+  const char* text = internalName ? PI_getOutputString(internalName) : nullptr;
+  const U_String qual = text ? U_String(text) : U_String();
+  return cache[internalName] = {overload_key_of(qual), Util::rendered_name_of(qual)};
 }
 
-// Orders the instantiation files by byte comparison.
-struct Byte_Less {
-  bool operator()(const U_String& a, const U_String& b) const { return Compare_Bytes(a, b) < 0; }
-};
+// Only implicit specialisations are instantiations: an explicit
+// specialisation of a function template (and a partial one, which functions
+// cannot have) is a declaration the unit merely sees in a header.
+bool is_instantiation(P_Define* def) {
+  return PI_isDefineSpecialisation(def) && !PI_isDefineExplicitSpecialisation(def) &&
+         !PI_isDefinePartialSpecialisation(def);
+}
 
 }  // namespace
+
+bool Template_Usage_Generate::Byte_Less::operator()(const U_String& a, const U_String& b) const {
+  return Compare_Bytes(a, b) < 0;
+}
 
 Template_Usage_Generate::InstantiationRecord& Template_Usage_Generate::instantiationRecord() {
   static InstantiationRecord record;
@@ -34,8 +59,11 @@ void Template_Usage_Generate::symbolClientFn(P_Symbol* symbol, P_Define*) {
   for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
        PI_getDefineIterNext(d)) {
     P_Define* def = PI_getDefineIterData(d);
-    if (def && PI_isDefineSpecialisation(def))
-      instantiationRecord().insert({def, current});
+    if (def == nullptr || !is_instantiation(def)) continue;
+    const Instantiation_Names& names = instantiation_names(PI_getDefineQualName(def));
+    Group_Instantiations& group = instantiationRecord()[names.key];
+    if (group.files.empty()) group.name = names.name;
+    group.files.insert(current);
   }
 }
 
@@ -60,19 +88,15 @@ void Template_Usage_Generate::list_grouped_functions_body(OutputFormat* writer,
         Util::get_statement(Util::object_name(def), Util::line(def), file, ""));
     writer->new_line();
   }
-  std::set<U_String, Byte_Less> files;
-  for (const auto& entry : record) {
-    if (overload_key(entry.first) != key) continue;
-    if (files.empty())
-      writer->sub_heading_h4(Util::rendered_name(entry.first) +
-                             " Function Template Instantiated In File(s)");
-    files.insert(entry.second);
+  auto found = record.find(key);
+  if (found != record.end() && !found->second.files.empty()) {
+    writer->sub_heading_h4(found->second.name + " Function Template Instantiated In File(s)");
+    for (const U_String& file : found->second.files) {
+      writer->printFileLink(file);
+      writer->new_line();
+    }
+    return;
   }
-  for (const U_String& file : files) {
-    writer->printFileLink(file);
-    writer->new_line();
-  }
-  if (!files.empty()) return;
   writer->printPlainBoldText("No instantiations of function template " + name + ".");
   writer->new_line();
 }
@@ -104,6 +128,8 @@ void Template_Usage_Generate::list_function_templates(OutputFormat* writer,
 }
 
 void Template_Usage_Generate::generate(OutputFormat* writer) {
+  // The model is complete: derive each definition's names once.
+  Util::Define_Names_Scope keepNames;
   HanSet primaries;
   HanMap partials, explicits;
   for (PI_TemplateIterHan t = PI_getFirstTemplate(); !PI_isTemplateIterEnd(t);
@@ -122,8 +148,9 @@ void Template_Usage_Generate::generate(OutputFormat* writer) {
   HanSet classes;
   FuncSet functions;
   get_class_and_function_primary_template_handles(primaries, classes, functions);
+  const Template_Searches searches = make_searches(classes, partials, explicits);
   HanMap instances;
-  get_class_instantiations(classes, partials, explicits, instances);
-  list_class_templates(writer, classes, instances, partials, explicits);
+  get_class_instantiations(searches, instances);
+  list_class_templates(writer, classes, instances, partials, explicits, searches);
   list_function_templates(writer, functions, instantiationRecord());
 }

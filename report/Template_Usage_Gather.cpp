@@ -1,6 +1,7 @@
 // Gathering of the template analysis: which definitions are class and
 // function templates, their specialisations, the variables declared with an
 // instance of a class template and the member functions instantiated.
+#include "report/Define_Names.h"
 #include "report/Template_Usage_Generate.h"
 #include "report/Util.h"
 
@@ -43,7 +44,7 @@ void Template_Usage_Generate::examine_symbol(P_Symbol* symbol, P_Define* primary
   for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
        PI_getDefineIterNext(d)) {
     P_Define* def = PI_getDefineIterData(d);
-    if (def && PI_isTemplateOrSpecialisation(def) && has_class_type(Util::type(def)))
+    if (def && PI_isTemplateOrSpecialisation(def) && has_class_type(Util::names(def).type))
       map[def] = primary;
   }
 }
@@ -66,7 +67,7 @@ void Template_Usage_Generate::examine_specializations(P_Template* tmpl, P_Define
 void Template_Usage_Generate::get_class_and_function_primary_template_handles(
     const HanSet& primaries, HanSet& classes, FuncSet& functions) {
   for (P_Define* def : primaries) {
-    const U_String type = Util::type(def);
+    const U_String& type = Util::names(def).type;
     if (type.compare(0, 2, "{c") == 0 || type.compare(0, 2, "{s") == 0)
       classes.insert(def);
     else
@@ -74,62 +75,85 @@ void Template_Usage_Generate::get_class_and_function_primary_template_handles(
   }
 }
 
-void Template_Usage_Generate::get_class_instantiations(const HanSet& classes,
-                                                       const HanMap& partials,
-                                                       const HanMap& explicits,
+void Template_Usage_Generate::get_class_instantiations(const Template_Searches& searches,
                                                        HanMap& instances) {
   for_each_define([&](P_Define* def) {
     if (!PI_isDefineVariable(def) || !PI_isDefineDeclaration(def) ||
         PI_isDefineFunctionParameter(def))
       return;
-    const U_String className = class_name_in_type(Util::type(def));
+    const U_String className = class_name_in_type(Util::names(def).type);
     if (className.empty()) return;
     const U_String n = norm(className);
-    P_Define* found = norm_search(explicits, n);
-    if (found == nullptr) found = norm_search(partials, n);
-    if (found == nullptr) found = norm_search(classes, n);
-    if (found != nullptr) instances[def] = found;
+    const auto* found = searches.explicits.first(n);
+    if (found == nullptr) found = searches.partials.first(n);
+    if (found == nullptr) found = searches.classes.first(n);
+    if (found != nullptr) instances[def] = found->second;
   });
 }
 
-void Template_Usage_Generate::get_primary_templates_members(
-    const HanSet& classes, const HanMap& partials, const HanMap& explicits,
-    HanMap& primaryMembers, HanMap& partialMembers, HanMap& explicitMembers) {
+void Template_Usage_Generate::get_primary_templates_members(const Template_Searches& searches,
+                                                            HanMap& primaryMembers,
+                                                            HanMap& partialMembers,
+                                                            HanMap& explicitMembers) {
   for_each_define([&](P_Define* def) {
     if (!PI_isDefineFunction(def) || !PI_isDefineDefinition(def)) return;
     U_String last, head;
-    Util::get_last_term(Util::qual_name(def), last, head);
+    Util::get_last_term(Util::names(def).qual, last, head);
     if (head.empty()) return;
-    if (P_Define* t = search_explicit_member(explicits, head)) {
-      explicitMembers.insert({def, t});
-    } else if (P_Define* t = norm_search_partial_member(partials, norm(head))) {
-      partialMembers.insert({def, t});
-    } else if (P_Define* t = norm_search(classes, norm(head))) {
-      primaryMembers.insert({def, t});
+    auto exact = searches.explicitByName.find(head);
+    if (exact != searches.explicitByName.end()) {
+      explicitMembers.insert({def, exact->second});
+      return;
+    }
+    const U_String n = norm(head);
+    if (const auto* t = searches.partials.first(n)) {
+      partialMembers.insert({def, t->second});
+    } else if (const auto* t = searches.classes.first(n)) {
+      primaryMembers.insert({def, t->second});
     }
   });
 }
 
-P_Define* Template_Usage_Generate::norm_search(const HanMap& map, const U_String& n) {
-  for (const auto& entry : map)
-    if (match_template_parameters(norm(Util::qual_name(entry.first)), n)) return entry.second;
-  return nullptr;
+const std::pair<P_Define*, P_Define*>* Template_Usage_Generate::Indexed::first(
+    const U_String& n) const {
+  const size_t pos = patterns.first_match(n);
+  return pos < entries.size() ? &entries[pos] : nullptr;
 }
 
-P_Define* Template_Usage_Generate::norm_search(const HanSet& set, const U_String& n) {
-  for (P_Define* def : set)
-    if (match_template_parameters(norm(Util::qual_name(def)), n)) return def;
-  return nullptr;
+Template_Usage_Generate::Indexed Template_Usage_Generate::index_by_key(const HanMap& map) {
+  Indexed out;
+  for (const auto& entry : map) {
+    out.entries.push_back(entry);
+    out.patterns.add(Util::names(entry.first).pattern());
+  }
+  return out;
 }
 
-P_Define* Template_Usage_Generate::norm_search_partial_member(const HanMap& map,
-                                                              const U_String& n) {
-  return norm_search(map, n);
+Template_Usage_Generate::Indexed Template_Usage_Generate::index_by_key(const HanSet& set) {
+  Indexed out;
+  for (P_Define* def : set) {
+    out.entries.push_back({def, def});
+    out.patterns.add(Util::names(def).pattern());
+  }
+  return out;
 }
 
-P_Define* Template_Usage_Generate::search_explicit_member(const HanMap& map,
-                                                          const U_String& name) {
-  for (const auto& entry : map)
-    if (Util::qual_name(entry.first) == name) return entry.second;
-  return nullptr;
+Template_Usage_Generate::Indexed Template_Usage_Generate::index_by_value(const HanMap& map) {
+  Indexed out;
+  for (const auto& entry : map) {
+    out.entries.push_back(entry);
+    out.patterns.add(Util::names(entry.second).pattern());
+  }
+  return out;
+}
+
+Template_Usage_Generate::Template_Searches Template_Usage_Generate::make_searches(
+    const HanSet& classes, const HanMap& partials, const HanMap& explicits) {
+  Template_Searches out;
+  out.explicits = index_by_key(explicits);
+  out.partials = index_by_key(partials);
+  out.classes = index_by_key(classes);
+  for (const auto& entry : explicits)
+    out.explicitByName.emplace(Util::names(entry.first).qual, entry.second);
+  return out;
 }

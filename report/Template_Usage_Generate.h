@@ -3,9 +3,12 @@
 
 #include <map>
 #include <set>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "model/PI_Interface.h"
+#include "report/Pattern_Index.h"
 #include "report/Template_Usage_Orderings.h"
 #include "util/U_String.h"
 
@@ -23,12 +26,22 @@ class Template_Usage_Generate {
   typedef std::set<P_Define*, Compare_Less_Define_Han_Func> FuncSet;
   typedef std::set<P_Define*, Compare_Less_Define_Han_Func_2> GroupSet;
   typedef std::map<P_Define*, P_Define*, Compare_Less_Define_Han_Func_2> HanMap;
-  // Function-template specialisation -> file being read when it was seen.
-  // Keyed by handle: only the set of files per key reaches the report.
-  typedef std::multimap<P_Define*, U_String> InstantiationRecord;
+  // Per overload group key (the name without parameter lists and with
+  // emptied template argument lists): the display name of the first
+  // instantiation recorded and the files in which instantiations were seen,
+  // in byte order.  Texts, not handles: the model may merge a recorded
+  // definition into a later one and free it.
+  struct Byte_Less {
+    bool operator()(const U_String& a, const U_String& b) const;
+  };
+  struct Group_Instantiations {
+    U_String name;
+    std::set<U_String, Byte_Less> files;
+  };
+  typedef std::map<U_String, Group_Instantiations> InstantiationRecord;
 
   // Symbol client for new symbols and project redeclarations: records each
-  // specialisation of the symbol with the file being read.
+  // implicit specialisation of the symbol with the file being read.
   static void symbolClientFn(P_Symbol* symbol, P_Define* define);
   // The record filled by symbolClientFn (process-wide).
   static InstantiationRecord& instantiationRecord();
@@ -47,11 +60,25 @@ class Template_Usage_Generate {
   static U_String norm(const U_String& s);
   static bool match_template_parameters(const U_String& a, const U_String& b);
 
-  // Searches by name pattern, first match in container order.
-  static P_Define* norm_search(const HanMap& map, const U_String& n);
-  static P_Define* norm_search(const HanSet& set, const U_String& n);
-  static P_Define* norm_search_partial_member(const HanMap& map, const U_String& n);
-  static P_Define* search_explicit_member(const HanMap& map, const U_String& name);
+  // The entries of a gathered container in its order, with the name
+  // pattern of each entry's key (or value) indexed for the searches.
+  struct Indexed {
+    std::vector<std::pair<P_Define*, P_Define*>> entries;
+    Pattern_Index patterns;
+    // The first entry whose pattern matches n, or null.
+    const std::pair<P_Define*, P_Define*>* first(const U_String& n) const;
+  };
+  static Indexed index_by_key(const HanMap& map);    // value: the entry's value
+  static Indexed index_by_key(const HanSet& set);    // value: the definition
+  static Indexed index_by_value(const HanMap& map);  // value: the entry's value
+  // What the instance and member searches look in: explicit and partial
+  // specialisations and primary class templates, each mapped to its primary.
+  struct Template_Searches {
+    Indexed explicits, partials, classes;
+    std::unordered_map<U_String, P_Define*> explicitByName;  // first by exact name
+  };
+  static Template_Searches make_searches(const HanSet& classes, const HanMap& partials,
+                                         const HanMap& explicits);
 
   // Gathering.
   static void examine_specializations(P_Template* tmpl, P_Define* primary,
@@ -60,22 +87,21 @@ class Template_Usage_Generate {
   static void get_class_and_function_primary_template_handles(const HanSet& primaries,
                                                               HanSet& classes,
                                                               FuncSet& functions);
-  static void get_class_instantiations(const HanSet& classes, const HanMap& partials,
-                                       const HanMap& explicits, HanMap& instances);
-  static void get_primary_templates_members(const HanSet& classes, const HanMap& partials,
-                                            const HanMap& explicits, HanMap& primaryMembers,
-                                            HanMap& partialMembers, HanMap& explicitMembers);
+  static void get_class_instantiations(const Template_Searches& searches, HanMap& instances);
+  static void get_primary_templates_members(const Template_Searches& searches,
+                                            HanMap& primaryMembers, HanMap& partialMembers,
+                                            HanMap& explicitMembers);
 
   // Writing.
   static void list_class_templates(OutputFormat* writer, const HanSet& classes,
                                    const HanMap& instances, const HanMap& partials,
-                                   const HanMap& explicits);
+                                   const HanMap& explicits, const Template_Searches& searches);
   static void list_members(OutputFormat* writer, Member_Type type, P_Define* p,
-                           const HanMap& members);
+                           const Indexed& members);
   static void list_template_specializations_or_instantiations(OutputFormat* writer,
                                                               Member_Type type,
-                                                              const HanMap& entries,
-                                                              const HanMap& members,
+                                                              const Indexed& entries,
+                                                              const Indexed& members,
                                                               P_Define* p);
   static void list_han_instance_set(OutputFormat* writer, const GroupSet& set);
   static void list_function_templates(OutputFormat* writer, const FuncSet& functions,

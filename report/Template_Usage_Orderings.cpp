@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "report/Define_Names.h"
 #include "report/Mixed_Type.h"
 #include "report/Util.h"
 
@@ -24,24 +25,29 @@ bool Mixed_File_Less(const U_String& a, const U_String& b) {
 }
 
 bool Compare_Less_Define_Han::operator()(P_Define* a, P_Define* b) const {
-  int c = Compare_Bytes(Util::rendered_name(a), Util::rendered_name(b));
+  const Define_Names& na = Util::names(a);
+  const Define_Names& nb = Util::names(b);
+  int c = Compare_Bytes(na.rendered(), nb.rendered());
   if (c != 0) return c < 0;
-  const U_String fa = Util::file(a), fb = Util::file(b);
-  if (fa != fb) return Mixed_File_Less(fa, fb);
-  return Util::line(a) < Util::line(b);
+  if (na.file != nb.file) return Mixed_File_Less(na.file, nb.file);
+  return na.line < nb.line;
 }
 
 bool Compare_Less_Define_Han_Func::operator()(P_Define* a, P_Define* b) const {
-  int c = Compare_Bytes(Util::qual_name(a), Util::qual_name(b));
+  const Define_Names& na = Util::names(a);
+  const Define_Names& nb = Util::names(b);
+  int c = Compare_Bytes(na.qual, nb.qual);
   if (c != 0) return c < 0;
-  c = Compare_Bytes(Util::file(a), Util::file(b));
+  c = Compare_Bytes(na.file, nb.file);
   if (c != 0) return c < 0;
-  return Util::line(a) < Util::line(b);
+  return na.line < nb.line;
 }
 
 bool Compare_Less_Define_Han_Func_2::operator()(P_Define* a, P_Define* b) const {
-  int c = Compare_Bytes(Util::file(a), Util::file(b));
+  const Define_Names& na = Util::names(a);
+  const Define_Names& nb = Util::names(b);
+  int c = Compare_Bytes(na.file, nb.file);
   if (c != 0) return c < 0;
-  if (Util::line(a) != Util::line(b)) return Util::line(a) < Util::line(b);
-  return Compare_Bytes(Util::qual_name(a), Util::qual_name(b)) < 0;
+  if (na.line != nb.line) return na.line < nb.line;
+  return Compare_Bytes(na.qual, nb.qual) < 0;
 }

@@ -69,3 +69,21 @@ TEST(ReportContent, DefinitionsOfOneTemplateFollowTheMixedFileOrder) {
   expected += bold("There are no primary class instantiations of template class Cell.") + eoln();
   EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"), expected + end());
 }
+
+// An explicit specialisation of a function template is no instantiation: the
+// unit that only sees it in a header (and calls it) is not listed, the unit
+// that instantiates the template is.
+TEST(ReportContent, ExplicitFunctionSpecialisationIsNoInstantiation) {
+  CliSandbox box;
+  const std::string root = installFixture(box, "explicit_function_spec");
+  CliResult r = box.run({"ktlpp", "-op", "out", "-cmaf", "out/project.cma", "src/other.cpp",
+                         "src/user.cpp"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::string expected = header() + separator() + h2("Function Template Usage");
+  expected += h3("pick Function Template") + link(root + "/src/pick.h", "out") + eoln();
+  expected += frame("3: template <typename T>\n4: T pick(T a, T b) { return a < b ? b : a; }\n") +
+              eoln();
+  expected += h4("pick Function Template Instantiated In File(s)") +
+              link(root + "/src/user.cpp", "out") + eoln();
+  EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"), expected + end());
+}

@@ -46,6 +46,30 @@ TEST_F(SymbolTableTest, DeclarationAndDefinitionAtOneLocationMerge) {
   EXPECT_EQ(calls(), (Calls{"new:g(void)", "def:g(void)"}));
 }
 
+// Every define a client was handed stays alive for the run, also the
+// definition record that was merged into the declaration at its place.
+TEST_F(SymbolTableTest, MergedDefinitionRecordStaysOwnedByTheModel) {
+  std::vector<P_Define*> seen;
+  static std::vector<P_Define*>* sink = nullptr;
+  sink = &seen;
+  DefineHandler::configureOnDefinition([](P_Symbol*, P_Define* d) {
+    if (sink) sink->push_back(d);
+  });
+  feed("<DEFINE> h(void) \"a.c\" 7 M DC OF F X (void)int -");
+  feed("<DEFINE> h(void) \"a.c\" 7 M DD OF F X (void)int -");
+  sink = nullptr;
+  P_Symbol* sym = symbolOf(symbols, "h(void)");
+  ASSERT_NE(sym, nullptr);
+  ASSERT_FALSE(seen.empty());
+  for (P_Define* d : seen) {
+    bool stored = false;
+    for (const auto& s : sym->getDefineList()) stored = stored || s.pointer() == d;
+    for (const auto& u : P_getUnstoredDefines()) stored = stored || u.pointer() == d;
+    EXPECT_TRUE(stored);
+    EXPECT_EQ(out(d->getName()), "h(void)");
+  }
+}
+
 TEST_F(SymbolTableTest, ExternalNamesJoinAcrossFilesInternalOnesDoNot) {
   feed("<DEFINE> h(int) \"a.c\" 1 M DC OF F X (int)void -");
   feed("<DEFINE> s(int) \"a.c\" 2 M DC OF F I (int)void -");

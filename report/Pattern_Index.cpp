@@ -1,0 +1,79 @@
+#include "report/Pattern_Index.h"
+
+#include "report/Template_Usage_Generate.h"
+
+namespace {
+
+bool is_delimiter(char c) {
+  static const U_String kDelimiters = "<>(){}[],:";
+  return kDelimiters.find(c) != U_String::npos;
+}
+
+}  // namespace
+
+U_String Pattern_Index::key(const U_String& s, bool& wild) {
+  U_String out;
+  wild = false;
+  int depth = 0;
+  for (char c : s) {
+    if (is_delimiter(c)) {
+      out += c;
+      if (c == '<' || c == '(' || c == '{' || c == '[') ++depth;
+      else if (c == '>' || c == ')' || c == '}' || c == ']') --depth;
+    } else if (depth == 0) {
+      out += c;
+      if (c == '%') wild = true;
+    }
+  }
+  return out;
+}
+
+void Pattern_Index::add(const U_String& pattern) {
+  const size_t pos = m_patterns.size();
+  m_patterns.push_back(pattern);
+  bool wild = false;
+  const U_String k = key(pattern, wild);
+  if (wild) m_wild.push_back(pos);
+  else m_buckets[k].push_back(pos);
+}
+
+// Calls fn(pos) for every pattern that may match n, in adding order, until
+// fn returns false.
+template <class Fn>
+void Pattern_Index::for_each_candidate(const U_String& n, Fn fn) const {
+  bool wild = false;
+  const U_String k = key(n, wild);
+  if (wild) {
+    for (size_t pos = 0; pos < m_patterns.size(); ++pos)
+      if (!fn(pos)) return;
+    return;
+  }
+  static const std::vector<size_t> kNone;
+  auto found = m_buckets.find(k);
+  const std::vector<size_t>& bucket = found == m_buckets.end() ? kNone : found->second;
+  // Both lists are in adding order: merge them.
+  size_t b = 0, w = 0;
+  while (b < bucket.size() || w < m_wild.size()) {
+    const bool takeBucket = w == m_wild.size() || (b < bucket.size() && bucket[b] < m_wild[w]);
+    if (!fn(takeBucket ? bucket[b++] : m_wild[w++])) return;
+  }
+}
+
+std::vector<size_t> Pattern_Index::matches(const U_String& n) const {
+  std::vector<size_t> out;
+  for_each_candidate(n, [&](size_t pos) {
+    if (Template_Usage_Generate::match_template_parameters(m_patterns[pos], n)) out.push_back(pos);
+    return true;
+  });
+  return out;
+}
+
+size_t Pattern_Index::first_match(const U_String& n) const {
+  size_t result = m_patterns.size();
+  for_each_candidate(n, [&](size_t pos) {
+    if (!Template_Usage_Generate::match_template_parameters(m_patterns[pos], n)) return true;
+    result = pos;
+    return false;
+  });
+  return result;
+}

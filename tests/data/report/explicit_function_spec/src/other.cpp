@@ -1,0 +1,2 @@
+#include "pick.h"
+int other() { return pick(1, 2); }
