@@ -17,7 +17,10 @@ prefix=$work/prefix
 cmake --install "$build_dir" --prefix "$prefix" --component pal >/dev/null
 
 # Only the staged prefix is visible to the check: no source tree.
-project=$source_dir/tests/data/plugin/project
+# The check reads the report's first fixture project, in a copy of its own.
+project=$work/project
+cp -r "$source_dir/tests/data/report/ex1_all_content" "$project"
+cp "$source_dir/tests/data/plugin/args.via" "$project/args.via"
 expected=$source_dir/tests/data/plugin/expected_summary.txt
 
 cmake -S "$source_dir/examples/check" -B "$work/check" -DCMAKE_PREFIX_PATH="$prefix" \
