@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 need=()
-for pkg in cmake g++ make libgtest-dev qtbase5-dev libxml2-utils pkg-config; do
+for pkg in cmake g++ make libgtest-dev qtbase5-dev libxml2-utils pkg-config clang libclang-rt-14-dev; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
 done
 if [ ${#need[@]} -gt 0 ]; then
