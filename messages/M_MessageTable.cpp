@@ -36,7 +36,7 @@ const M_MsgInfo kMessages[] = {
     {M_SUB_PREV_SET_HERE, 0, "Previously set here.", "", true},
     {M_SUB_MODIFIED_HERE, 0, "Modified here.", "", true},
     {M_SUB_INITIALIZED_HERE, 0, "Initialized here.", "", true},
-    {M_SUB_EXCEPTION_SPEC_DECLARED_HERE, 0, "The exception specification is declared here.", "", true},
+    {M_SUB_EXCEPTION_LIST_DECLARED_HERE, 0, "The exception list of the function is declared here.", "", true},
     {M_SUB_OFFENDING_OPERAND, 0, "The offending operand is here.", "", true},
     {M_SUB_DERIVED_HERE, 0, "Derived here.", "", true},
     {M_SUB_DECLARED_IN_CLASS, 0, "Declared in class '%1'.", "", true},

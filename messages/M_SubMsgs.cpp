@@ -37,7 +37,7 @@ Msg getNextSetHere(const U_Location& l) { return make(M_SUB_NEXT_SET_HERE, l); }
 Msg getPrevSetHere(const U_Location& l) { return make(M_SUB_PREV_SET_HERE, l); }
 Msg getModifiedHere(const U_Location& l) { return make(M_SUB_MODIFIED_HERE, l); }
 Msg getInitializedHere(const U_Location& l) { return make(M_SUB_INITIALIZED_HERE, l); }
-Msg getExceptionSpecDeclaredHere(const U_Location& l) { return make(M_SUB_EXCEPTION_SPEC_DECLARED_HERE, l); }
+Msg getExceptionSpecDeclaredHere(const U_Location& l) { return make(M_SUB_EXCEPTION_LIST_DECLARED_HERE, l); }
 Msg getOffendingOperand(const U_Location& l) { return make(M_SUB_OFFENDING_OPERAND, l); }
 Msg getDerivedHere(const U_Location& l) { return make(M_SUB_DERIVED_HERE, l); }
 Msg getDeclaredInClass(const U_Location& l, const U_String& c) { return make(M_SUB_DECLARED_IN_CLASS, l, c); }

@@ -38,7 +38,7 @@ const P_Template::TemplateList& noTemplates() {
 }
 }  // namespace
 
-P_Template::Specialisations& P_Template::specs() {
+P_Template::Specialisations& P_Template::specialisations() {
   if (!m_specs) m_specs = std::make_unique<Specialisations>();
   return *m_specs;
 }
@@ -70,7 +70,7 @@ bool P_Template::fileSpec(const U_BPtr<P_Define>& d, SymbolList& list, SymbolInd
 // from one of its partial specialisations; the analyser gives it the line
 // of the definition it was instantiated from, which tells the two apart.
 bool P_Template::handleTmplSpec(const U_BPtr<P_Define>& d, int type) {
-  Specialisations& s = specs();
+  Specialisations& s = specialisations();
   if (s.explicitIndex.count(d->getName())) return handleTmplExplSpec(d, ExplicitSpecialisation);
   FileLinePair loc = getFileLinePair(*d);
   if (!hasLocation(loc)) {
@@ -84,7 +84,7 @@ bool P_Template::handleTmplSpec(const U_BPtr<P_Define>& d, int type) {
 // Each partial specialisation is a template of its own; later records of
 // the same partial gather in its primary symbol.
 bool P_Template::handleTmplPartSpec(const U_BPtr<P_Define>& d) {
-  Specialisations& s = specs();
+  Specialisations& s = specialisations();
   auto it = s.partialIndex.find(d->getName());
   if (it != s.partialIndex.end()) {
     return it->second->add(d, d->hasDef(P_DefRedeclaration) ? Redeclaration : Declaration);
@@ -97,11 +97,11 @@ bool P_Template::handleTmplPartSpec(const U_BPtr<P_Define>& d) {
 
 // A name filed as explicit is no longer an implicit specialisation.
 bool P_Template::handleTmplExplSpec(const U_BPtr<P_Define>& d, int /*type*/) {
-  Specialisations& s = specs();
+  Specialisations& s = specialisations();
   auto implicit = s.implicitIndex.find(d->getName());
   if (implicit != s.implicitIndex.end()) {
     P_Symbol* sym = implicit->second.pointer();
-    std::erase_if(s.implicit, [sym](const U_BPtr<P_Symbol>& spec) { return spec.pointer() == sym; });
+    std::erase_if(s.implicit, [sym](const U_BPtr<P_Symbol>& other) { return other.pointer() == sym; });
     s.implicitIndex.erase(implicit);
   }
   return fileSpec(d, s.explicitSpecs, s.explicitIndex);

@@ -67,7 +67,7 @@ class P_Template : public U_Ref {
   // Adds d to the specialisation symbol filed under d's name, or files a new one.
   static bool fileSpec(const U_BPtr<P_Define>& d, SymbolList& list, SymbolIndex& index);
   // Created on first use: most templates of a code base have no specialisation.
-  Specialisations& specs();
+  Specialisations& specialisations();
 
   U_BPtr<P_Symbol> m_primary;
   std::set<FileLinePair, std::less<FileLinePair>, P_PoolAllocator<FileLinePair>> m_locations;

@@ -75,7 +75,7 @@ TEST(ReportContent, DefinitionsOfOneTemplateFollowTheMixedFileOrder) {
 // that instantiates the template is.
 TEST(ReportContent, ExplicitFunctionSpecialisationIsNoInstantiation) {
   CliSandbox box;
-  const std::string root = installFixture(box, "explicit_function_spec");
+  const std::string root = installFixture(box, "explicit_function_specialisation");
   CliResult r = box.run({"ktlpp", "-op", "out", "-cmaf", "out/project.cma", "src/other.cpp",
                          "src/user.cpp"});
   ASSERT_EQ(r.status, 0) << r.err;

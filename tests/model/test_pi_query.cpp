@@ -129,11 +129,11 @@ TEST_F(PiQuery, TemplatesWithTheirSpecialisations) {
       PI_getSymbolCurrentDefine(PI_getTemplatePrimaryTemplate(found))));
 
   std::vector<std::string> explicitSpecs;
-  PI_SymbolIterHan spec = PI_getTemplateFirstExplicitSpec(found);
-  while (!PI_isSymbolIterEnd(spec)) {
-    P_Define* d = PI_getSymbolCurrentDefine(PI_getSymbolIterData(spec));
+  PI_SymbolIterHan explicitIt = PI_getTemplateFirstExplicitSpec(found);
+  while (!PI_isSymbolIterEnd(explicitIt)) {
+    P_Define* d = PI_getSymbolCurrentDefine(PI_getSymbolIterData(explicitIt));
     explicitSpecs.push_back(PI_getOutputString(PI_getDefineQualName(d)));
-    PI_getSymbolIterNext(spec);
+    PI_getSymbolIterNext(explicitIt);
   }
   EXPECT_EQ((std::vector<std::string>{"piq::T<bool>"}), explicitSpecs);
   EXPECT_TRUE(PI_isTemplateIterEnd(PI_getTemplateFirstPartialSpec(found)));

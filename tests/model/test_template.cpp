@@ -166,9 +166,9 @@ TEST_F(TemplateTableTest, ExampleProjectRecords) {
 
   // Instantiations reach the symbol clients: the report records the files
   // in which function templates are instantiated from these calls.
-  for (const char* spec : {"new:lib::maxOf<int>(int,int,int)", "new:lib::clampTo<double>(double,double,double)",
+  for (const char* call : {"new:lib::maxOf<int>(int,int,int)", "new:lib::clampTo<double>(double,double,double)",
                            "new:lib::Box<int>", "new:lib::Box<int>::size(void)", "def:lib::Box<int>::size(void)"}) {
-    EXPECT_NE(std::find(calls().begin(), calls().end(), spec), calls().end()) << spec;
+    EXPECT_NE(std::find(calls().begin(), calls().end(), call), calls().end()) << call;
   }
   // Dependent templates and members never reach the symbol table.
   for (const std::string& call : calls()) {
