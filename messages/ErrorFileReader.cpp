@@ -11,6 +11,7 @@
 #include "messages/M_InputTessel.h"
 #include "messages/M_Settings.h"
 #include "messages/M_Suppression.h"
+#include "messages/P_DiagnosticNotifiers.h"
 #include "messages/P_FileOpenException.h"
 
 namespace {
@@ -25,13 +26,13 @@ void notifyParameters(const M_DiagnosticClients& clients, P_Diagnostic& pd) {
       for (const auto& sub : list->getMsgList()) {
         if (!sub.isSet()) continue;
         P_Diagnostic psub(sub);
-        for (auto fn : clients.subMsg) fn(&pd, &psub);
+        U_notifyClients(clients.subMsg, P_DiagnosticClient::notifyClientSubMsg{&pd, &psub});
         notifyParameters(clients, psub);
       }
     } else if (dynamic_cast<const M_ParamStringType*>(param) ||
                dynamic_cast<const M_ParamEntityType*>(param)) {
       U_String text = param->getRepresentation();
-      for (auto fn : clients.stringParam) fn(&pd, i, text.c_str());
+      U_notifyClients(clients.stringParam, P_DiagnosticClient::notifyClientStringParam{&pd, i, text.c_str()});
     }
   }
 }
@@ -40,22 +41,22 @@ void dispatch(const M_DiagnosticClients& clients, const U_BPtr<M_Diagnostic>& di
   P_Diagnostic pd(diag);
   if (!M_enabledMsg(*diag)) {
     U_String file = diag->getLocation().getFilename().str();
-    for (auto fn : clients.disabled) fn(diag->getMsgNo(), file.c_str());
+    U_notifyClients(clients.disabled, P_DiagnosticClient::notifyClientDisabled{diag->getMsgNo(), file.c_str()});
     return;
   }
   bool repeat = M_markDiagnosticDelivered(*diag);
   bool suppressed = diag->isHidden() || M_getSuppressions().isSuppressed(*diag);
   auto msgClients = clients.message.find(diag->getMsgNo());
-  if (msgClients != clients.message.end())
-    for (auto fn : msgClients->second) fn(&pd, repeat, suppressed);
-  for (auto fn : clients.suppressed) fn(&pd, repeat, suppressed);
+  const P_DiagnosticClient::notifyClientSuppressed notifySuppressed{&pd, repeat, suppressed};
+  if (msgClients != clients.message.end()) U_notifyClients(msgClients->second, notifySuppressed);
+  U_notifyClients(clients.suppressed, notifySuppressed);
   if (suppressed) {
     for (const auto& rec : M_getSuppressions().suppressingRecords(*diag)) {
       P_SuppressionRecord pr(rec);
-      for (auto fn : clients.suppressionRecordDiagnostic) fn(&pr, &pd);
+      U_notifyClients(clients.suppressionRecordDiagnostic, P_SuppressionRecordClient::notifyClientRecord{&pr, &pd});
     }
   } else {
-    for (auto fn : clients.diagnostic) fn(&pd, repeat);
+    U_notifyClients(clients.diagnostic, P_DiagnosticClient::notifyClient{&pd, repeat});
   }
   if (!repeat && (!clients.stringParam.empty() || !clients.subMsg.empty())) notifyParameters(clients, pd);
 }
@@ -84,10 +85,10 @@ void ErrorFileReader::processFile(const QL_Filename& outputDirectory, const QL_F
 
   for (const auto& rec : input->suppressionRecords()) {
     P_SuppressionRecord pr(rec);
-    for (auto fn : clients.suppressionRecord) fn(&pr);
+    U_notifyClients(clients.suppressionRecord, P_SuppressionRecordClient::notifyClient{&pr});
   }
 }
 
 void ErrorFileReader::processEnd() {
-  for (auto fn : M_getDiagnosticClients().endDiagnostic) fn();
+  U_notifyClients(M_getDiagnosticClients().endDiagnostic, P_NoArgClient::notifyClient{});
 }

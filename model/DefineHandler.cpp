@@ -6,6 +6,7 @@
 
 #include "model/DefineRecordParser.h"
 #include "model/MetricFileReader.h"
+#include "model/P_ClientNotifiers.h"
 #include "model/SymbolTable.h"
 #include "model/TemplateTable.h"
 #include "util/U_Assert.h"
@@ -40,7 +41,7 @@ void readDefineRecords() { MetricFileReader::configure("DEFINE", &DefineHandler:
 void callSymbolClients(const std::set<DefineHandler::SymbolClient>& clients, const U_BPtr<P_Symbol>& sym,
                        P_Define* define) {
   U_ASSERT((sym.isSet() && (0 != sym.pointer())) && "New symbol could not be added.");
-  for (DefineHandler::SymbolClient client : clients) client(sym.pointer(), define);
+  U_notifyClients(clients, P_SymbolClient::notifyClient{sym.pointer(), define});
 }
 
 void enterIntoSymbolTable(Registries& r, const U_BPtr<P_Define>& define) {
@@ -107,13 +108,13 @@ void DefineHandler::handleLine(const U_String& line) {
   for (const U_BPtr<P_Define>& entry : pending) enterIntoSymbolTable(r, entry);
 
   if (pending.empty() || define->hasDef(P_DefExplicitSpecialisation)) {
-    for (TemplateDefinitionClient client : r.templateDefinition) client(define.pointer());
+    U_notifyClients(r.templateDefinition, P_DefineClient::notifyClient{define.pointer()});
   }
   pending.clear();
 }
 
 void DefineHandler::runDataClients() {
-  for (AllDefinesClient client : registries().allDefines) client();
+  U_notifyClients(registries().allDefines, P_NoArgClient::notifyClient{});
 }
 
 unsigned long DefineHandler::getSkippedRecordCount() { return registries().skipped; }

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "model/MetricFileReader.h"
-#include "model/P_CallClients.h"
+#include "util/U_NotifyClients.h"
 #include "model/FilenameProxy.h"
 #include "model/P_RecordCursor.h"
 #include "model/RelationHandler.h"
@@ -91,7 +91,7 @@ void RelationIncludeHandler::handleLine(const U_String& line) {
   U_XPtr<P_RelationInclude> include(new P_RelationInclude(including, included, lineNumber, flags));
 
   IncludeTree::addInclude(P_getIncludeTreeCont(), *include);
-  P_callClients(includeClients(), include);
+  U_callClients(includeClients(), include);
 }
 
 P_RelationIncludeCont& P_getRelationIncludeCont() {

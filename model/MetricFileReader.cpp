@@ -9,7 +9,7 @@
 #include "messages/P_FileOpenException.h"
 #include "model/DefineHandler.h"
 #include "model/M_MetricIterator.h"
-#include "model/P_CallClients.h"
+#include "model/P_ClientNotifiers.h"
 #include "model/SymbolTable.h"
 
 namespace {
@@ -53,7 +53,7 @@ void MetricFileReader::dispatch(const U_String& tag, const U_String& line) {
   const auto& registry = handlerRegistry();
   const auto entry = registry.find(tag);
   if (entry == registry.end()) return;
-  P_callClients(entry->second, line);
+  U_callClients(entry->second, line);
 }
 
 void MetricFileReader::processFile(const QL_Filename& directory, const QL_Filename& source,
@@ -82,6 +82,5 @@ void MetricFileReader::processFile(const QL_Filename& directory, const QL_Filena
 
 void MetricFileReader::processEnd(SymbolTable& symbolTable) {
   DefineHandler::setSymbolTable(symbolTable);
-  const std::set<EndClient> clients = endClients();
-  for (EndClient client : clients) client();
+  U_notifyClients(endClients(), P_NoArgClient::notifyClient{});
 }

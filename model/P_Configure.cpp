@@ -8,6 +8,7 @@
 #include "model/P_Symbol.h"
 #include "model/SymbolTable.h"
 #include "util/U_Assert.h"
+#include "util/U_NotifyClients.h"
 
 // The handler's all-defines list refuses a function it already holds.
 void P_configureOnAllDefine(void (*client)()) { DefineHandler::configureOnAllDefines(client); }
@@ -76,7 +77,7 @@ void P_configureNeedScopeEnclSymbol() { P_configureOnNewSymbol(&newSymbol); }
 namespace {
 
 void notifyMetricClients(const std::vector<P_MetricClient>& clients, P_Define* define) {
-  for (const P_MetricClient& c : clients) c.client(define, c.name);
+  U_notifyClients(clients, [define](const P_MetricClient& c) { c.client(define, c.name); });
 }
 
 std::map<const char*, P_Symbol*>& scopeEnclSymbols() {
@@ -105,7 +106,7 @@ void cDoEntityMetrics() {
 
 void atEnd() {
   const char* group = P_MetricStore::getGroupName();
-  for (auto client : P_getMetricGroupClients()) client(group);
+  U_callClients(P_getMetricGroupClients(), group);
 }
 
 P_Symbol* ScopeEnclSymbol::getEnclSymbol(const char* scope, const SymbolTable& table) {

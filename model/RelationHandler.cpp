@@ -7,7 +7,7 @@
 #include "model/IdentifierFields.h"
 #include "model/IncludeHandler.h"
 #include "model/MetricFileReader.h"
-#include "model/P_CallClients.h"
+#include "util/U_NotifyClients.h"
 #include "model/P_DebugKeywords.h"
 #include "model/P_RecordCursor.h"
 #include "model/SymbolTable.h"
@@ -129,5 +129,5 @@ void RelationHandler::handleLine(const U_String& line) {
   }
   if (!wanted) return;
   U_XPtr<P_Relation> relation(new P_Relation(object, subject, lineNumber, objectSym, subjectSym, flags));
-  P_callClients(registered->second, kind, relation);
+  U_callClients(registered->second, kind, relation);
 }

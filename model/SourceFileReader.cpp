@@ -4,6 +4,7 @@
 #include <set>
 
 #include "model/FilenameProxy.h"
+#include "model/P_ClientNotifiers.h"
 #include "model/P_DebugKeywords.h"
 #include "model/P_OutputFile.h"
 #include "util/U_Assert.h"
@@ -46,9 +47,7 @@ void SourceFileReader::processFile(int count, int total, const QL_Filename& file
   }
   if (s.clients.empty()) return;
   s.sources.push_back(source);
-  // A client may register another; notify the ones present now.
-  const std::set<SourceClient> clients = s.clients;
-  for (SourceClient client : clients) client(source.pointer());
+  U_notifyClients(s.clients, P_SourceClient::notifyClient{source.pointer()});
 }
 
 void SourceFileReader::cleanup() {
@@ -65,8 +64,7 @@ void SourceFileReader::configureOnEnd(EndClient client) {
 }
 
 void SourceFileReader::processEnd() {
-  const std::set<EndClient> clients = state().endClients;
-  for (EndClient client : clients) client();
+  U_notifyClients(state().endClients, P_NoArgClient::notifyClient{});
 }
 
 const std::vector<U_BPtr<P_Source>>& SourceFileReader::getSources() { return state().sources; }
