@@ -32,19 +32,10 @@ int P_Driver::exec() {
 P_Driver::FileList P_Driver::getFiles(U_BPtr<C_CmdArgs> cmdArgs, const C_OrphanFileHandler& orphans,
                                       const AnalysisType& type) {
   FileList files = P_DriverBase::getFiles(cmdArgs, orphans, type);
-  if (type == MultiFileAnalysis) {
-    // The cross-module analysis file is read like a source, after all
-    // input files, with its record file beside it.
-    const QL_String cmafName =
-        QL_FileStat::getNormalisedFilename(C_getArgCrossModAnlFile(cmdArgs->getOptions()).str());
-    const QL_Filename cmaf = QL_Filename::create(cmafName);
-    P_OutputFile::getSource() = cmaf;
-    P_OutputFile::getOutputPath() = QL_FileStat::getDirectory(cmafName);
-    files.emplace_back(P_OutputFile::getOutputPath(), cmaf);
-  } else if (!files.empty()) {
-    P_OutputFile::getSource() = files.front().second;
-    P_OutputFile::getOutputPath() = files.front().first;
-  }
+  // The cross-module analysis file is read like a source, after all input
+  // files, with its record file beside it.
+  const QL_String& cmaf = C_getArgCrossModAnlFile(cmdArgs->getOptions()).str();
+  P_OutputFile::setForRun(files, type == MultiFileAnalysis ? &cmaf : nullptr);
   return files;
 }
 

@@ -2,12 +2,10 @@
 // analyser's record files itself through PI_Initialise, after registering
 // its clients.
 #include <iostream>
-#include <utility>
 #include <vector>
 
 #include "config/C_CmdArgs.h"
 #include "config/C_Options.h"
-#include "intl/QL_FileStat.h"
 #include "intl/QL_Filename.h"
 #include "messages/P_FileOpenException.h"
 #include "metrics/M_Metric.h"
@@ -20,8 +18,7 @@
 
 namespace {
 
-// (output directory, source file) in reading order.
-using FileList = std::vector<std::pair<QL_String, QL_Filename>>;
+using FileList = P_OutputFile::FileList;
 
 // The input files in command-line order and, for a multi-file run, the
 // cross-module analysis file last, read from its own directory.  Records
@@ -32,16 +29,8 @@ FileList collectFiles(const C_CmdArgs& cmdArgs, const C_OrphanFileHandler& orpha
     files.emplace_back((*it)->second, (*it)->first);
   }
   const auto& cmafOption = C_getArgCrossModAnlFile(cmdArgs.getOptions());
-  if (cmafOption.isSet() && !cmafOption.str().empty()) {
-    const QL_String cmafName = QL_FileStat::getNormalisedFilename(cmafOption.str());
-    const QL_Filename cmaf = QL_Filename::create(cmafName);
-    P_OutputFile::getSource() = cmaf;
-    P_OutputFile::getOutputPath() = QL_FileStat::getDirectory(cmafName);
-    files.emplace_back(P_OutputFile::getOutputPath(), cmaf);
-  } else if (!files.empty()) {
-    P_OutputFile::getSource() = files.front().second;
-    P_OutputFile::getOutputPath() = files.front().first;
-  }
+  const bool hasCmaf = cmafOption.isSet() && !cmafOption.str().empty();
+  P_OutputFile::setForRun(files, hasCmaf ? &cmafOption.str() : nullptr);
   return files;
 }
 

@@ -1,5 +1,6 @@
 #include "model/P_OutputFile.h"
 
+#include "intl/QL_FileStat.h"
 #include "intl/QL_LocalEncoding.h"
 #include "model/P_UniqueStr.h"
 
@@ -11,6 +12,18 @@ QL_Filename& P_OutputFile::getSource() {
 QL_String& P_OutputFile::getOutputPath() {
   static QL_String path;
   return path;
+}
+
+void P_OutputFile::setForRun(FileList& files, const QL_String* crossModuleFile) {
+  if (crossModuleFile != nullptr) {
+    const QL_String name = QL_FileStat::getNormalisedFilename(*crossModuleFile);
+    getSource() = QL_Filename::create(name);
+    getOutputPath() = QL_FileStat::getDirectory(name);
+    files.emplace_back(getOutputPath(), getSource());
+  } else if (!files.empty()) {
+    getSource() = files.front().second;
+    getOutputPath() = files.front().first;
+  }
 }
 
 const char* P_getPALOutputPath(ExtendedCharEncoding encoding) {

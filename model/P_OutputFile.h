@@ -1,6 +1,9 @@
 #ifndef MODEL_P_OUTPUTFILE_H
 #define MODEL_P_OUTPUTFILE_H
 
+#include <utility>
+#include <vector>
+
 #include "intl/QL_Filename.h"
 #include "intl/QL_String.h"
 #include "util/ExtendedCharEncoding.h"
@@ -13,6 +16,14 @@
 struct P_OutputFile {
   static QL_Filename& getSource();
   static QL_String& getOutputPath();
+
+  // (output directory, source file) in reading order.
+  using FileList = std::vector<std::pair<QL_String, QL_Filename>>;
+  // Sets the output source and path of a run reading `files`.  With a
+  // cross-module analysis file that file is the output source; it is
+  // appended to `files`, to be read last from its own directory.  Without
+  // one the first input file is the output source.
+  static void setForRun(FileList& files, const QL_String* crossModuleFile);
 };
 
 // The output path and the output source's name as interned text in the
