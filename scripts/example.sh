@@ -9,4 +9,6 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target template_usage.kxdf.generator
 cmake --install build --prefix "$root/stage" >/dev/null
 export KTLPPBIN="$root/stage/bin"
+# A fresh directory each time, so no document of an earlier run is left beside the new ones.
+rm -rf "$root/report-out"
 bash examples/project/run.sh "$root/report-out" "$KTLPPBIN/template_usage.kxdf.generator"
