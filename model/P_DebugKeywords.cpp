@@ -1,31 +1,40 @@
 #include "model/P_DebugKeywords.h"
 
+#include <optional>
+
 #include "config/C_Options.h"
 
 namespace {
 
 const char kLogFilePrefix[] = "log-file=";
 
+// The "show-" switches, each looked up on its first use and remembered.
+enum ShowSwitch { kShowSymbol, kShowRelation, kShowExtv, kShowMetric, kShowSwitchCount };
+
+const char* const kShowKeywords[kShowSwitchCount] = {
+    "show-symbol-errors", "show-relation-errors", "show-extv-errors", "show-metric-errors"};
+
+std::optional<bool>* rememberedSwitches() {
+  static std::optional<bool> remembered[kShowSwitchCount];
+  return remembered;
+}
+
+bool isShown(ShowSwitch which) {
+  std::optional<bool>& remembered = rememberedSwitches()[which];
+  if (!remembered) remembered = C_hasDebug(kShowKeywords[which]);
+  return *remembered;
+}
+
 }  // namespace
 
-bool P_showSymbolErrors() {
-  static const bool on = C_hasDebug("show-symbol-errors");
-  return on;
-}
+bool P_showSymbolErrors() { return isShown(kShowSymbol); }
+bool P_showRelationErrors() { return isShown(kShowRelation); }
+bool P_showExtvErrors() { return isShown(kShowExtv); }
+bool P_showMetricErrors() { return isShown(kShowMetric); }
 
-bool P_showRelationErrors() {
-  static const bool on = C_hasDebug("show-relation-errors");
-  return on;
-}
-
-bool P_showExtvErrors() {
-  static const bool on = C_hasDebug("show-extv-errors");
-  return on;
-}
-
-bool P_showMetricErrors() {
-  static const bool on = C_hasDebug("show-metric-errors");
-  return on;
+void P_rereadShowSwitches() {
+  std::optional<bool>* remembered = rememberedSwitches();
+  for (int i = 0; i < kShowSwitchCount; ++i) remembered[i].reset();
 }
 
 bool P_isSourceLogOn() { return C_hasDebug("log"); }

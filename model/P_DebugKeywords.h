@@ -9,6 +9,9 @@ bool P_showSymbolErrors();
 bool P_showRelationErrors();
 bool P_showExtvErrors();
 bool P_showMetricErrors();
+// Makes the "show-" switches look the keywords up again on their next use.
+// A run never needs it; tests that change the keywords in one process do.
+void P_rereadShowSwitches();
 
 // The source log: keyword "log", and the first "log-file=PATH" entry.
 bool P_isSourceLogOn();

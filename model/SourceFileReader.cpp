@@ -69,6 +69,13 @@ void SourceFileReader::processEnd() {
 
 const std::vector<U_BPtr<P_Source>>& SourceFileReader::getSources() { return state().sources; }
 
+void SourceFileReader::reset() {
+  SourceReaderState& s = state();
+  s.clients.clear();
+  s.endClients.clear();
+  s.sources.clear();
+}
+
 void P_configureOnSource(bool (*client)(P_Source*)) { SourceFileReader::configure(client); }
 
 void P_configureOnEndSources(void (*client)()) { SourceFileReader::configureOnEnd(client); }

@@ -49,6 +49,10 @@ class SourceFileReader {
 
   // The sources announced so far, in announcement order.
   static const std::vector<U_BPtr<P_Source>>& getSources();
+
+  // Forgets every client and every kept source, as at the start of a run.
+  // A run never needs it; tests that share one process do.
+  static void reset();
 };
 
 void P_configureOnSource(bool (*client)(P_Source*));

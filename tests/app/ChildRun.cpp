@@ -5,30 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
-
-namespace fs = std::filesystem;
-
-std::string readWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-TempDir::TempDir() {
-  std::string templ = (fs::temp_directory_path() / "tuk-app-XXXXXX").string();
-  if (::mkdtemp(templ.data())) m_path = templ;
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  if (!m_path.empty()) fs::remove_all(m_path, ignored);
-}
 
 ChildRun runInChild(const std::function<int()>& body) {
   TempDir dir;
@@ -56,7 +33,7 @@ ChildRun runInChild(const std::function<int()>& body) {
   ::waitpid(pid, &status, 0);
   if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.termSignal = WTERMSIG(status);
-  result.out = readWholeFile(outFile);
-  result.err = readWholeFile(errFile);
+  result.out = readBytes(outFile);
+  result.err = readBytes(errFile);
   return result;
 }

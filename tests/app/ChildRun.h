@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "TempDir.h"
+
 // Runs body in a forked child whose standard output and error go to files,
 // so that process-wide state (the version flag, signal handlers) and exits
 // stay out of the test process.  The child exits with body's result.
@@ -15,21 +17,5 @@ struct ChildRun {
 };
 
 ChildRun runInChild(const std::function<int()>& body);
-
-// A fresh empty directory, removed with the object; the test may chdir into it.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return m_path; }
-  std::string file(const std::string& name) const { return m_path + "/" + name; }
-
- private:
-  std::string m_path;
-};
-
-std::string readWholeFile(const std::string& path);
 
 #endif

@@ -1,7 +1,6 @@
 // The application object's defaults, the exception-to-return-code table
 // and the generic driver that builds the command line.
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <new>
@@ -54,38 +53,29 @@ const std::string kSupport = QL_supportLines();
 }  // namespace
 
 TEST(QL_reportException, EachKindGetsItsMessageAndCode) {
+  struct Case {
+    std::exception_ptr thrown;
+    int code;
+    std::string err;
+  };
+  const Case cases[] = {
+      {std::make_exception_ptr(C_ConfigurationException("\nERROR: bad\n")), 10, "\nERROR: bad\nUSAGE\n"},
+      {std::make_exception_ptr(C_ConfigurationException(3, "three\n")), 3, "three\nUSAGE\n"},
+      {std::make_exception_ptr(U_UserException("cannot read x")), 18, "cannot read x\n"},
+      {std::make_exception_ptr(U_UserException()), 18, "UserException: don't know cause\n"},
+      {std::make_exception_ptr(U_Exception()), 18, "An internal exception occured: don't know cause\n"},
+      {std::make_exception_ptr(std::bad_alloc()), 19,
+       "A system allocation exception (: std::bad_alloc) was detected.\n" + kSupport},
+      {std::make_exception_ptr(std::runtime_error("disk on fire")), 19,
+       "A system exception (disk on fire) was detected.\n" + kSupport},
+      {std::make_exception_ptr(17), 19, "An unrecognised exception was detected.\n" + kSupport},
+  };
   StubApp app;
-  auto m = mapException(app, std::make_exception_ptr(C_ConfigurationException("\nERROR: bad\n")));
-  EXPECT_EQ(m.code, 10);
-  EXPECT_EQ(m.err, "\nERROR: bad\nUSAGE\n");
-
-  m = mapException(app, std::make_exception_ptr(C_ConfigurationException(3, "three\n")));
-  EXPECT_EQ(m.code, 3);
-  EXPECT_EQ(m.err, "three\nUSAGE\n");
-
-  m = mapException(app, std::make_exception_ptr(U_UserException("cannot read x")));
-  EXPECT_EQ(m.code, 18);
-  EXPECT_EQ(m.err, "cannot read x\n");
-
-  m = mapException(app, std::make_exception_ptr(U_UserException()));
-  EXPECT_EQ(m.code, 18);
-  EXPECT_EQ(m.err, "UserException: don't know cause\n");
-
-  m = mapException(app, std::make_exception_ptr(U_Exception()));
-  EXPECT_EQ(m.code, 18);
-  EXPECT_EQ(m.err, "An internal exception occured: don't know cause\n");
-
-  m = mapException(app, std::make_exception_ptr(std::bad_alloc()));
-  EXPECT_EQ(m.code, 19);
-  EXPECT_EQ(m.err, "A system allocation exception (: std::bad_alloc) was detected.\n" + kSupport);
-
-  m = mapException(app, std::make_exception_ptr(std::runtime_error("disk on fire")));
-  EXPECT_EQ(m.code, 19);
-  EXPECT_EQ(m.err, "A system exception (disk on fire) was detected.\n" + kSupport);
-
-  m = mapException(app, std::make_exception_ptr(17));
-  EXPECT_EQ(m.code, 19);
-  EXPECT_EQ(m.err, "An unrecognised exception was detected.\n" + kSupport);
+  for (const Case& c : cases) {
+    const Mapped m = mapException(app, c.thrown);
+    EXPECT_EQ(m.code, c.code) << c.err;
+    EXPECT_EQ(m.err, c.err);
+  }
 }
 
 TEST(QL_reportException, AssertionsAreReportedOnceAndCodesComeFromTheApp) {
@@ -111,34 +101,11 @@ TEST(QL_reportException, AssertionsAreReportedOnceAndCodesComeFromTheApp) {
 }
 
 // QL_Driver installs signal handlers and reads the environment, so every
-// case runs in a child process.
-TEST(QL_Driver, ProductBinDirectoryAndRun) {
+// case runs in a child process.  Its refusals of a missing or unknown
+// product and of a missing bin directory are shown by the command-line tests.
+TEST(QL_Driver, RunsTheAppAndMapsWhatItThrows) {
   TempDir bin;
-  std::ofstream(bin.file("ktlpp.cfg")).flush();  // the product's configuration file
-  ChildRun noProduct = runInChild([] {
-    U_BPtr<QL_App> app(new StubApp);
-    return QL_Driver(0, nullptr, app);
-  });
-  EXPECT_EQ(noProduct.status, 10);
-  EXPECT_EQ(noProduct.err, "ERROR: No product name specified.\nUSAGE\n");
-
-  ChildRun invalid = runInChild([] {
-    U_BPtr<QL_App> app(new StubApp);
-    const char* words[] = {"ktlppx"};
-    return QL_Driver(1, words, app);
-  });
-  EXPECT_EQ(invalid.status, 10);
-  EXPECT_EQ(invalid.err, "ERROR: Invalid product name specified.\nUSAGE\n");
-
-  ChildRun noBin = runInChild([] {
-    ::unsetenv("KTLPPBIN");
-    U_BPtr<QL_App> app(new StubApp);
-    const char* words[] = {"ktlpp", "a.c"};
-    return QL_Driver(2, words, app);
-  });
-  EXPECT_EQ(noBin.status, 10);
-  EXPECT_EQ(noBin.err, "\nERROR: KTLPPBIN environment variable not found\nUSAGE\n");
-
+  bin.write("ktlpp.cfg", "");  // the product's configuration file
   // A product given as a path; the run sees the processed command line and
   // its non-option words, and its result is the driver's.
   ChildRun runs = runInChild([&bin] {

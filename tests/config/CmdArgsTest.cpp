@@ -13,7 +13,6 @@
 using config_test::IsolatedProduct;
 using config_test::makeCmdArgs;
 using config_test::RecordingHandler;
-using config_test::TempDir;
 
 namespace {
 
@@ -113,10 +112,12 @@ TEST(CmdArgs, ErrorOptionsTakeEffectFromTheNextWord) {
   IsolatedProduct product;
   RecordingHandler handler;
   auto after = makeCmdArgs("ktlpp", {"-bogus", "-eica"});
-  EXPECT_NE(processCapturingErrors(after, handler), "");
+  EXPECT_EQ(processCapturingErrors(after, handler), "\nERROR: Unknown argument: -bogus\n\n");
   EXPECT_TRUE(after->isValid());
 
   auto before = makeCmdArgs("ktlpp", {"-eica", "-bogus", "later.cpp"});
+  const int savedIndex = C_currentProductIndex();
+  C_currentProductIndex() = 2;  // another product than the one processed
   try {
     processCapturingErrors(before, handler);
     FAIL() << "unknown argument accepted";
@@ -125,7 +126,8 @@ TEST(CmdArgs, ErrorOptionsTakeEffectFromTheNextWord) {
   }
   EXPECT_FALSE(before->isValid());
   EXPECT_TRUE(handler.words.empty()) << "processing stopped at the unknown word";
-  EXPECT_EQ(C_currentProductIndex(), -1) << "the product index is restored";
+  EXPECT_EQ(C_currentProductIndex(), 2) << "the product index is restored";
+  C_currentProductIndex() = savedIndex;
 
   auto values = makeCmdArgs("ktlpp", {"-eicv", "-met?"});
   EXPECT_THROW(processCapturingErrors(values, handler), C_InvalidArgValueException);

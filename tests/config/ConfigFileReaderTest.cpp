@@ -5,7 +5,6 @@
 #include "config/C_ConfigFileReader.h"
 
 using config_test::ScopedEnv;
-using config_test::TempDir;
 
 namespace {
 

@@ -2,39 +2,15 @@
 #define TESTS_CONFIG_CONFIGTESTSUPPORT_H
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "TempDir.h"
 #include "config/C_CmdArgs.h"
 
 namespace config_test {
-
-// A fresh directory, removed with everything in it at the end of the test.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tuk-config-XXXXXX").string();
-    char* made = mkdtemp(pattern.data());
-    m_path = made ? made : "";
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    if (!m_path.empty()) std::filesystem::remove_all(m_path, ignored);
-  }
-  const std::string& path() const { return m_path; }
-  std::string file(const std::string& name) const { return m_path + "/" + name; }
-  std::string write(const std::string& name, const std::string& text) const {
-    std::ofstream(file(name), std::ios::binary) << text;
-    return file(name);
-  }
-
- private:
-  std::string m_path;
-};
 
 // Sets (or unsets, with nullopt) environment variables for one test.
 class ScopedEnv {

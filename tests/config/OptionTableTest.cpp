@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <set>
 #include <sstream>
 #include <string>
 
@@ -29,23 +28,18 @@ std::string displayedSettings(const C_CmdArgs& cmdArgs) {
 
 }  // namespace
 
-TEST(OptionTables, PerProductRowCountsAndByteOrder) {
-  const int expectedArgs[] = {226, 166, 103, 107};
-  const int expectedSettings[] = {82, 74, 41, 44};
+// Spellings are found by binary search on their first character and the
+// settings are shown in table order, so every table must be strictly
+// sorted (which also makes its spellings unique).
+TEST(OptionTables, EveryTableIsInStrictByteOrder) {
   for (int product = 0; product < 4; ++product) {
     int rows = 0;
     const C_OptionMapping* args = C_getArgumentTable(product, rows);
-    EXPECT_EQ(rows, expectedArgs[product]) << "product " << product;
-    std::set<std::string> distinct;
-    for (int i = 0; i < rows; ++i) {
-      distinct.insert(args[i].spelling);
-      if (i > 0) {
-        EXPECT_LT(std::strcmp(args[i - 1].spelling, args[i].spelling), 0) << args[i].spelling;
-      }
-    }
-    EXPECT_EQ(static_cast<int>(distinct.size()), rows) << "spellings must be unique";
+    EXPECT_GT(rows, 0) << "product " << product;
+    for (int i = 1; i < rows; ++i)
+      EXPECT_LT(std::strcmp(args[i - 1].spelling, args[i].spelling), 0) << args[i].spelling;
     const C_OptionMapping* settings = C_getSettingsTable(product, rows);
-    EXPECT_EQ(rows, expectedSettings[product]);
+    EXPECT_GT(rows, 0) << "product " << product;
     for (int i = 1; i < rows; ++i) EXPECT_LT(std::strcmp(settings[i - 1].spelling, settings[i].spelling), 0);
   }
   int rows = 7;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include "ConfigTestSupport.h"
 #include "config/C_Exceptions.h"
 #include "config/C_ProductConfigs.h"
@@ -12,21 +10,8 @@ using config_test::IsolatedProduct;
 using config_test::makeCmdArgs;
 using config_test::RecordingHandler;
 using config_test::ScopedEnv;
-using config_test::TempDir;
 
 namespace {
-
-// Changes the working directory for one test.
-class ScopedCwd {
- public:
-  explicit ScopedCwd(const std::string& dir) : m_old(U_FileStat::getCurrentDir()) {
-    EXPECT_EQ(chdir(dir.c_str()), 0);
-  }
-  ~ScopedCwd() { EXPECT_EQ(chdir(m_old.c_str()), 0); }
-
- private:
-  std::string m_old;
-};
 
 // Reads a KTLPP configuration file with the given text; returns what was
 // written to standard output and whether a file came back.
@@ -43,12 +28,7 @@ std::string readKtlppConfiguration(const std::string& text, U_XPtr<InputFileTran
 
 }  // namespace
 
-TEST(ProductConfigs, ProductTableAndNames) {
-  const C_ProductRow* table = C_getProductTable();
-  EXPECT_STREQ(table[0].name, "KTLPP");
-  EXPECT_EQ(table[2].productId, 16);
-  EXPECT_STREQ(table[3].tempVariable, "ZNTTEMPFILES");
-  EXPECT_EQ(table[4].productId, 0);
+TEST(ProductConfigs, NamesFollowTheProduct) {
   C_CmdArgs ktl("ktl");
   EXPECT_STREQ(C_ProductConfigs::getKeyName(ktl), "KTL");
   EXPECT_STREQ(C_ProductConfigs::getBinEnvVariable(ktl), "KTLBIN");
@@ -80,6 +60,7 @@ TEST(ProductConfigs, BinDirectoryAndOutputPath) {
 
 TEST(ProductConfigs, ConfigurationSectionsAndMessages) {
   C_ConfigValues& values = C_getConfigValues();
+  values = C_ConfigValues();  // help lines add up over reads
   const std::string out = readKtlppConfiguration(
       "* comment\n#Messages\nE-TEXT\nW-TEXT\nFMT $$ \\t\nextra line\n"
       "#unknownsection\nignored\n#internal\n77\n#help\nline one\nline two\n#options\n-d FROMCFG\n");
@@ -108,6 +89,7 @@ TEST(ProductConfigs, ConfigurationSectionsAndMessages) {
   EXPECT_FALSE(none.isSet());
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "\nERROR: Unable to open configuration file /no/such/dir/ktlpp.cfg\n\n");
+  values = C_ConfigValues();
 }
 
 TEST(ProductConfigs, ConfigurationThenRcFileThenCommandLine) {
@@ -127,7 +109,7 @@ TEST(ProductConfigs, RcFileLookupOrder) {
   TempDir cwd;
   TempDir home;
   TempDir rcPath;
-  ScopedCwd inCwd(cwd.path());
+  InDirectory inCwd(cwd.path());
   ScopedEnv env;
   env.set("KTLPPRCPATH", std::nullopt).set("HOME", home.path());
   C_CmdArgs cmdArgs("ktlpp");
@@ -174,7 +156,7 @@ TEST(ProductConfigs, TemporaryDirectory) {
   C_CmdArgs cmdArgs("ktlpp");
   EXPECT_EQ(C_ProductConfigs::getTemporaryDirectory(cmdArgs).get(), tmp.path());
   env.set("TMPDIR", "/no/such/dir");
-  EXPECT_FALSE(C_ProductConfigs::getTemporaryDirectory(cmdArgs).empty()) << "falls back to /var/tmp/";
+  EXPECT_EQ(C_ProductConfigs::getTemporaryDirectory(cmdArgs).get(), "/var/tmp/") << "the fallback";
   env.set("KTLPPTEMPFILES", "/no/such/dir");
   try {
     C_ProductConfigs::getTemporaryDirectory(cmdArgs);
@@ -186,21 +168,30 @@ TEST(ProductConfigs, TemporaryDirectory) {
   }
 }
 
-// The configuration files shipped with the program read without complaint
-// and end in an options section.
+// The configuration files shipped with the program read without complaint,
+// name their own product in the help and set the message texts (MRV has no
+// message section).
 TEST(ProductConfigs, ShippedConfigurationFilesAreClean) {
   const std::string dir = std::string(TUK_TEST_DATA_DIR) + "/../../config/products";
-  const char* names[] = {"ktlpp", "ktl", "mrv", "znt"};
+  const struct {
+    std::string name;
+    const char* errorText;
+  } products[] = {{"ktlpp", "++ ERROR ++"}, {"ktl", "++ ERROR ++"}, {"mrv", "not read"}, {"znt", "++ ERROR ++"}};
+  C_ConfigValues& values = C_getConfigValues();
   for (int product = 0; product < 4; ++product) {
+    const std::string& name = products[product].name;
+    values = C_ConfigValues();
+    values.errorText = "not read";
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     U_XPtr<InputFileTranslator> in = C_ProductConfigs::readConfiguration(
-        eceNone, QL_String(), dir.c_str(), names[product], C_getConfigItems(product), true);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << names[product];
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << names[product];
-    ASSERT_TRUE(in.isSet()) << names[product];
-    EXPECT_FALSE(C_getConfigValues().help.empty());
+        eceNone, QL_String(), dir.c_str(), name.c_str(), C_getConfigItems(product), true);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << name;
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << name;
+    ASSERT_TRUE(in.isSet()) << name;
+    ASSERT_FALSE(values.help.empty()) << name;
+    EXPECT_EQ(values.help[0].rfind("Usage: template_usage.kxdf.generator " + name + " ", 0), 0u) << name;
+    EXPECT_EQ(values.errorText, products[product].errorText) << name;
   }
-  EXPECT_EQ(C_getConfigValues().errorText, "++ ERROR ++");
-  EXPECT_EQ(C_getConfigValues().msgFormat, ": <=%s=(%04d) ");
+  values = C_ConfigValues();
 }

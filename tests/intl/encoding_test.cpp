@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 
+#include "TempDir.h"
 #include "intl/EncodingConverter.h"
 #include "intl/InputFileTranslator.h"
 #include "intl/QL_FileStat.h"
@@ -83,26 +83,10 @@ TEST(LocalEncoding, DerivedFromLocaleNamesAndOptionValues) {
   QL_setLocalEncoding(before);
 }
 
-class TempFile {
- public:
-  explicit TempFile(const std::string& bytes) {
-    char name[] = "/tmp/tuk_intlXXXXXX";
-    int fd = mkstemp(name);
-    path_ = name;
-    FILE* f = fdopen(fd, "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-  }
-  ~TempFile() { std::remove(path_.c_str()); }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 TEST(InputFileTranslator, DeliversLinesAndCharactersInTheInternalEncoding) {
-  TempFile file(kSjis + "\r\nsecond\n\nlast-no-newline");
-  InputFileTranslator in(QL_String::create(file.path(), eceNone), eceSJIS);
+  TempDir dir;
+  const std::string path = dir.write("sjis.txt", kSjis + "\r\nsecond\n\nlast-no-newline");
+  InputFileTranslator in(QL_String::create(path, eceNone), eceSJIS);
   ASSERT_TRUE(in.isOpen());
   U_String line;
   ASSERT_TRUE(in.getline(line));
@@ -129,13 +113,12 @@ TEST(InputFileTranslator, MissingFilesAndDirectoriesAreNotOpen) {
 }
 
 TEST(QLFilename, DifferentSpellingsOfOneFileAreEqual) {
-  TempFile file("x");
-  std::string dir = U_String(file.path()).substr(0, file.path().rfind('/'));
-  std::string base = file.path().substr(file.path().rfind('/') + 1);
-  QL_Filename a = QL_Filename::create(QL_String::create(file.path(), eceNone));
-  QL_Filename b = QL_Filename::create(QL_String::create(dir + "/./sub/../" + base, eceNone));
+  TempDir dir;
+  const std::string path = dir.write("x.h", "x");
+  QL_Filename a = QL_Filename::create(QL_String::create(path, eceNone));
+  QL_Filename b = QL_Filename::create(QL_String::create(dir.path() + "/./sub/../x.h", eceNone));
   EXPECT_TRUE(a == b);
-  EXPECT_EQ(a.str(), file.path());
+  EXPECT_EQ(a.str(), path);
   EXPECT_FALSE(QL_Filename().isSet());
   EXPECT_EQ(QL_FileStat::getBasename(QL_String::create("/x/ktlpp", eceNone)).get(), "ktlpp");
 }

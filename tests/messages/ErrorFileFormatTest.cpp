@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "MessagesTestSupport.h"
 #include "messages/M_ErrFilename.h"
 #include "messages/M_ErrorFileExceptions.h"
@@ -275,7 +273,8 @@ TEST(ErrorFileFormat, ExceptionTexts) {
   EXPECT_STREQ(R_WritingException().what(), "Problems writing binary file.");
 }
 
-TEST(ErrorFileFormat, TruncatedAndCorruptFilesFailWithAnExceptionNeverACrash) {
+// Random corruption is left to the error-file reader's fuzzer.
+TEST(ErrorFileFormat, TruncatedFilesFailWithAnExceptionNeverACrash) {
   TempDir dir;
   std::string good = dir.file("good.err");
   {
@@ -300,18 +299,4 @@ TEST(ErrorFileFormat, TruncatedAndCorruptFilesFailWithAnExceptionNeverACrash) {
   }
   // Only the cuts at the ends of the three records read cleanly.
   EXPECT_EQ(failures, static_cast<int>(bytes.size()) - 3);
-
-  std::mt19937 random(12345);
-  for (int round = 0; round < 400; ++round) {
-    std::string broken = bytes;
-    for (int k = 0; k < 4; ++k) broken[random() % broken.size()] = static_cast<char>(random());
-    if (round % 2) broken.resize(random() % broken.size());
-    writeBytes(cut, broken);
-    testing::internal::CaptureStderr();
-    try {
-      readFile(cut);
-    } catch (const U_Exception&) {
-    }
-    testing::internal::GetCapturedStderr();
-  }
 }

@@ -169,18 +169,11 @@ TEST(DiagnosticInterface, CreatedDiagnosticsFormatAndWarn) {
   P_Location* l = P_getDiagnosticLocation(d);
   EXPECT_EQ(P_getLocationLine(l), 12);
   delete l;
-  std::vector<int> seen;
-  class Sink : public M_OutputBase {
-   public:
-    explicit Sink(std::vector<int>& s) : m_seen(s) {}
-    void close() override {}
-    void information(const U_BPtr<M_Diagnostic>& x, bool) override { m_seen.push_back(x->getMsgNo()); }
-    void error(const U_BPtr<M_Diagnostic>&, bool) override {}
-    void suppressionRecord(const U_BPtr<M_SuppressionRecord>&) override {}
-    std::vector<int>& m_seen;
-  };
-  M_Output::setSink(new Sink(seen), M_IOFormat::Simple);
+  std::vector<Sent> sent;
+  M_Output::setSink(new RecordingSink(sent), M_IOFormat::Simple);
   P_warn(d);
   M_Output::close();
-  EXPECT_EQ(seen, std::vector<int>{1540});
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].msgNo, 1540);
+  EXPECT_FALSE(sent[0].error) << "a warning is information";
 }

@@ -16,25 +16,6 @@ using namespace messages_test;
 
 namespace {
 
-struct Sent {
-  int msgNo;
-  bool suppressed;
-  bool error;
-};
-
-// A sink that records what reaches it.
-class RecordingSink : public M_OutputBase {
- public:
-  explicit RecordingSink(std::vector<Sent>& log) : m_log(log) {}
-  void close() override {}
-  void information(const U_BPtr<M_Diagnostic>& d, bool s) override { m_log.push_back({d->getMsgNo(), s, false}); }
-  void error(const U_BPtr<M_Diagnostic>& d, bool s) override { m_log.push_back({d->getMsgNo(), s, true}); }
-  void suppressionRecord(const U_BPtr<M_SuppressionRecord>&) override {}
-
- private:
-  std::vector<Sent>& m_log;
-};
-
 QL_String ql(const std::string& text) { return QL_String::create(text, eceEUC); }
 
 M_IOFormat::Type formatFor(std::vector<U_String> debug) {

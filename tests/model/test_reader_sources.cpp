@@ -29,30 +29,30 @@ struct DebugKeywords {
 }  // namespace
 
 TEST(ReaderSources, SourcesAreKeptOnlyOnceAClientIsRegistered) {
-  const size_t before = SourceFileReader::getSources().size();
-  if (before == 0) {
-    // Nobody has registered a source client in this process yet.
-    SourceFileReader::processFile(1, 2, readerTestFilename("/src/first.cpp"));
-    EXPECT_EQ(SourceFileReader::getSources().size(), 0u);
-  }
+  SourceFileReader::reset();  // no clients yet, whatever ran before
+  SourceFileReader::processFile(1, 2, readerTestFilename("/src/first.cpp"));
+  EXPECT_TRUE(SourceFileReader::getSources().empty());
+
   P_configureOnSource(&countingClient);
   P_configureOnSource(&countingClient);
   g_seenCounts.clear();
-  const size_t kept = SourceFileReader::getSources().size();
   SourceFileReader::processFile(2, 2, readerTestFilename("/src/second.cpp"));
-  ASSERT_EQ(SourceFileReader::getSources().size(), kept + 1);
-  EXPECT_EQ(g_seenCounts, std::vector<int>{2});
+  ASSERT_EQ(SourceFileReader::getSources().size(), 1u);
+  EXPECT_EQ(g_seenCounts, std::vector<int>{2}) << "a client registered twice is called once";
 
   P_Source* src = SourceFileReader::getSources().back().pointer();
   EXPECT_EQ(src->getFileCnt(), 2);
   EXPECT_EQ(src->getFileTotal(), 2);
   EXPECT_STREQ(P_getSourceFilename(src), "/src/second.cpp");
 
+  const QL_Filename runSource = P_OutputFile::getSource();
   P_OutputFile::getSource() = readerTestFilename("/src/second.cpp");
   EXPECT_TRUE(P_isSourceCrossModuleFilename(src));
   P_OutputFile::getSource() = readerTestFilename("/src/project.cma");
   EXPECT_FALSE(P_isSourceCrossModuleFilename(src));
   EXPECT_STREQ(P_getPALCrossModuleFilename(eceEUC), "/src/project.cma");
+  P_OutputFile::getSource() = runSource;
+  SourceFileReader::reset();
 }
 
 TEST(ReaderSources, SourceLogWritesCountTotalAndPath) {

@@ -8,6 +8,7 @@
 #include "config/C_Options.h"
 #include "model/DefineHandler.h"
 #include "model/MetricFileReader.h"
+#include "model/P_DebugKeywords.h"
 #include "model/P_UniqueStr.h"
 #include "model/RelationHandler.h"
 #include "model/SymbolTable.h"
@@ -134,17 +135,29 @@ TEST(Relation, UnknownSymbolsAndMalformedRecordsAreDropped) {
 }
 
 TEST(RelationErrors, ShownOnStandardOutputWithTheDebugKeyword) {
-  C_getArgDebug() = std::vector<U_String>{"show-relation-errors"};
-  const bool shown = RelationHandler::showRelationErrors();
-  C_getArgDebug() = std::vector<U_String>();
-  if (!shown) GTEST_SKIP() << "the switch was already read as off in this process";
-
+  // The switch is remembered once read, so it is read afresh with the keyword
+  // and again once the keyword is gone, leaving it off for later tests.
+  struct ShowRelationErrors {
+    ShowRelationErrors() {
+      C_getArgDebug() = std::vector<U_String>{"show-relation-errors"};
+      P_rereadShowSwitches();
+    }
+    ~ShowRelationErrors() {
+      C_getArgDebug() = std::vector<U_String>();
+      P_rereadShowSwitches();
+    }
+  };
   declare({"reObject", "reSubject"});
+  {
+    ShowRelationErrors keyword;
+    testing::internal::CaptureStdout();
+    RelationHandler::handleLine("<R>U reObject reMissing 4 -");
+    RelationHandler::handleLine("<R>U reObject reSubject 5 R6");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Undefined symbol for relation record: <R>U reObject reMissing 4 -\n"
+              "Undefined flag for relation record: 6\n");
+  }
   testing::internal::CaptureStdout();
   RelationHandler::handleLine("<R>U reObject reMissing 4 -");
-  RelationHandler::handleLine("<R>U reObject reSubject 5 R6");
-  const std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(out,
-            "Undefined symbol for relation record: <R>U reObject reMissing 4 -\n"
-            "Undefined flag for relation record: 6\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "quiet without the keyword";
 }

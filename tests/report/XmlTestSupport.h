@@ -1,46 +1,11 @@
 #ifndef TESTS_REPORT_XMLTESTSUPPORT_H
 #define TESTS_REPORT_XMLTESTSUPPORT_H
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
+#include "TempDir.h"
 #include "report/XMLFormat.h"
-
-// A scratch output directory for writer tests, removed afterwards.
-class WriterDir {
- public:
-  WriterDir() {
-    static int counter = 0;
-    m_path = std::filesystem::temp_directory_path() /
-             ("tuk_xml_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-    std::filesystem::create_directories(m_path);
-  }
-  ~WriterDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(m_path, ec);
-  }
-  std::string str() const { return m_path.string(); }
-  std::string path(const std::string& name) const { return (m_path / name).string(); }
-  std::string write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path(name), std::ios::binary) << bytes;
-    return path(name);
-  }
-  std::string read(const std::string& name) const {
-    std::ifstream in(path(name), std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
-  }
-  bool exists(const std::string& name) const { return std::filesystem::exists(path(name)); }
-
- private:
-  std::filesystem::path m_path;
-};
 
 // The six header lines every section document starts with.
 inline std::string sectionHeader() {
@@ -57,8 +22,8 @@ inline std::string sectionHeader() {
 
 // Writes one section "Body Test" with `fill` and returns what lies between
 // its header and its closing line (both checked).
-inline std::string sectionBody(const WriterDir& dir, const std::function<void(XMLFormat&)>& fill) {
-  XMLFormat writer(dir.str());
+inline std::string sectionBody(const TempDir& dir, const std::function<void(XMLFormat&)>& fill) {
+  XMLFormat writer(dir.path());
   writer.sectionStart("Body Test");
   fill(writer);
   writer.sectionEnd();

@@ -1,11 +1,7 @@
 // Code fragments cut out of source files around a declaration's name.
-#include <cstdio>
-#include <fstream>
-#include <list>
-
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include "TempDir.h"
 #include "report/Util.h"
 
 namespace {
@@ -79,24 +75,19 @@ TEST(UtilStatement, NoFragmentWhenTheNameIsNotOnItsLine) {
 
 TEST(UtilStatement, LineNumbersAreRightAlignedToTheFileLength) {
   // A file of 1200 lines: line 7 gets three spaces before its number.
-  char path[] = "/tmp/tuk_report_longXXXXXX";
-  int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
-  close(fd);
-  {
-    std::ofstream out(path);
-    for (int i = 1; i <= 1200; ++i) {
-      if (i == 6) out << "template <typename T>\n";
-      else if (i == 7) out << "struct Far;\n";
-      else if (i == 1200) out << "int Last = 0;\n";
-      else out << "\n";
-    }
+  TempDir dir;
+  std::string text;
+  for (int i = 1; i <= 1200; ++i) {
+    if (i == 6) text += "template <typename T>\n";
+    else if (i == 7) text += "struct Far;\n";
+    else if (i == 1200) text += "int Last = 0;\n";
+    else text += "\n";
   }
+  const std::string path = dir.write("long.h", text);
   EXPECT_EQ(Util::get_statement("Far", 7, path, "  "),
             "     6: template <typename T>\n     7: struct Far;\n");
   // Blank lines above the first line with code are left out.
   EXPECT_EQ(Util::get_statement("Last", 1200, path, ""), "1200: int Last = 0;\n");
-  std::remove(path);
 }
 
 TEST(UtilStatement, AddLineNumbersSkipsOnlyLeadingBlankLines) {

@@ -6,7 +6,7 @@
 namespace {
 
 TEST(XmlElements, HeadingsAndTextsEscapeOnlyAmpersandAndBrackets) {
-  WriterDir dir;
+  TempDir dir;
   const std::string body = sectionBody(dir, [](XMLFormat& w) {
     w.main_heading_h2("Analysis Summary");
     w.sub_heading_h3("a<b && c>d");
@@ -29,7 +29,7 @@ TEST(XmlElements, HeadingsAndTextsEscapeOnlyAmpersandAndBrackets) {
 }
 
 TEST(XmlElements, FrameIsNineLinesAndNothingForEmptyText) {
-  WriterDir dir;
+  TempDir dir;
   const std::string body = sectionBody(dir, [](XMLFormat& w) {
     w.textInFrame("");
     w.textInFrame(" 7: template <typename T>\n 8: class Box {\n");
@@ -47,7 +47,7 @@ TEST(XmlElements, FrameIsNineLinesAndNothingForEmptyText) {
 }
 
 TEST(XmlElements, VerbatimBreaksTablesAndRawWrites) {
-  WriterDir dir;
+  TempDir dir;
   const std::string body = sectionBody(dir, [](XMLFormat& w) {
     w.verbatimStart();
     w.verbatimLine("-po  a&b");
@@ -69,7 +69,7 @@ TEST(XmlElements, VerbatimBreaksTablesAndRawWrites) {
 }
 
 TEST(XmlElements, DividersCountFromTheLastReset) {
-  WriterDir dir;
+  TempDir dir;
   const std::string body = sectionBody(dir, [](XMLFormat& w) {
     w.initialiseDividerMarkerCounter();
     w.dividerMarker("f(int)");
@@ -86,7 +86,7 @@ TEST(XmlElements, DividersCountFromTheLastReset) {
 }
 
 TEST(XmlElements, FileListsAndCommentOperations) {
-  WriterDir dir;
+  TempDir dir;
   std::vector<U_String> lines{"ignored"};
   const std::string body = sectionBody(dir, [&lines](XMLFormat& w) {
     w.writeFileList({"src/a.cpp", "x&y.h", "project.cma (CMA file)"});
@@ -115,9 +115,9 @@ TEST(XmlElements, FileListsAndCommentOperations) {
 }
 
 TEST(XmlElements, WritesOutsideASectionAreDropped) {
-  WriterDir dir;
+  TempDir dir;
   {
-    XMLFormat w(dir.str());
+    XMLFormat w(dir.path());
     w.printPlainText("before any section");
     w.sectionStart("Only");
     w.sectionEnd();
@@ -125,7 +125,7 @@ TEST(XmlElements, WritesOutsideASectionAreDropped) {
     w.printPlainText("after");
   }
   EXPECT_EQ(dir.read("only.kxdf.xml"), sectionHeader() + "</kxdf:section>\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.str()),
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
             1);
 }

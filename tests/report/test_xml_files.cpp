@@ -34,11 +34,11 @@ bool wellFormed(const std::string& path) {
 }
 
 TEST(XmlFiles, SectionsAreNamedAfterTheirTitleAndTraced) {
-  WriterDir dir;
+  TempDir dir;
   dir.write("template_usage_class_templates.kxdf.xml", "old placeholder that is longer than the new text");
   traced().clear();
   ReportTrace::setWriter(recordTrace);
-  XMLFormat w(dir.str());
+  XMLFormat w(dir.path());
   w.sectionStart("Template Usage Class Templates");
   w.sectionEnd();
   w.sectionStart("Template Usage KXDF Generator Info");
@@ -52,15 +52,15 @@ TEST(XmlFiles, SectionsAreNamedAfterTheirTitleAndTraced) {
                 "<kxdf:text>Created by Halcyra template_usage.kxdf.generator version 1.0</kxdf:text>\n"
                 "</kxdf:section>\n");
   EXPECT_EQ(traced(), (std::vector<std::string>{
-                          "Opening: " + dir.path("template_usage_class_templates.kxdf.xml"),
-                          "Opening: " + dir.path("template_usage_kxdf_generator_info.kxdf.xml")}));
+                          "Opening: " + dir.file("template_usage_class_templates.kxdf.xml"),
+                          "Opening: " + dir.file("template_usage_kxdf_generator_info.kxdf.xml")}));
 }
 
 TEST(XmlFiles, EveryElementKindGivesAWellFormedDocument) {
   ASSERT_EQ(std::system("xmllint --version >/dev/null 2>&1"), 0) << "xmllint is needed";
-  WriterDir dir;
+  TempDir dir;
   const std::string odd = dir.write("it's & <odd>.h", "int a = 1 < 2 && 3 > 2;\n");
-  XMLFormat w(dir.str());
+  XMLFormat w(dir.path());
   w.sectionStart("All Kinds");
   w.main_heading_h2("h2 & <x> \"q\" 'a'");
   w.sub_heading_h3("h3 <");
@@ -84,20 +84,20 @@ TEST(XmlFiles, EveryElementKindGivesAWellFormedDocument) {
   w.writeFileList({"a&b.h", "<c>.h", "d'e\".h"});
   w.writeAnalysisOptions();
   w.sectionEnd();
-  EXPECT_TRUE(wellFormed(dir.path("all_kinds.kxdf.xml"))) << dir.read("all_kinds.kxdf.xml");
+  EXPECT_TRUE(wellFormed(dir.file("all_kinds.kxdf.xml"))) << dir.read("all_kinds.kxdf.xml");
 }
 
 TEST(XmlFiles, LinkedFileIsCopiedOnceWithNumberedLines) {
-  WriterDir dir;
+  TempDir dir;
   const std::string source = dir.write("box.h", "template <class T>\r\nclass Box {\n\t};");
-  XMLFormat w(dir.str());
+  XMLFormat w(dir.path());
   w.sectionStart("Links");
   w.printFileLink(source);
-  std::filesystem::remove(dir.path("box.h.txt"));
+  std::filesystem::remove(dir.file("box.h.txt"));
   w.printFileLink(source);
   w.sectionEnd();
 
-  const std::string link = "<kxdf:filelink href='" + dir.path("box.h.txt") + "'>" + source + "</kxdf:filelink>\n";
+  const std::string link = "<kxdf:filelink href='" + dir.file("box.h.txt") + "'>" + source + "</kxdf:filelink>\n";
   EXPECT_EQ(dir.read("links.kxdf.xml"), sectionHeader() + link + link + "</kxdf:section>\n");
   // The second link does not copy again.
   EXPECT_FALSE(dir.exists("box.h.txt"));
@@ -108,73 +108,69 @@ TEST(XmlFiles, LinkedFileIsCopiedOnceWithNumberedLines) {
 }
 
 TEST(XmlFiles, LineNumbersAreRightAlignedToTheWidthOfTheLastOne) {
-  WriterDir dir;
-  XMLFormat w(dir.str());
-  const std::string ten = dir.write("ten.cpp", numberedLines(10));
-  w.printFileLink(ten);
-  std::string expected = "  " + ten + "\n  " + std::string(ten.size(), '*') + "\n\n";
-  for (int i = 1; i <= 10; ++i) expected += (i < 10 ? " " : "") + std::to_string(i) + ": line " + std::to_string(i) + "\n";
-  EXPECT_EQ(dir.read("ten.cpp.txt"), expected);
-
+  TempDir dir;
+  XMLFormat w(dir.path());
   struct Case {
     int lines;
     int line;
     const char* shown;
   };
-  for (const Case& c : {Case{1, 1, "1: line 1"}, Case{9, 9, "9: line 9"}, Case{120, 1, "  1: line 1"},
+  for (const Case& c : {Case{1, 1, "1: line 1"}, Case{9, 9, "9: line 9"}, Case{10, 1, " 1: line 1"},
+                        Case{10, 10, "10: line 10"}, Case{120, 1, "  1: line 1"},
                         Case{120, 99, " 99: line 99"}, Case{120, 120, "120: line 120"},
                         Case{1200, 7, "   7: line 7"}, Case{1200, 1200, "1200: line 1200"}}) {
     const std::string name = "n" + std::to_string(c.lines) + ".cpp";
     const std::string source = dir.write(name, numberedLines(c.lines));
     w.printFileLink(source);
     const std::string copy = dir.read(name + ".txt");
-    const std::size_t width = std::to_string(c.lines).size();
-    EXPECT_EQ(copy.substr(0, width + source.size() + 1), std::string(width, ' ') + source + "\n") << name;
+    const std::string indent(std::to_string(c.lines).size(), ' ');
+    const std::string header = indent + source + "\n" + indent + std::string(source.size(), '*') + "\n\n";
+    EXPECT_EQ(copy.substr(0, header.size()), header) << name;
     EXPECT_EQ(copyLine(copy, c.line), c.shown) << name;
   }
 }
 
 TEST(XmlFiles, EmptyOrUnreadableSourcesGiveJustTheHeader) {
-  WriterDir dir;
-  XMLFormat w(dir.str());
+  TempDir dir;
+  XMLFormat w(dir.path());
   const std::string empty = dir.write("empty.h", "");
   w.printFileLink(empty);
   EXPECT_EQ(dir.read("empty.h.txt"), " " + empty + "\n " + std::string(empty.size(), '*') + "\n\n");
 
   testing::internal::CaptureStderr();
-  w.printFileLink(dir.path("gone.h"));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot open file " + dir.path("gone.h") + "\n");
+  w.printFileLink(dir.file("gone.h"));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot open file " + dir.file("gone.h") + "\n");
   EXPECT_TRUE(dir.exists("gone.h.txt"));
 }
 
 TEST(XmlFiles, SameNameInTwoDirectoriesGetsTwoCopies) {
-  WriterDir dir;
-  std::filesystem::create_directories(dir.path("a"));
-  std::filesystem::create_directories(dir.path("b"));
+  TempDir dir;
+  std::filesystem::create_directories(dir.file("a"));
+  std::filesystem::create_directories(dir.file("b"));
   const std::string first = dir.write("a/util.h", "first\n");
   const std::string second = dir.write("b/util.h", "second\n");
-  XMLFormat w(dir.str());
+  XMLFormat w(dir.path());
   w.sectionStart("Twins");
   w.printFileLink(first);
   w.printFileLink(second);
   w.printFileLink(first);
   w.sectionEnd();
   const std::string doc = dir.read("twins.kxdf.xml");
-  EXPECT_NE(doc.find("href='" + dir.path("util.h.txt") + "'>" + first + "<"), std::string::npos) << doc;
-  EXPECT_NE(doc.find("href='" + dir.path("util.h.2.txt") + "'>" + second + "<"), std::string::npos) << doc;
+  EXPECT_NE(doc.find("href='" + dir.file("util.h.txt") + "'>" + first + "<"), std::string::npos) << doc;
+  EXPECT_NE(doc.find("href='" + dir.file("util.h.2.txt") + "'>" + second + "<"), std::string::npos) << doc;
   EXPECT_EQ(copyLine(dir.read("util.h.txt"), 1), "1: first");
   EXPECT_EQ(copyLine(dir.read("util.h.2.txt"), 1), "1: second");
 }
 
 TEST(XmlFilesDeathTest, UncreatableCopyEndsTheRun) {
-  WriterDir dir;
+  TempDir dir;
   const std::string source = dir.write("s.h", "x\n");
   EXPECT_EXIT(writeNumberedSourceCopy(source, "/nonexistent/dir/s.h.txt"), testing::ExitedWithCode(10),
               "^cannot open file /nonexistent/dir/s.h.txt\n$");
 }
 
 TEST(XmlFiles, UnwritableOutputDirectoryLosesTheSectionQuietly) {
-  WriterDir dir;
+  TempDir dir;
   // A regular file where the output directory should be: nothing can be created in it.
   const std::string blocked = dir.write("blocked", "keep");
   XMLFormat w(blocked);

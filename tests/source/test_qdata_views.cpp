@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 
-#include "SourceTestFiles.h"
+#include "TempDir.h"
 #include "source/Qdata.h"
 
 namespace {
@@ -11,7 +10,7 @@ namespace {
 using Lines = Qdata::Lines;
 
 TEST(QdataViews, RawAndCleanLinesAreCachedAndAgree) {
-  ScratchDir dir;
+  TempDir dir;
   const std::string name = dir.write("a.cpp", "int a; /* x\r\n y */ int b;\r\n\tchar* s = \"//\";");
   const Lines& raw = Qdata::get_raw_file(name);
   EXPECT_EQ(raw, (Lines{"int a; /* x", " y */ int b;", "\tchar* s = \"//\";"}));
@@ -26,7 +25,7 @@ TEST(QdataViews, RawAndCleanLinesAreCachedAndAgree) {
 }
 
 TEST(QdataViews, EmptyFileGivesNoLinesInBothViews) {
-  ScratchDir dir;
+  TempDir dir;
   const std::string name = dir.write("empty.h", "");
   EXPECT_TRUE(Qdata::get_raw_file(name).empty());
   EXPECT_TRUE(Qdata::get_clean_raw_file(name).empty());
@@ -38,7 +37,7 @@ TEST(QdataViewsDeathTest, MissingFileEndsTheRun) {
 }
 
 TEST(QdataViews, CommentsOfAFile) {
-  ScratchDir dir;
+  TempDir dir;
   const std::string name = dir.write("c.cpp",
                                      "int a; // one\n"
                                      "/* two\n"
@@ -67,7 +66,7 @@ TEST(QdataViews, CommentsOfAFile) {
 }
 
 TEST(QdataViews, TokensOfTheCleanFile) {
-  ScratchDir dir;
+  TempDir dir;
   const std::string name = dir.write("t.cpp", "\tint x; // c\nf(\"a b\");\n\n");
   const Qdata::FileTokens& t = Qdata::get_tokenised_file(name);
   ASSERT_EQ(t.tokens.size(), 3u);
@@ -97,7 +96,7 @@ TEST(QdataViews, PreprocessorStatementsFollowContinuations) {
 }
 
 TEST(QdataViews, PreprocessedFileMapsLinesBackToTheirSource) {
-  ScratchDir dir;
+  TempDir dir;
   Qdata::cmd_line_pp_file() = dir.write("main.cpp.i",
                                         "/*1*/ int a;\n"
                                         "no number here\n"

@@ -2,8 +2,8 @@
 
 #include <sstream>
 
+#include "TempDir.h"
 #include "source/Qgen.h"
-#include "SourceTestFiles.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST(Qgen, StreamSizeRestoresThePosition) {
 }
 
 TEST(Qgen, LoadFileHandlesLineEndsAndOddBytes) {
-  ScratchDir dir;
+  TempDir dir;
   EXPECT_EQ(Qgen::load_file_as_ustringlist(dir.write("crlf.cpp", "a\r\n\r\nb\tc\r\nlast")),
             (V{"a", "", "b\tc", "last"}));
   EXPECT_EQ(Qgen::load_file_as_ustringlist(dir.write("nl.cpp", "x\n\n")), (V{"x", ""}));
@@ -67,10 +67,10 @@ TEST(Qgen, LoadFileHandlesLineEndsAndOddBytes) {
             (V{std::string("\xff\xfe\0z", 4)}));
 
   testing::internal::CaptureStderr();
-  EXPECT_EQ(Qgen::load_file_as_ustringlist(dir.path("missing.cpp")), V{});
-  EXPECT_EQ(Qgen::load_file_as_ustringlist(dir.path("")), V{});  // a directory
+  EXPECT_EQ(Qgen::load_file_as_ustringlist(dir.file("missing.cpp")), V{});
+  EXPECT_EQ(Qgen::load_file_as_ustringlist(dir.file("")), V{});  // a directory
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "cannot open file " + dir.path("missing.cpp") + "\ncannot open file " + dir.path("") + "\n");
+            "cannot open file " + dir.file("missing.cpp") + "\ncannot open file " + dir.file("") + "\n");
 }
 
 TEST(Qgen, SearchSameFileAndSimpleSplit) {
@@ -81,12 +81,12 @@ TEST(Qgen, SearchSameFileAndSimpleSplit) {
   EXPECT_EQ(Qgen::search(lines, "alpha", -5, 99), 0);
   EXPECT_EQ(Qgen::search(V{}, "a", 0, 10), -1);
 
-  ScratchDir dir;
+  TempDir dir;
   const std::string a = dir.write("a.h", "x");
   const std::string b = dir.write("b.h", "x");
-  EXPECT_TRUE(Qgen::files_are_same(a, dir.path("./a.h")));
+  EXPECT_TRUE(Qgen::files_are_same(a, dir.file("./a.h")));
   EXPECT_FALSE(Qgen::files_are_same(a, b));
-  EXPECT_FALSE(Qgen::files_are_same(a, dir.path("none.h")));
+  EXPECT_FALSE(Qgen::files_are_same(a, dir.file("none.h")));
 
   EXPECT_EQ(Qgen::split_string_simple("a::b::c", "::", 0), (V{"a", "b", "c"}));
   EXPECT_EQ(Qgen::split_string_simple("a::b::c", "::", 2), (V{"a", "b::c"}));

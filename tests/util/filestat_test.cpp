@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
+#include "TempDir.h"
 #include "util/U_FileStat.h"
 
 namespace {
@@ -36,24 +36,21 @@ TEST(FileStat, RealPathResolvesDotsWhetherOrNotTheFileExists) {
 }
 
 TEST(FileStat, FileSystemQueriesAndEnvironmentSearch) {
-  char dir[] = "/tmp/tuk_fsXXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  std::string file = std::string(dir) + "/f.cfg";
-  std::ofstream(file) << "x";
+  TempDir tmp;
+  const std::string dir = tmp.path();
+  const std::string file = tmp.write("f.cfg", "x");
   EXPECT_TRUE(U_FileStat::exists(file));
   EXPECT_TRUE(U_FileStat::canRead(file));
   EXPECT_TRUE(U_FileStat::isRegularFile(file));
   EXPECT_FALSE(U_FileStat::isDirectory(file));
   EXPECT_TRUE(U_FileStat::isDirectory(dir));
-  EXPECT_FALSE(U_FileStat::exists(std::string(dir) + "/none"));
+  EXPECT_FALSE(U_FileStat::exists(dir + "/none"));
 
-  std::string path = std::string("/nonexistent:") + dir;
+  std::string path = "/nonexistent:" + dir;
   setenv("TUK_TEST_PATH", path.c_str(), 1);
   EXPECT_EQ(U_FileStat::searchEnvPaths("TUK_TEST_PATH", "f.cfg"), file);
   EXPECT_EQ(U_FileStat::searchEnvPaths("TUK_TEST_PATH", "g.cfg"), "");
   EXPECT_EQ(U_FileStat::searchEnvPaths("TUK_TEST_UNSET_VARIABLE", "f.cfg"), "");
-  std::remove(file.c_str());
-  rmdir(dir);
 }
 
 }  // namespace
