@@ -90,8 +90,15 @@ TEST(PiConfigure, MetricClientsPerClassAndFunctionWithEachName) {
   });
   metricCalls().clear();
   cDoEntityMetrics();
-  EXPECT_EQ((std::vector<std::string>{"picKlass:NOM", "picKlass:DIT", "fn picFn(void):CYC"}),
-            metricCalls());
+  // The symbol table is shared with the other tests of this process: keep
+  // only the calls for this test's symbols.
+  std::vector<std::string> calls;
+  for (const std::string& call : metricCalls()) {
+    for (const char* name : {"picKlass:", "picFn(", "picVar"}) {
+      if (call.find(name) != std::string::npos) calls.push_back(call);
+    }
+  }
+  EXPECT_EQ((std::vector<std::string>{"picKlass:NOM", "picKlass:DIT", "fn picFn(void):CYC"}), calls);
 }
 
 std::vector<std::string>& groups() {
