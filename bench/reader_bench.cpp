@@ -1,132 +1,55 @@
-// Record reading speed: generates a large record file, then compares the
-// time to read its raw bytes with the time the record reader takes to
-// frame and dispatch its records, and to build the model from them.
+// Speed of the read phase: writes a synthetic project (bench/synthetic_project.h),
+// times `wc -l` on its record files, then reads every file the way the
+// driver does, with the callbacks the Template Usage Report registers, and
+// prints records/s, MB/s, peak memory and the ratio to `wc -l`.
 //
-//   bench_reader_bench [RECORDS] [DIR] [frame]   (defaults: 1000000, /tmp)
-// With "frame" only the raw read and the framing are measured (for
-// profiling the reader alone).
-
+//   bench_reader_bench [FILES [RECORDS [DIR]]] [keep]
+//
+// Defaults: 1000 files of 1000 DEFINE records each (plus their include and
+// call records) under /tmp/tuk-reader-bench.  The project is removed
+// afterwards unless "keep" is given.  Times are CPU times (user + system)
+// of this process and of `wc` respectively: the machine is shared, so wall
+// time mostly measures the other processes; it is printed as well.
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <filesystem>
 #include <string>
+#include <vector>
 
+#include "app/P_Driver.h"
 #include "intl/QL_Filename.h"
 #include "intl/QL_String.h"
-#include "model/DefineHandler.h"
-#include "model/IncludeHandler.h"
-#include "model/M_MetricIterator.h"
 #include "model/MetricFileReader.h"
+#include "model/PI_Interface.h"
+#include "model/P_CurrentSource.h"
 #include "model/P_UniqueStr.h"
-#include "model/RelationHandler.h"
+#include "model/SourceFileReader.h"
 #include "model/SymbolTable.h"
+#include "model/TemplateTable.h"
+#include "report/FileList.h"
+#include "report/Marshal_report.h"
+#include "report/Template_Usage_Generate.h"
+#include "synthetic_project.h"
 
 namespace {
 
-// Process CPU time (user + system): the machine is shared, so wall-clock
-// time would mostly measure the other processes.
-struct Clock {
-  using time_point = double;
-  static double now() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  }
-};
+double seconds(const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; }
 
-double secondsSince(Clock::time_point start) { return Clock::now() - start; }
-
-// One unit's worth of records: includes, declarations of namespaced
-// functions, class templates and their members, variables, calls.
-void writeRecords(const std::string& path, long records) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << "<R>I \"bench/unit.cpp\" \"bench/lib/a.h\" 1 -\n";
-  out << "<R>I \"bench/lib/a.h\" \"bench/lib/b.h\" 3 -\n";
-  long written = 2;
-  for (long i = 0; written < records; ++i) {
-    const long ns = i % 37;
-    const long line = 10 + i % 5000;
-    switch (i % 8) {
-      case 0:
-        out << "<DEFINE> lib" << ns << "::Box" << i << "<@ClassTempParam1> \"bench/lib/a.h\" "
-            << line << " I DC TG S X {clib" << ns << "::Box" << i << "<@ClassTempParam1>} U\n";
-        break;
-      case 1:
-        out << "<DEFINE> lib" << ns << "::Box" << i - 1
-            << "<@ClassTempParam1>::size(void) \"bench/lib/a.h\" " << line
-            << " I DC OF C X (void)@ClassTempParam1 U\n";
-        break;
-      case 2:
-        out << "<DEFINE> lib" << ns << "::compute" << i
-            << "(int,charconst*,lib::Box<int>const&) \"bench/unit.cpp\" " << line
-            << " M DC OF S X (int,charconst*,lib::Box<int>const&)double -\n";
-        break;
-      case 3:
-        out << "<DEFINE> lib" << ns << "::compute" << i - 1
-            << "(int,charconst*,lib::Box<int>const&) \"bench/unit.cpp\" " << line
-            << " M DD OF S X (int,charconst*,lib::Box<int>const&)double -\n";
-        break;
-      case 4:
-        out << "<DEFINE> value" << i << " \"bench/unit.cpp\" " << line
-            << " M DC OV F X {clib::Box<int>} -\n";
-        break;
-      case 5:
-        out << "<R>C value" << i - 1 << " value" << i - 1 << " " << line << " -\n";
-        break;
-      case 6:
-        out << "<S>STNAM lib" << ns << "::compute" << i << " 12\n";
-        break;
-      default:
-        out << "<DEFINE> lib" << ns << "::maxOf<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1"
-            << i << ") \"bench/lib/b.h\" " << line
-            << " I DC OF S X (@FuncTempParam1,@FuncTempParam1)@FuncTempParam1 U\n";
-        break;
-    }
-    ++written;
-  }
+double cpuSeconds(int who) {
+  rusage usage{};
+  getrusage(who, &usage);
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-double rawRead(const std::string& path, long& lines) {
-  const auto start = Clock::now();
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return 0;
-  static char buffer[1 << 20];
-  lines = 0;
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-    for (const char* p = buffer; (p = static_cast<const char*>(std::memchr(p, '\n', buffer + n - p)));
-         ++p) {
-      ++lines;
-    }
-  }
-  std::fclose(f);
-  return secondsSince(start);
-}
-
-double frameOnly(const std::string& path, long& records) {
-  const auto start = Clock::now();
-  M_MetricIterator it;
-  records = 0;
-  if (it.open(QL_String::create(path, eceEUC))) {
-    for (; !it.atEnd(); ++it) ++records;
-  }
-  return secondsSince(start);
-}
-
-long g_dispatched = 0;
-void countLine(const U_String&) { ++g_dispatched; }
-void onSymbol(P_Symbol*, P_Define*) {}
-
-double readWith(const std::string& dir, const char* source) {
-  const auto start = Clock::now();
-  MetricFileReader::processFile(QL_Filename::create(QL_String::create(dir, eceEUC)),
-                                QL_Filename::create(QL_String::create(source, eceEUC)),
-                                P_getSymbolTable());
-  return secondsSince(start);
+double wallSeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 long peakKiB() {
@@ -135,55 +58,124 @@ long peakKiB() {
   return usage.ru_maxrss;
 }
 
-void row(const char* what, double seconds, double megabytes, long count, const char* unit) {
-  std::printf("%-34s %8.3f s %9.1f MB/s %12.0f %s/s\n", what, seconds,
-              seconds > 0 ? megabytes / seconds : 0.0, seconds > 0 ? count / seconds : 0.0, unit);
+struct Timing {
+  double cpu = 0;
+  double wall = 0;
+  double system = 0;  // part of cpu spent in the kernel
+};
+
+double systemSeconds(int who) {
+  rusage usage{};
+  getrusage(who, &usage);
+  return seconds(usage.ru_stime);
 }
+
+// Runs `wc -l` on the files with its output thrown away; the child's CPU
+// time comes from RUSAGE_CHILDREN.  A negative time means it failed.
+Timing timeWc(const std::vector<std::string>& files) {
+  std::vector<char*> argv{const_cast<char*>("wc"), const_cast<char*>("-l")};
+  for (const std::string& f : files) argv.push_back(const_cast<char*>(f.c_str()));
+  argv.push_back(nullptr);
+  std::fflush(stdout);  // the child must not write our buffered output again
+  const double cpu0 = cpuSeconds(RUSAGE_CHILDREN);
+  const double system0 = systemSeconds(RUSAGE_CHILDREN);
+  const double wall0 = wallSeconds();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (!std::freopen("/dev/null", "w", stdout)) _exit(127);
+    execvp("wc", argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    return {-1, -1};
+  }
+  return {cpuSeconds(RUSAGE_CHILDREN) - cpu0, wallSeconds() - wall0, systemSeconds(RUSAGE_CHILDREN) - system0};
+}
+
+// The registrations of the Template Usage Report and of the driver.
+void registerAsTheReport() {
+  PI_configureOnNewSymbol(Template_Usage_Generate::symbolClientFn);
+  PI_configureOnProjRedecl(Template_Usage_Generate::symbolClientFn);
+  PI_configureOnSource(FileList::getSourceFiles);
+  PI_configureOnAllDefine(ignoreDefineCallback);
+  PI_configureNeedRelationCalls();
+  P_configureDiagnostics();
+}
+
+// Reads every unit as the driver does (the error files are left out: the
+// project has none).
+Timing readPhase(long files) {
+  SymbolTable& table = P_getSymbolTable();
+  const QL_Filename directory = QL_Filename::create(QL_String::create("out", eceEUC));
+  const double cpu0 = cpuSeconds(RUSAGE_SELF);
+  const double system0 = systemSeconds(RUSAGE_SELF);
+  const double wall0 = wallSeconds();
+  for (long i = 0; i < files; ++i) {
+    const QL_Filename source = QL_Filename::create(QL_String::create(synthetic::unitSource(i), eceEUC));
+    WORKAROUND::srcFilename = source;
+    SourceFileReader::processFile(static_cast<int>(i + 1), static_cast<int>(files), source);
+    MetricFileReader::processFile(directory, source, table);
+  }
+  return {cpuSeconds(RUSAGE_SELF) - cpu0, wallSeconds() - wall0, systemSeconds(RUSAGE_SELF) - system0};
+}
+
+double ratio(double a, double b) { return b > 0 ? a / b : 0; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const long records = argc > 1 ? std::atol(argv[1]) : 1000000;
-  const std::string dir = argc > 2 ? argv[2] : "/tmp";
-  const std::string path = dir + "/bench_unit.cpp.met";
-  writeRecords(path, records);
-  std::ifstream probe(path, std::ios::binary | std::ios::ate);
-  const double megabytes = static_cast<double>(probe.tellg()) / 1e6;
-  std::printf("record file %s: %ld records, %.1f MB\n", path.c_str(), records, megabytes);
-
-  long lines = 0, framed = 0;
-  rawRead(path, lines);  // warm the page cache
-  const double raw = rawRead(path, lines);
-  const double frame = frameOnly(path, framed);
-  if (argc > 3 && std::strcmp(argv[3], "frame") == 0) {
-    row("raw read (fread + count lines)", raw, megabytes, lines, "line");
-    row("record framing (M_MetricIterator)", frame, megabytes, framed, "record");
-    std::remove(path.c_str());
-    return 0;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  bool keep = false;
+  std::erase_if(args, [&keep](const std::string& a) { return a == "keep" ? (keep = true) : false; });
+  const long files = args.size() > 0 ? std::atol(args[0].c_str()) : 1000;
+  const long records = args.size() > 1 ? std::atol(args[1].c_str()) : 1000;
+  const std::string dir = args.size() > 2 ? args[2] : "/tmp/tuk-reader-bench";
+  if (files < 1 || records < 1) {
+    std::fprintf(stderr, "usage: %s [FILES [RECORDS [DIR]]] [keep]\n", argv[0]);
+    return 2;
   }
 
-  MetricFileReader::configure("DEFINE", &countLine);
-  MetricFileReader::configure("R", &countLine);
-  MetricFileReader::configure("S", &countLine);
-  const double dispatch = readWith(dir, "bench_unit.cpp");
-  const long dispatched = g_dispatched;
+  std::filesystem::create_directories(dir + "/out");
+  synthetic::Totals totals;
+  std::vector<std::string> paths;
+  const double gen0 = wallSeconds();
+  for (long i = 0; i < files; ++i) {
+    paths.push_back(synthetic::unitRecordFile(dir + "/out", i));
+    synthetic::writeUnit(paths.back(), i, records, totals);
+  }
+  const double megabytes = totals.bytes / 1e6;
+  std::printf("project %s: %ld files, %ld defines, %ld includes, %ld calls, %.1f MB (written in %.1f s)\n",
+              dir.c_str(), files, totals.defines, totals.includes, totals.calls, megabytes,
+              wallSeconds() - gen0);
 
-  const long before = peakKiB();
-  DefineHandler::configureOnNewSymbol(&onSymbol);
-  P_configureNeedRelation('C');
-  P_configureNeedRelationInclude();
-  const double model = readWith(dir, "bench_unit.cpp");
-  const long after = peakKiB();
+  timeWc(paths);  // once more, so that both runs find the files in the page cache
+  const Timing wc = timeWc(paths);
 
-  row("raw read (fread + count lines)", raw, megabytes, lines, "line");
-  row("record framing (M_MetricIterator)", frame, megabytes, framed, "record");
-  row("framing + dispatch to handlers", dispatch, megabytes, dispatched, "record");
-  row("full model (defines, calls, incl.)", model, megabytes, framed, "record");
-  std::printf("framing / raw: %.2fx   dispatch / raw: %.2fx   model / raw: %.2fx\n",
-              raw > 0 ? frame / raw : 0, raw > 0 ? dispatch / raw : 0, raw > 0 ? model / raw : 0);
-  std::printf("symbols: %zu   unique strings: %zu (%zu bytes)   peak memory: %ld KiB -> %ld KiB\n",
-              P_getSymbolTable().size(), P_getUniqueStrCount(), P_getUniqueStrBytes(), before,
-              after);
-  std::remove(path.c_str());
+  if (chdir(dir.c_str()) != 0) {
+    std::perror(dir.c_str());
+    return 1;
+  }
+  registerAsTheReport();
+  const long rssBefore = peakKiB();
+  const std::size_t stringsBefore = P_getUniqueStrBytes();
+  const Timing read = readPhase(files);
+  const long rssAfter = peakKiB();
+  const double stringBytes = static_cast<double>(P_getUniqueStrBytes() - stringsBefore);
+  const double perDefine = ((rssAfter - rssBefore) * 1024.0 - stringBytes) / totals.defines;
+  const long allRecords = totals.defines + totals.includes + totals.calls;
+
+  std::printf("%-10s %8s %8s %8s %14s %10s\n", "", "cpu s", "(system)", "wall s", "records/s", "MB/s");
+  std::printf("%-10s %8.3f %8.3f %8.3f %14s %10.0f\n", "wc -l", wc.cpu, wc.system, wc.wall, "",
+              ratio(megabytes, wc.cpu));
+  std::printf("%-10s %8.3f %8.3f %8.3f %14.0f %10.1f\n", "read", read.cpu, read.system, read.wall,
+              ratio(allRecords, read.cpu), ratio(megabytes, read.cpu));
+  std::printf("read / wc -l: %.1fx cpu, %.1fx wall\n", ratio(read.cpu, wc.cpu), ratio(read.wall, wc.wall));
+  std::printf("symbols %zu, templates %zu, unique strings %zu (%.1f MB)\n", P_getSymbolTable().size(),
+              getTemplateTable().getTemplates().size(), P_getUniqueStrCount(), stringBytes / 1e6);
+  std::printf("peak memory %.1f MB -> %.1f MB; %.0f bytes per define beyond the unique strings\n",
+              rssBefore / 1024.0, rssAfter / 1024.0, perDefine);
+
+  if (!keep) std::filesystem::remove_all(dir);
   return 0;
 }

@@ -1,7 +1,6 @@
 #include "model/DefineRecordParser.h"
 
-#include <unordered_map>
-
+#include "model/DefineRecordCache.h"
 #include "model/IdentifierFields.h"
 #include "model/P_RecordCursor.h"
 #include "model/P_UniqueStr.h"
@@ -55,29 +54,15 @@ uint32_t lookupLetter(const LetterValue (&table)[N], char c, uint32_t otherwise)
   return otherwise;
 }
 
-// Records of one file name are usually adjacent and a project names few
-// files, so the proxy of each file text is remembered: the last one, and all
-// of them by text.
-// Looked up by the record's own text, without building a key string.
-struct TextHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
-};
-using ProxyByText = std::unordered_map<std::string, U_BPtr<FilenameProxy>, TextHash, std::equal_to<>>;
-
+// Records of one file name are usually adjacent, so the proxy of the last
+// file text is remembered (FilenameProxy keeps all the others by text).
 U_BPtr<FilenameProxy> proxyOf(std::string_view text) {
-  static auto* byText = new ProxyByText();
   static std::string* lastText = new std::string();
   static U_BPtr<FilenameProxy>* lastProxy = new U_BPtr<FilenameProxy>();
   if (lastProxy->isSet() && *lastText == text) return *lastProxy;
-  auto it = byText->find(text);
-  if (it == byText->end()) {
-    std::string key(text);
-    it = byText->emplace(key, FilenameProxy::createFromText(key)).first;
-  }
+  *lastProxy = FilenameProxy::createFromText(text);
   lastText->assign(text);
-  *lastProxy = it->second;
-  return it->second;
+  return *lastProxy;
 }
 
 bool isTagType(std::string_view type) { return type.size() >= 4 && type[0] == '{'; }
@@ -105,21 +90,57 @@ uint32_t DefineRecordParser::flags(std::string_view letters) {
   return bits;
 }
 
-U_BPtr<P_Define> DefineRecordParser::parse(std::string_view line) {
+namespace {
+
+// Splits and checks the fields of a record line, interning its texts;
+// false when the record is malformed.
+bool parseFields(std::string_view line, DefineRecordFields& out) {
   P_RecordCursor cursor(line);
   std::string_view tag, ident, file, inc, def, spaceField, scopeField, linkageField, type, flagField;
   int32_t lineNo = 0;
   bool complete = cursor.word(tag) && cursor.word(ident) && cursor.quoted(file) && cursor.number(lineNo) &&
                   cursor.word(inc) && cursor.word(def) && cursor.word(spaceField) && cursor.word(scopeField) &&
                   cursor.word(linkageField) && cursor.word(type) && cursor.word(flagField);
-  if (!complete || file.empty()) return U_BPtr<P_Define>();
-  if (def.size() != 2 || def[0] != 'D' || spaceField.size() != 2) return U_BPtr<P_Define>();
-  uint8_t spaceValue = space(spaceField[0], spaceField[1]);
-  if (spaceValue == P_SpaceTag && !isTagType(type)) return U_BPtr<P_Define>();
+  if (!complete || file.empty()) return false;
+  if (def.size() != 2 || def[0] != 'D' || spaceField.size() != 2) return false;
+  uint8_t spaceValue = DefineRecordParser::space(spaceField[0], spaceField[1]);
+  if (spaceValue == P_SpaceTag && !isTagType(type)) return false;
 
+  // Both texts are interned; their index slots are fetched ahead, so that
+  // marking the identifier and looking up the file hide the memory waits.
+  P_prefetchUniqueStr(type);
   static P_MetIdentifier* identifier = new P_MetIdentifier();  // keeps its buffer between records
   identifier->setString(ident);
-  return U_BPtr<P_Define>(new P_Define(P_createUniqueStr(identifier->str()), proxyOf(file), lineNo,
-                                       inc[0] == 'I' ? 0 : 1, defBits(def[1]), spaceValue, scope(scopeField[0]),
-                                       linkage(linkageField[0]), P_createUniqueStr(type), flags(flagField)));
+  P_prefetchUniqueStr(identifier->str());
+  out.type = P_createUniqueStr(type);
+  out.file = proxyOf(file);
+  out.name = P_createUniqueStr(identifier->str());
+  out.line = lineNo;
+  out.inc = inc[0] == 'I' ? 0 : 1;
+  out.def = DefineRecordParser::defBits(def[1]);
+  out.space = spaceValue;
+  out.scope = DefineRecordParser::scope(scopeField[0]);
+  out.linkage = DefineRecordParser::linkage(linkageField[0]);
+  out.flags = DefineRecordParser::flags(flagField);
+  return true;
+}
+
+U_BPtr<P_Define> makeDefine(const DefineRecordFields& f) {
+  return U_BPtr<P_Define>(
+      new P_Define(f.name, f.file, f.line, f.inc, f.def, f.space, f.scope, f.linkage, f.type, f.flags));
+}
+
+}  // namespace
+
+// Every record gets a define of its own (the symbol table changes them);
+// records of included files are parsed once and then made from the cache.
+U_BPtr<P_Define> DefineRecordParser::parse(std::string_view line) {
+  static auto* cache = new DefineRecordCache();  // kept for the run
+  const uint64_t hash = DefineRecordCache::hashOf(line);
+  if (const DefineRecordFields* known = cache->find(line, hash)) return makeDefine(*known);
+  DefineRecordFields fields;
+  if (!parseFields(line, fields)) return U_BPtr<P_Define>();
+  // Records of the unit's main file are seldom seen again: not kept.
+  if (fields.inc == 0) cache->add(line, hash, fields);
+  return makeDefine(fields);
 }

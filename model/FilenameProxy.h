@@ -1,6 +1,8 @@
 #ifndef MODEL_FILENAMEPROXY_H
 #define MODEL_FILENAMEPROXY_H
 
+#include <string_view>
+
 #include "intl/QL_Filename.h"
 #include "util/U_BPtr.h"
 #include "util/U_Ref.h"
@@ -15,7 +17,8 @@ class FilenameProxy : public U_Ref {
   static U_BPtr<FilenameProxy> create(const QL_Filename& file);
   // The proxy of a file name as written in a record: normalised, resolved to
   // its real path, then as create(QL_Filename).
-  static U_BPtr<FilenameProxy> createFromText(const U_String& file);
+  // The result for each text is kept for the run.
+  static U_BPtr<FilenameProxy> createFromText(std::string_view file);
 
   const QL_Filename& getFilename() const { return m_file; }
   // Interned absolute path text of the file.

@@ -17,6 +17,20 @@ std::string_view lastTerm(const char* name) {
   return last;
 }
 
+// Bytes splitLastTerm has to look at: level openers and closers and ':'.
+enum class TermByte : unsigned char { Plain, Special };
+struct TermByteTable {
+  TermByte bytes[256] = {};
+  constexpr TermByteTable() {
+    for (char c : {P_IdMarker::TemplateOpen, P_IdMarker::ParamOpen, '{', P_IdMarker::TemplateClose,
+                   P_IdMarker::ParamClose, '}', ':'}) {
+      bytes[static_cast<unsigned char>(c)] = TermByte::Special;
+    }
+  }
+  TermByte of(char c) const { return bytes[static_cast<unsigned char>(c)]; }
+};
+constexpr TermByteTable kTermBytes;
+
 // The marked list opened by `open` in term, brackets included, skipping the
 // parameter list when looking for a template list.
 std::string_view markedList(std::string_view term, char open, char close) {
@@ -88,13 +102,17 @@ void buildSkeleton(std::string_view internal, U_String& out) {
 void IdentifierFields::splitLastTerm(std::string_view name, std::string_view& scope, std::string_view& last) {
   int depth = 0;
   std::size_t sep = std::string_view::npos;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    char c = name[i];
+  const std::size_t size = name.size();
+  for (std::size_t i = 0; i < size; ++i) {
+    // Most bytes of a name are letters: skip them without classifying.
+    while (i < size && kTermBytes.of(name[i]) == TermByte::Plain) ++i;
+    if (i == size) break;
+    const char c = name[i];
     if (opensLevel(c)) {
       ++depth;
     } else if (closesLevel(c)) {
       if (depth > 0) --depth;
-    } else if (depth == 0 && c == ':' && i + 1 < name.size() && name[i + 1] == ':') {
+    } else if (depth == 0 && c == ':' && i + 1 < size && name[i + 1] == ':') {
       sep = i;
       ++i;
     }

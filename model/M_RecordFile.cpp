@@ -36,6 +36,17 @@ bool needsConversion(const U_String& line) {
   return false;
 }
 
+// The buffer of the last closed record file, kept for the next one.
+struct SpareBuffer {
+  std::unique_ptr<char[]> data;
+  size_t capacity = 0;
+};
+
+SpareBuffer& spare() {
+  static SpareBuffer* buffer = new SpareBuffer();  // kept until the process ends
+  return *buffer;
+}
+
 }  // namespace
 
 M_RecordFile::M_RecordFile(const QL_String& file, ExtendedCharEncoding encoding)
@@ -43,11 +54,25 @@ M_RecordFile::M_RecordFile(const QL_String& file, ExtendedCharEncoding encoding)
       m_converts(encoding != eceNone && encoding != eceEUC && encoding != eceInvalid) {
   if (!QL_FileStat::isRegularFile(file)) return;
   m_file = std::fopen(QL_FileStat::toOS(file).c_str(), "rb");
-  if (m_file != nullptr) m_buffer.resize(kBlockSize);
+  if (m_file == nullptr) return;
+  SpareBuffer& kept = spare();
+  if (kept.data) {
+    m_buffer = std::move(kept.data);
+    m_capacity = kept.capacity;
+  } else {
+    m_buffer.reset(new char[kBlockSize]);  // not cleared: only read bytes are looked at
+    m_capacity = kBlockSize;
+  }
 }
 
 M_RecordFile::~M_RecordFile() {
   if (m_file != nullptr) std::fclose(m_file);
+  // A buffer grown for an unusually long line is not kept.
+  SpareBuffer& kept = spare();
+  if (m_buffer && !kept.data && m_capacity <= 4 * kBlockSize) {
+    kept.data = std::move(m_buffer);
+    kept.capacity = m_capacity;
+  }
 }
 
 // Moves the unread tail to the front and reads the next block behind it,
@@ -57,12 +82,17 @@ bool M_RecordFile::refill() {
   if (m_eof || m_file == nullptr) return false;
   const size_t pending = m_end - m_begin;
   if (m_begin > 0) {
-    std::memmove(m_buffer.data(), m_buffer.data() + m_begin, pending);
+    std::memmove(buffer(), buffer() + m_begin, pending);
     m_begin = 0;
     m_end = pending;
   }
-  if (m_end == m_buffer.size()) m_buffer.resize(m_buffer.size() * 2);
-  const size_t got = std::fread(m_buffer.data() + m_end, 1, m_buffer.size() - m_end, m_file);
+  if (m_end == m_capacity) {
+    std::unique_ptr<char[]> larger(new char[m_capacity * 2]);
+    std::memcpy(larger.get(), buffer(), m_end);
+    m_buffer = std::move(larger);
+    m_capacity *= 2;
+  }
+  const size_t got = std::fread(buffer() + m_end, 1, m_capacity - m_end, m_file);
   if (got == 0) {
     m_eof = true;
     return false;
@@ -75,18 +105,18 @@ bool M_RecordFile::getline(U_String& line) {
   if (m_file == nullptr) return false;
   size_t searched = m_begin;
   for (;;) {
-    const char* start = m_buffer.data() + searched;
+    const char* start = buffer() + searched;
     const void* newline = std::memchr(start, '\n', m_end - searched);
     if (newline != nullptr) {
-      const size_t at = static_cast<const char*>(newline) - m_buffer.data();
-      line.assign(m_buffer.data() + m_begin, at - m_begin);
+      const size_t at = static_cast<const char*>(newline) - buffer();
+      line.assign(buffer() + m_begin, at - m_begin);
       m_begin = at + 1;
       break;
     }
     const size_t offset = m_end - m_begin;
     if (!refill()) {
       if (m_begin == m_end) return false;
-      line.assign(m_buffer.data() + m_begin, m_end - m_begin);  // no final newline
+      line.assign(buffer() + m_begin, m_end - m_begin);  // no final newline
       m_begin = m_end;
       break;
     }

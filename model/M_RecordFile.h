@@ -2,7 +2,7 @@
 #define MODEL_M_RECORDFILE_H
 
 #include <cstdio>
-#include <vector>
+#include <memory>
 
 #include "intl/QL_String.h"
 #include "util/ExtendedCharEncoding.h"
@@ -31,11 +31,17 @@ class M_RecordFile {
  private:
   bool refill();
   void translate(U_String& line);
+  char* buffer() { return m_buffer.get(); }
 
   std::FILE* m_file = nullptr;
   ExtendedCharEncoding m_encoding;
   bool m_converts;
-  std::vector<char> m_buffer;
+  // The block buffer, m_capacity bytes.  A run reads thousands of files
+  // one after the other, so a closed file hands its buffer to the next one
+  // instead of freeing it (fresh memory would be cleared by the system for
+  // every file).
+  std::unique_ptr<char[]> m_buffer;
+  size_t m_capacity = 0;
   size_t m_begin = 0;  // first unread byte in m_buffer
   size_t m_end = 0;    // one past the last valid byte
   bool m_eof = false;

@@ -37,6 +37,20 @@ bool isKnownSpecialCode(char a, char b) {
   return false;
 }
 
+// Bytes some state of the machine reacts to: the brackets, ',' and ':' in
+// every state, and 's' inside braces (the brace state turns it into 'c').
+constexpr unsigned char kStructural = 1;
+constexpr unsigned char kBraceLetter = 2;
+struct ByteClassTable {
+  unsigned char bytes[256] = {};
+  constexpr ByteClassTable() {
+    for (char c : {':', '(', ')', '<', '>', '{', '}', ','}) bytes[static_cast<unsigned char>(c)] = kStructural;
+    bytes[static_cast<unsigned char>('s')] = kBraceLetter;
+  }
+  unsigned char of(char c) const { return bytes[static_cast<unsigned char>(c)]; }
+};
+constexpr ByteClassTable kByteClass;
+
 class MarkingMachine {
  public:
   // Every character written consumes at least one of the token, so the
@@ -50,11 +64,35 @@ class MarkingMachine {
   }
 
   void run() {
-    while (m_pos < m_in.size()) step(m_in[m_pos]);
+    while (m_pos < m_in.size()) {
+      copyPlainRun();
+      if (m_pos < m_in.size()) step(m_in[m_pos]);
+    }
     m_out.resize(static_cast<std::size_t>(m_dest - m_out.data()));
   }
 
  private:
+  // In the list, brace and top states every byte that is not one of the
+  // few the states react to is copied as it is; names are mostly such
+  // bytes, so they are copied in runs.
+  void copyPlainRun() {
+    unsigned char stops;
+    switch (top()) {
+      case Top:
+      case TemplList:
+      case Nested:
+      case ParamList: stops = kStructural; break;
+      case Braces: stops = kStructural | kBraceLetter; break;
+      default: return;
+    }
+    std::size_t end = m_pos;
+    while (end < m_in.size() && (kByteClass.of(m_in[end]) & stops) == 0) ++end;
+    if (end == m_pos) return;
+    std::memcpy(m_dest, m_in.data() + m_pos, end - m_pos);
+    m_dest += end - m_pos;
+    m_pos = end;
+  }
+
   State top() const { return static_cast<State>(m_stack.back()); }
   void push(State s) { m_stack.push_back(s); }
   // State 0 at the bottom is never removed, so unbalanced closers stay

@@ -1,8 +1,10 @@
 #ifndef MODEL_P_RECORDCURSOR_H
 #define MODEL_P_RECORDCURSOR_H
 
+#include <bit>
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 // Walks the blank-separated fields of one record line without copying it.
@@ -16,7 +18,7 @@ class P_RecordCursor {
   bool word(std::string_view& out) {
     skipBlanks();
     const size_t start = m_pos;
-    while (m_pos < m_text.size() && !isBlank(m_text[m_pos])) ++m_pos;
+    m_pos = endOfWord(m_pos);
     out = m_text.substr(start, m_pos - start);
     return !out.empty();
   }
@@ -75,6 +77,33 @@ class P_RecordCursor {
  private:
   void skipBlanks() {
     while (m_pos < m_text.size() && isBlank(m_text[m_pos])) ++m_pos;
+  }
+  // The first blank at or after `pos` (or the end).  Names are long runs
+  // of printable 7-bit bytes, so eight bytes are screened at a time: a word
+  // holding no byte below '!' and none above '~' holds no blank.  Every
+  // other byte is classified on its own.
+  size_t endOfWord(size_t pos) const {
+    const char* text = m_text.data();
+    const size_t size = m_text.size();
+    while (pos < size) {
+      if constexpr (std::endian::native == std::endian::little) {
+        for (; pos + 8 <= size; pos += 8) {
+          uint64_t word;
+          std::memcpy(&word, text + pos, sizeof word);
+          const uint64_t below = (word - 0x2121212121212121ULL) & ~word;
+          const uint64_t above = (word + 0x0101010101010101ULL) | word;
+          const uint64_t stop = (below | above) & 0x8080808080808080ULL;
+          if (stop != 0) {
+            pos += static_cast<size_t>(std::countr_zero(stop)) / 8;
+            break;
+          }
+        }
+        if (pos >= size) break;
+      }
+      if (isBlank(text[pos])) break;
+      ++pos;
+    }
+    return pos;
   }
   bool fail(size_t start) {
     m_pos = start;

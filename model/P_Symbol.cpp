@@ -19,13 +19,15 @@ bool CompareDefineHanLess::operator()(const U_BPtr<P_Define>& a, const U_BPtr<P_
 }
 
 namespace {
-std::vector<U_BPtr<P_Define>>& unstoredDefines() {
-  static auto* kept = new std::vector<U_BPtr<P_Define>>();  // lives until the process ends
+// A deque, not a vector: growing never copies the handles, which would
+// touch the reference count of every define kept so far.
+P_DefineList& unstoredDefines() {
+  static auto* kept = new P_DefineList();  // lives until the process ends
   return *kept;
 }
 }  // namespace
 
-const std::vector<U_BPtr<P_Define>>& P_getUnstoredDefines() { return unstoredDefines(); }
+const P_DefineList& P_getUnstoredDefines() { return unstoredDefines(); }
 
 P_Symbol::P_Symbol(const U_BPtr<P_Define>& d) {
   U_ASSERT(d.isSet() && "Dont dereference 0.");

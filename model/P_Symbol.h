@@ -1,6 +1,7 @@
 #ifndef MODEL_P_SYMBOL_H
 #define MODEL_P_SYMBOL_H
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <set>
@@ -65,7 +66,8 @@ class P_Symbol : public U_Ref {
 // the declaration at its place, or a duplicate of a stored define.  They may
 // already have been handed to clients, and what clients receive stays owned
 // by the model for the rest of the run, so they are kept here.
-const std::vector<U_BPtr<P_Define>>& P_getUnstoredDefines();
+using P_DefineList = std::deque<U_BPtr<P_Define>>;
+const P_DefineList& P_getUnstoredDefines();
 
 const P_DefineSet& P_getSymbolDefineList(const P_Symbol* sym);
 P_Define* P_getSymbolCurrentDefine(const P_Symbol* sym);

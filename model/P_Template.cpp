@@ -1,7 +1,11 @@
 #include "util/U_Assert.h"
+#include "model/IdentifierFields.h"
 #include "model/TemplateTable.h"
 
-P_Template::P_Template(const U_BPtr<P_Define>& d) : m_primary(new P_Symbol(d)), m_name(d->getName()) {
+P_Template::P_Template(const U_BPtr<P_Define>& d)
+    : m_primary(new P_Symbol(d)),
+      m_name(d->getName()),
+      m_paramCount(IdentifierFields::getFunctionParamCount(m_name)) {
   m_locations.insert(getFileLinePair(*d));
 }
 

@@ -12,8 +12,9 @@ namespace {
 
 // Texts are copied into large blocks that are never freed or moved, so the
 // returned pointers stay valid for the run and storing a new text costs no
-// allocation of its own.  Each copy is preceded by its length, so the index
-// needs only the text pointer and the hash to compare a candidate.
+// allocation of its own.  Each copy is preceded by an eight-byte header
+// holding its length, so the index needs only the text pointer and the hash
+// to compare a candidate, and the tag (P_setUniqueStrTag).
 //
 // The index is an open-addressing table (linear probing) of 16-byte slots
 // that keep the full hash: growing it never rehashes a text, and a probe
@@ -22,6 +23,13 @@ namespace {
 class UniqueStrStore {
  public:
   UniqueStrStore() { m_slots = newTable(kInitialSlots); m_capacity = kInitialSlots; }
+
+  // Asks the memory system for the index slot where the lookup of `text`
+  // will start, so that the lookup does not wait for it.
+  void prefetch(std::string_view text) const {
+    const uint64_t hash = P_hashBytes(text.data(), text.size()) | kUsedBit;
+    __builtin_prefetch(&m_slots[hash & (m_capacity - 1)]);
+  }
 
   const char* intern(std::string_view text) {
     const uint64_t hash = P_hashBytes(text.data(), text.size()) | kUsedBit;
@@ -48,13 +56,27 @@ class UniqueStrStore {
   static constexpr std::size_t kInitialSlots = 1 << 16;
   static constexpr uint64_t kUsedBit = uint64_t{1} << 63;
   static constexpr std::size_t kBlockSize = P_kBigBlockSize;
-  static constexpr std::size_t kHeader = sizeof(std::size_t);
+  static constexpr std::size_t kHeader = sizeof(uint64_t);
 
-  static std::size_t lengthOf(const char* text) {
-    std::size_t length;
-    std::memcpy(&length, text - kHeader, kHeader);
-    return length;
+  // The header holds the length in its low 56 bits and the tag in the top
+  // eight.
+  static constexpr unsigned kTagShift = 56;
+  static constexpr uint64_t kLengthMask = (uint64_t{1} << kTagShift) - 1;
+  static uint64_t headerOf(const char* text) {
+    uint64_t header;
+    std::memcpy(&header, text - kHeader, kHeader);
+    return header;
   }
+  static std::size_t lengthOf(const char* text) { return static_cast<std::size_t>(headerOf(text) & kLengthMask); }
+
+ public:
+  static uint8_t tagOf(const char* text) { return static_cast<uint8_t>(headerOf(text) >> kTagShift); }
+  static void setTag(char* text, uint8_t tag) {
+    const uint64_t header = (headerOf(text) & kLengthMask) | (uint64_t{tag} << kTagShift);
+    std::memcpy(text - kHeader, &header, kHeader);
+  }
+
+ private:
   static bool sameText(const char* stored, std::string_view text) {
     return lengthOf(stored) == text.size() && (text.empty() || std::memcmp(stored, text.data(), text.size()) == 0);
   }
@@ -99,7 +121,8 @@ class UniqueStrStore {
   const char* copyText(std::string_view text) {
     const std::size_t length = text.size();
     char* dest = reserve(kHeader + length + 1);
-    std::memcpy(dest, &length, kHeader);
+    const uint64_t header = length;  // tag 0
+    std::memcpy(dest, &header, kHeader);
     dest += kHeader;
     if (length != 0) std::memcpy(dest, text.data(), length);
     dest[length] = '\0';
@@ -126,6 +149,15 @@ UniqueStrStore& store() {
 }  // namespace
 
 const char* P_createUniqueStr(std::string_view text) { return store().intern(text); }
+
+void P_prefetchUniqueStr(std::string_view text) { store().prefetch(text); }
+
+uint8_t P_getUniqueStrTag(const char* interned) { return UniqueStrStore::tagOf(interned); }
+
+// The store owns the text; only its header changes, never the text.
+void P_setUniqueStrTag(const char* interned, uint8_t tag) {
+  UniqueStrStore::setTag(const_cast<char*>(interned), tag);
+}
 
 std::size_t P_getUniqueStrCount() { return store().count(); }
 std::size_t P_getUniqueStrBytes() { return store().bytes(); }

@@ -2,6 +2,7 @@
 #define MODEL_P_UNIQUESTR_H
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "util/U_String.h"
@@ -15,6 +16,16 @@ inline const char* P_createUniqueStr(const U_String& text) { return P_createUniq
 inline const char* P_createUniqueStr(const char* text) {
   return P_createUniqueStr(text ? std::string_view(text) : std::string_view());
 }
+
+// Starts fetching the index memory a later P_createUniqueStr(text) will
+// look at, so that work done in between hides the wait.  Changes nothing.
+void P_prefetchUniqueStr(std::string_view text);
+
+// Eight bits kept beside an interned text, 0 until set: a cache of facts
+// worked out from the text (P_Define keeps the shape of a name's template
+// lists there).  Only for pointers returned by P_createUniqueStr.
+uint8_t P_getUniqueStrTag(const char* interned);
+void P_setUniqueStrTag(const char* interned, uint8_t tag);
 
 // Number of distinct texts stored so far and the bytes they occupy.
 std::size_t P_getUniqueStrCount();

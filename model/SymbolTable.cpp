@@ -33,9 +33,7 @@ bool SymbolTable::getShowSymbolErrors() { return showSymbolErrors(); }
 std::pair<U_BPtr<P_Symbol>, int> SymbolTable::addEntry(const U_BPtr<P_Define>& d) {
   U_ASSERT(d.isSet() && "Dont dereference 0.");
   P_Define& def = *d;
-  // Define names are interned, so a name that is not a function is its own key.
-  const char* key =
-      IdentifierFields::isIdFunc(def.getName()) ? IdentifierFields::getOverloadFuncName(def.getName()) : def.getName();
+  const char* key = keyOf(def.getName());
 
   // Enums and labels are declared and defined at once; an implicit define is
   // a definition when its name is already known in this file.
@@ -85,6 +83,17 @@ std::pair<U_BPtr<P_Symbol>, int> SymbolTable::addDeclaration(const U_BPtr<P_Defi
   // the equal define in its set.
   if (kind != P_AddNewSymbol) sym->add(d);
   return {sym, kind};
+}
+
+// Define names are interned, so a name that is not a function is its own
+// key.  A function's key is worked out once per name: header records come
+// again in every unit that includes the header.
+const char* SymbolTable::keyOf(const char* name) {
+  if (!IdentifierFields::isIdFunc(name)) return name;
+  if (const char* const* known = m_functionKeys.find(name)) return *known;
+  const char* key = IdentifierFields::getOverloadFuncName(name);
+  m_functionKeys.emplace(name, key);
+  return key;
 }
 
 U_BPtr<P_Symbol> SymbolTable::newSymbol(const U_BPtr<P_Define>& d) {

@@ -53,10 +53,14 @@ class SymbolTable {
  private:
   std::pair<U_BPtr<P_Symbol>, int> addDeclaration(const U_BPtr<P_Define>& d, const char* key);
   U_BPtr<P_Symbol> newSymbol(const U_BPtr<P_Define>& d);
+  // The key a define of this interned name is filed under.
+  const char* keyOf(const char* name);
 
   SymbolList m_symbols;
   SymbolMap m_projectMap;
   SymbolMap m_fileMap;
+  // Function name to its overload key (both interned).
+  P_PtrMap<const char*> m_functionKeys;
 };
 
 // The process-wide symbol table.

@@ -91,7 +91,7 @@ void TemplateTable::declareTemplate(const char* name, const U_BPtr<P_Define>& d)
   bool added = m_nameMap.emplace(name, t.pointer()).second;
   U_ASSERT(added && "We should always add a new entry for a declaration in a different TU");
   m_templates.push_back(t);
-  auto skeleton = m_skeletonMap.emplace(IdentifierFields::getSkeleton(name), m_skeletonLists.size());
+  auto skeleton = m_skeletonMap.emplace(skeletonOf(name), m_skeletonLists.size());
   if (skeleton.second) m_skeletonLists.emplace_back();
   m_skeletonLists[*skeleton.first].push_back(t);
   m_locationMap.emplace(loc, t);
@@ -122,14 +122,23 @@ P_Template* TemplateTable::findTemplate(const char* name) const {
 
 P_Template* TemplateTable::findTemplateOfSpecialisation(const char* name) const {
   if (P_Template* exact = findTemplate(name)) return exact;
-  const std::size_t* index = m_skeletonMap.find(IdentifierFields::getSkeleton(name));
+  const std::size_t* index = m_skeletonMap.find(skeletonOf(name));
   if (index == nullptr || m_skeletonLists[*index].empty()) return nullptr;
   const TemplateList& candidates = m_skeletonLists[*index];
   int params = IdentifierFields::getFunctionParamCount(name);
   for (const U_BPtr<P_Template>& t : candidates) {
-    if (IdentifierFields::getFunctionParamCount(t->getName()) == params) return t.pointer();
+    if (t->getFunctionParamCount() == params) return t.pointer();
   }
   return candidates.front().pointer();
+}
+
+// Every unit instantiates the same templates again, so the skeleton of an
+// (interned) name is worked out once.
+const char* TemplateTable::skeletonOf(const char* name) const {
+  if (const char* const* known = m_skeletons.find(name)) return *known;
+  const char* skeleton = IdentifierFields::getSkeleton(name);
+  m_skeletons.emplace(name, skeleton);
+  return skeleton;
 }
 
 P_Template* TemplateTable::findTemplateAt(const P_Template::FileLinePair& loc) const {

@@ -39,6 +39,8 @@ class P_Template : public U_Ref {
   bool add(const U_BPtr<P_Define>& d, int type);
 
   const char* getName() const { return m_name; }
+  // Parameters of the name's last parameter list (IdentifierFields::getFunctionParamCount).
+  int getFunctionParamCount() const { return m_paramCount; }
   P_Symbol* getPrimaryTemplate() const { return m_primary.pointer(); }
   const U_BPtr<P_Symbol>& getPrimarySymbol() const { return m_primary; }
   const SymbolList& getImplicitSpecs() const;
@@ -72,6 +74,8 @@ class P_Template : public U_Ref {
   U_BPtr<P_Symbol> m_primary;
   std::set<FileLinePair, std::less<FileLinePair>, P_PoolAllocator<FileLinePair>> m_locations;
   const char* m_name;
+  // Looked at for every specialisation matched by skeleton, so kept.
+  int m_paramCount;
   std::unique_ptr<Specialisations> m_specs;
 };
 
@@ -105,6 +109,7 @@ class TemplateTable {
   void addTemplateEntry(const char* name, const U_BPtr<P_Define>& d, DefineList& out);
   void addScopedEntry(const char* name, const U_BPtr<P_Define>& d, DefineList& out);
   void declareTemplate(const char* name, const U_BPtr<P_Define>& d);
+  const char* skeletonOf(const char* name) const;
 
   TemplateList m_templates;
   std::map<P_Template::FileLinePair, U_BPtr<P_Template>> m_locationMap;
@@ -114,6 +119,8 @@ class TemplateTable {
   // index of the skeleton's list in m_skeletonLists.
   P_PtrMap<std::size_t> m_skeletonMap;
   std::vector<TemplateList> m_skeletonLists;
+  // Interned name to its interned skeleton (a cache, hence mutable).
+  mutable P_PtrMap<const char*> m_skeletons;
 };
 
 // The process-wide template table.

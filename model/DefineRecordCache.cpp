@@ -1,0 +1,70 @@
+#include "model/DefineRecordCache.h"
+
+#include <cstring>
+
+#include "model/P_Hash.h"
+
+namespace {
+
+constexpr std::size_t kInitialSlots = 1024;
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+constexpr uint64_t kUsedBit = uint64_t{1} << 63;
+
+}  // namespace
+
+DefineRecordCache::DefineRecordCache() : m_slots(kInitialSlots) {}
+
+uint64_t DefineRecordCache::hashOf(std::string_view text) { return P_hashBytes(text.data(), text.size()) | kUsedBit; }
+
+const DefineRecordFields* DefineRecordCache::find(std::string_view text, uint64_t hash) const {
+  const std::size_t mask = m_slots.size() - 1;
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& slot = m_slots[i];
+    if (slot.hash == 0) return nullptr;
+    if (slot.hash == hash && slot.entry->length == text.size() &&
+        std::memcmp(slot.entry->text, text.data(), text.size()) == 0) {
+      return &slot.entry->fields;
+    }
+  }
+}
+
+void DefineRecordCache::add(std::string_view text, uint64_t hash, const DefineRecordFields& fields) {
+  if ((m_entries.size() + 1) * 4 > m_slots.size() * 3) grow();
+  m_entries.push_back(Entry{copyText(text), text.size(), fields});
+  place(Slot{hash, &m_entries.back()});
+}
+
+// Texts are copied into blocks that are never freed or moved; a text too
+// large for a quarter of a block gets a block of its own.
+const char* DefineRecordCache::copyText(std::string_view text) {
+  if (text.empty()) return "";
+  char* dest;
+  if (text.size() > kBlockSize / 4) {
+    m_large.push_back(std::make_unique<char[]>(text.size()));
+    dest = m_large.back().get();
+  } else {
+    if (m_blocks.empty() || m_used + text.size() > kBlockSize) {
+      m_blocks.push_back(std::unique_ptr<char[]>(new char[kBlockSize]));
+      m_used = 0;
+    }
+    dest = m_blocks.back().get() + m_used;
+    m_used += text.size();
+  }
+  std::memcpy(dest, text.data(), text.size());
+  return dest;
+}
+
+void DefineRecordCache::place(const Slot& slot) {
+  const std::size_t mask = m_slots.size() - 1;
+  std::size_t i = slot.hash & mask;
+  while (m_slots[i].hash != 0) i = (i + 1) & mask;
+  m_slots[i] = slot;
+}
+
+void DefineRecordCache::grow() {
+  std::vector<Slot> old(m_slots.size() * 2);
+  old.swap(m_slots);
+  for (const Slot& slot : old) {
+    if (slot.hash != 0) place(slot);
+  }
+}

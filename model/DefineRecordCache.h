@@ -1,0 +1,68 @@
+#ifndef MODEL_DEFINERECORDCACHE_H
+#define MODEL_DEFINERECORDCACHE_H
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "model/FilenameProxy.h"
+#include "util/U_BPtr.h"
+
+// What a "DEFINE" record line says, with its texts interned and its file
+// resolved: everything a P_Define is made of.
+struct DefineRecordFields {
+  const char* name = nullptr;
+  U_BPtr<FilenameProxy> file;
+  int32_t line = 0;
+  const char* type = nullptr;
+  uint32_t flags = 0;
+  uint8_t inc = 0;
+  uint8_t def = 0;
+  uint8_t space = 0;
+  uint8_t scope = 0;
+  uint8_t linkage = 0;
+};
+
+// The fields of record lines read before, by the line's exact text.  Every
+// unit repeats, byte for byte, the records of the headers it includes, so
+// such a line needs to be split, marked and interned only once per run.
+// Texts and fields are kept for the run.
+class DefineRecordCache {
+ public:
+  DefineRecordCache();
+  DefineRecordCache(const DefineRecordCache&) = delete;
+  DefineRecordCache& operator=(const DefineRecordCache&) = delete;
+
+  static uint64_t hashOf(std::string_view text);
+  // The fields stored for exactly this text (whose hashOf is `hash`), or null.
+  const DefineRecordFields* find(std::string_view text, uint64_t hash) const;
+  // Stores the fields of a text not stored yet.
+  void add(std::string_view text, uint64_t hash, const DefineRecordFields& fields);
+  std::size_t size() const { return m_entries.size(); }
+
+ private:
+  struct Entry {
+    const char* text;
+    std::size_t length;
+    DefineRecordFields fields;
+  };
+  struct Slot {
+    uint64_t hash = 0;  // 0 marks a free slot
+    const Entry* entry = nullptr;
+  };
+
+  const char* copyText(std::string_view text);
+  void place(const Slot& slot);
+  void grow();
+
+  std::vector<Slot> m_slots;  // a power of two of them
+  std::deque<Entry> m_entries;
+  std::vector<std::unique_ptr<char[]>> m_blocks;
+  std::size_t m_used = 0;  // bytes used of the last block
+  std::vector<std::unique_ptr<char[]>> m_large;
+};
+
+#endif

@@ -1,0 +1,224 @@
+// The shortcuts the record reader takes for speed must give exactly what
+// the plain way gives: fields split eight bytes at a time, names marked in
+// runs, facts cached beside interned names, file names resolved once per
+// text, and one block buffer passed from record file to record file.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/DefineRecordParser.h"
+#include "model/FilenameProxy.h"
+#include "model/IdentifierFields.h"
+#include "model/M_RecordFile.h"
+#include "model/P_RecordCursor.h"
+#include "model/P_UniqueStr.h"
+#include "reader_test_util.h"
+
+namespace {
+
+// The fields of a line split one byte at a time.
+std::vector<std::string> splitByteByByte(std::string_view line) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && P_RecordCursor::isBlank(line[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !P_RecordCursor::isBlank(line[i])) ++i;
+    if (i > start) words.emplace_back(line.substr(start, i - start));
+  }
+  return words;
+}
+
+std::vector<std::string> splitWithCursor(std::string_view line) {
+  std::vector<std::string> words;
+  P_RecordCursor cursor(line);
+  std::string_view word;
+  while (cursor.word(word)) words.emplace_back(word);
+  return words;
+}
+
+std::string mark(std::string_view token) {
+  P_MetIdentifier id;
+  id.setString(token);
+  return id.str();
+}
+
+QL_String text(const std::string& s) { return QL_String::create(s, eceEUC); }
+
+std::vector<std::string> readLines(const std::string& path) {
+  M_RecordFile file(text(path), eceEUC);
+  std::vector<std::string> lines;
+  U_String line;
+  while (file.getline(line)) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+TEST(ReaderShortcuts, FieldsSplitLikeByteByByte) {
+  // Blanks of every kind, bytes that stop the eight-byte screen without
+  // being blanks (DEL, high bytes, controls), at every offset in a word.
+  const std::string alphabet = std::string("abcXYZ09<>(),:@{}\"_") + ' ' + '\t' + '\r' + '\v' + '\f' + '\x7F' +
+                               '\x80' + '\xA4' + '\xFF' + '\x01' + '\x1F' + '!' + '~';
+  std::mt19937 random(7);
+  for (int n = 0; n < 3000; ++n) {
+    std::string line;
+    const int length = static_cast<int>(random() % 70);
+    for (int i = 0; i < length; ++i) {
+      // Mostly name bytes, so that long words cross eight-byte edges.
+      line += random() % 4 != 0 ? "abcdefgh"[random() % 8] : alphabet[random() % alphabet.size()];
+    }
+    ASSERT_EQ(splitWithCursor(line), splitByteByByte(line)) << "line: " << line;
+  }
+  // A record as the analyser writes it.
+  const std::string record =
+      "<DEFINE> lib::Box<@ClassTempParam1>::size(void) \"src/box.h\" 12 I DC OF C X (void)@ClassTempParam1 U";
+  EXPECT_EQ(splitWithCursor(record).size(), 11u);
+  EXPECT_EQ(splitWithCursor(record)[1], "lib::Box<@ClassTempParam1>::size(void)");
+  EXPECT_EQ(splitWithCursor(record)[10], "U");
+}
+
+TEST(ReaderShortcuts, MarkingCopiesRunsButKeepsEveryStateRule) {
+  // A long run before each byte a state reacts to.
+  const std::string run = "averyLongName_0123456789";
+  EXPECT_EQ(mark(run + "::" + run + "<" + run + "," + run + ">::" + run + "(" + run + "," + run + ")"),
+            run + "::" + run + P_IdMarker::TemplateOpen + run + "," + run + P_IdMarker::TemplateClose + "::" + run +
+                P_IdMarker::ParamOpen + run + P_IdMarker::ParamSep + run + P_IdMarker::ParamClose);
+  // Inside braces every 's' the brace state sees becomes 'c', also within a run.
+  EXPECT_EQ(mark("{spass}"), "{cpacc}");
+  EXPECT_EQ(mark("f(" + run + "{sclass_s}," + run + ")"),
+            "f" + std::string(1, P_IdMarker::ParamOpen) + run + "{cclacc_c}" + P_IdMarker::ParamSep + run +
+                P_IdMarker::ParamClose);
+  // Outside braces an 's' is an ordinary byte.
+  EXPECT_EQ(mark("sss::s<s>"), "sss::s" + std::string(1, P_IdMarker::TemplateOpen) + "s" + P_IdMarker::TemplateClose);
+}
+
+TEST(ReaderShortcuts, TagsSitBesideInternedTextsWithoutChangingThem) {
+  const char* a = P_createUniqueStr("shortcuts::tagged");
+  const char* b = P_createUniqueStr("shortcuts::tagged2");
+  EXPECT_EQ(P_getUniqueStrTag(a), 0);
+  P_setUniqueStrTag(a, 0xA5);
+  EXPECT_EQ(P_getUniqueStrTag(a), 0xA5);
+  EXPECT_EQ(P_getUniqueStrTag(b), 0);
+  // The text, its length and its identity stay as they were.
+  EXPECT_STREQ(a, "shortcuts::tagged");
+  EXPECT_EQ(P_createUniqueStr("shortcuts::tagged"), a);
+  EXPECT_NE(P_createUniqueStr("shortcuts::tagge"), a);
+  P_setUniqueStrTag(a, 0xFF);
+  EXPECT_EQ(P_createUniqueStr(std::string("shortcuts::tagged")), a);
+  // Texts stored in a block of their own carry a tag as well.
+  const std::string big(1 << 20, 'q');
+  const char* large = P_createUniqueStr(big);
+  P_setUniqueStrTag(large, 3);
+  EXPECT_EQ(P_getUniqueStrTag(large), 3);
+  EXPECT_EQ(P_createUniqueStr(big), large);
+  // Prefetching changes nothing.
+  P_prefetchUniqueStr("shortcuts::never-interned");
+  EXPECT_EQ(P_createUniqueStr("shortcuts::tagged"), a);
+}
+
+TEST(ReaderShortcuts, TemplateFlagsFromTheCachedShapeFollowEachDefine) {
+  const auto flagsOf = [](const std::string& name, const char* dependent) {
+    const std::string line = "<DEFINE> " + name + " \"src/s.h\" 3 I DC OF C X (void)int " + dependent;
+    U_BPtr<P_Define> d = DefineRecordParser::parse(line);
+    EXPECT_TRUE(d.isSet()) << line;
+    if (!d.isSet()) return uint8_t{0};
+    EXPECT_EQ(d->getTemplateFlags(), P_Define::getTemplateFlags(d->getName(), d->getType(), d->getFlags()));
+    return d->getTemplateFlags();
+  };
+  // The same name twice, dependent and not: the cached shape is shared,
+  // the dependent flag is each define's own.
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(flagsOf("sc::Box<@ClassTempParam1>", "U"), P_TmplDependentList);
+    EXPECT_EQ(flagsOf("sc::Box<@ClassTempParam1>", "-"), P_TmplList);
+    EXPECT_EQ(flagsOf("sc::Box<int>::size(void)", "-"), P_TmplInTemplateScope);
+    EXPECT_EQ(flagsOf("sc::Box<int>::size(void)", "U"), P_TmplDependentNoList);
+    EXPECT_EQ(flagsOf("sc::plain(int)", "-"), P_TmplNone);
+    // A template argument list inside a parameter list is no list of the name.
+    EXPECT_EQ(flagsOf("sc::take(sc::Box<int>)", "-"), P_TmplNone);
+  }
+}
+
+TEST(ReaderShortcuts, FileTextsResolveOnceToTheSharedProxy) {
+  const std::string dir = readerTestMakeDir();
+  readerTestWriteFile(dir + "/real.h", "int x;\n");
+  ASSERT_EQ(symlink((dir + "/real.h").c_str(), (dir + "/link.h").c_str()), 0);
+  const U_BPtr<FilenameProxy> real = FilenameProxy::createFromText(dir + "/real.h");
+  // Another text naming the same file, and the same text again.
+  EXPECT_EQ(FilenameProxy::createFromText(dir + "/link.h").pointer(), real.pointer());
+  EXPECT_EQ(FilenameProxy::createFromText(dir + "/real.h").pointer(), real.pointer());
+  EXPECT_NE(std::string(real->getAbsPath()).find("/real.h"), std::string::npos);
+  EXPECT_NE(FilenameProxy::createFromText(dir + "/other.h").pointer(), real.pointer());
+}
+
+TEST(ReaderShortcuts, BlockBufferPassesFromFileToFileWithoutStaleBytes) {
+  const std::string dir = readerTestMakeDir();
+  const std::string longLine(3 << 20, 'L');  // grows the buffer past one block
+  readerTestWriteFile(dir + "/long.met", "<A> first\n" + longLine + "\n<A> last");
+  readerTestWriteFile(dir + "/short.met", "x\ny");
+  readerTestWriteFile(dir + "/empty.met", "");
+
+  const std::vector<std::string> longLines = readLines(dir + "/long.met");
+  ASSERT_EQ(longLines.size(), 3u);
+  EXPECT_EQ(longLines[1], longLine);
+  EXPECT_EQ(longLines[2], "<A> last");
+  // The next files get the used buffer: nothing of the last file shows.
+  EXPECT_EQ(readLines(dir + "/short.met"), (std::vector<std::string>{"x", "y"}));
+  EXPECT_TRUE(readLines(dir + "/empty.met").empty());
+
+  // Two files open at once each read their own lines.
+  M_RecordFile one(text(dir + "/short.met"), eceEUC);
+  M_RecordFile two(text(dir + "/long.met"), eceEUC);
+  U_String a, b;
+  ASSERT_TRUE(one.getline(a));
+  ASSERT_TRUE(two.getline(b));
+  EXPECT_EQ(a, "x");
+  EXPECT_EQ(b, "<A> first");
+  ASSERT_TRUE(one.getline(a));
+  EXPECT_EQ(a, "y");
+  EXPECT_FALSE(one.getline(a));
+  ASSERT_TRUE(two.getline(b));
+  EXPECT_EQ(b.size(), longLine.size());
+}
+
+TEST(ReaderShortcuts, RepeatedRecordsGiveFreshDefinesWithTheSameFields) {
+  const auto same = [](const P_Define& a, const P_Define& b) {
+    return a.getName() == b.getName() && a.getFile().pointer() == b.getFile().pointer() &&
+           a.getLine() == b.getLine() && a.getType() == b.getType() && a.getFlags() == b.getFlags() &&
+           a.getInc() == b.getInc() && a.getDef() == b.getDef() && a.getSpace() == b.getSpace() &&
+           a.getScope() == b.getScope() && a.getLinkage() == b.getLinkage();
+  };
+  // Records of included files (I) and of the main file (M), enough of them
+  // to make any store behind the parser grow.
+  std::vector<std::string> lines;
+  for (int i = 0; i < 3000; ++i) {
+    lines.push_back("<DEFINE> rep::Box" + std::to_string(i) + "<@ClassTempParam1>::get(int,{srep::S}) \"src/r" +
+                    std::to_string(i % 7) + ".h\" " + std::to_string(i) + (i % 3 ? " I" : " M") +
+                    " DC OF C X (int)@ClassTempParam1 U");
+  }
+  std::vector<U_BPtr<P_Define>> first;
+  for (const std::string& line : lines) first.push_back(DefineRecordParser::parse(line));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    ASSERT_TRUE(first[i].isSet()) << lines[i];
+    first[i]->addDef(P_DefDefinition);  // as the symbol table may do
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    U_BPtr<P_Define> again = DefineRecordParser::parse(lines[i]);
+    ASSERT_TRUE(again.isSet());
+    EXPECT_NE(again.pointer(), first[i].pointer());
+    EXPECT_EQ(again->getDef(), P_DefDeclaration) << "a change to an earlier define leaks into a later one";
+    first[i]->setDef(P_DefDeclaration);
+    EXPECT_TRUE(same(*again, *first[i])) << lines[i];
+  }
+  EXPECT_STREQ(IdentifierFields::getFullname(first[5]->getName()), "rep::Box5<@ClassTempParam1>::get(int,{crep::S})");
+  // A malformed record stays malformed when it comes again.
+  const std::string broken = "<DEFINE> rep::x \"src/r.h\" 1 I DC TG S X notatag -";
+  EXPECT_FALSE(DefineRecordParser::parse(broken).isSet());
+  EXPECT_FALSE(DefineRecordParser::parse(broken).isSet());
+}
