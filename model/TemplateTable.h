@@ -54,6 +54,18 @@ class P_Template : public U_Ref {
   bool handleTmplPartSpec(const U_BPtr<P_Define>& d);
   bool handleTmplExplSpec(const U_BPtr<P_Define>& d, int type);
 
+  // Hands one define, filed as one TemplateType, to the template of each
+  // (name, template) entry it is applied to, e.g. to every partial
+  // specialisation of a template through std::for_each.
+  struct UseDeclWithPartialSpec {
+    UseDeclWithPartialSpec(const U_BPtr<P_Define>& d, int t) : define(d), type(t) {}
+    void operator()(const std::pair<const char* const, U_BPtr<P_Template>>& entry) const {
+      entry.second->add(define, type);
+    }
+    U_BPtr<P_Define> define;
+    int type;
+  };
+
  private:
   using SymbolIndex = std::map<const char*, U_BPtr<P_Symbol>>;
   // The specialisations, by kind, in filing order and by name.

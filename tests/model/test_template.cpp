@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,14 @@ TEST_F(TemplateTableTest, SpecialisationsAreFiledOnceUnderTheirTemplate) {
   EXPECT_EQ(std::count(calls().begin(), calls().end(), "proj:B<int>"), 1);
   // Explicit specialisations are told to the template-definition clients.
   EXPECT_EQ(std::count(calls().begin(), calls().end(), "tmpl:B<bool>"), 1);
+
+  // A define handed to every partial specialisation is filed under each.
+  P_Template* partial = b->getPartialSpecs()[0].pointer();
+  std::map<const char*, U_BPtr<P_Template>> partials{{partial->getName(), b->getPartialSpecs()[0]}};
+  std::for_each(partials.begin(), partials.end(),
+                P_Template::UseDeclWithPartialSpec(record("B<char**> \"b.h\" 12 I DS TG S X {cB<char**>} -"),
+                                                   P_Template::ImplicitSpecialisation));
+  EXPECT_EQ(names(partial->getImplicitSpecs()), (Names{"B<char*>", "B<char**>"}));
 }
 
 TEST_F(TemplateTableTest, FunctionSpecialisationsFindTheOverloadWithTheirParameterCount) {
