@@ -16,13 +16,25 @@ DefineRecordCache::DefineRecordCache() : m_slots(kInitialSlots) {}
 
 uint64_t DefineRecordCache::hashOf(std::string_view text) { return P_hashBytes(text.data(), text.size()) | kUsedBit; }
 
-const DefineRecordFields* DefineRecordCache::find(std::string_view text, uint64_t hash) const {
+bool DefineRecordCache::Entry::holds(std::string_view t) const {
+  return length == t.size() && std::memcmp(text, t.data(), t.size()) == 0;
+}
+
+const DefineRecordFields* DefineRecordCache::findNext(std::string_view text) {
+  if (m_next >= m_entries.size()) return nullptr;
+  const Entry& entry = m_entries[m_next];
+  if (!entry.holds(text)) return nullptr;
+  ++m_next;
+  return &entry.fields;
+}
+
+const DefineRecordFields* DefineRecordCache::find(std::string_view text, uint64_t hash) {
   const std::size_t mask = m_slots.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = m_slots[i];
     if (slot.hash == 0) return nullptr;
-    if (slot.hash == hash && slot.entry->length == text.size() &&
-        std::memcmp(slot.entry->text, text.data(), text.size()) == 0) {
+    if (slot.hash == hash && slot.entry->holds(text)) {
+      m_next = slot.entry->index + 1;
       return &slot.entry->fields;
     }
   }
@@ -30,8 +42,9 @@ const DefineRecordFields* DefineRecordCache::find(std::string_view text, uint64_
 
 void DefineRecordCache::add(std::string_view text, uint64_t hash, const DefineRecordFields& fields) {
   if ((m_entries.size() + 1) * 4 > m_slots.size() * 3) grow();
-  m_entries.push_back(Entry{copyText(text), text.size(), fields});
+  m_entries.push_back(Entry{copyText(text), text.size(), m_entries.size(), fields});
   place(Slot{hash, &m_entries.back()});
+  m_next = m_entries.size();
 }
 
 // Texts are copied into blocks that are never freed or moved; a text too

@@ -37,8 +37,13 @@ class DefineRecordCache {
   DefineRecordCache& operator=(const DefineRecordCache&) = delete;
 
   static uint64_t hashOf(std::string_view text);
+  // The fields of the text stored right after the one last found or added,
+  // when that is exactly this text; null otherwise.  A unit repeats a
+  // header's records in the order they were first read, so this usually
+  // finds them without hashing the line or searching the index.
+  const DefineRecordFields* findNext(std::string_view text);
   // The fields stored for exactly this text (whose hashOf is `hash`), or null.
-  const DefineRecordFields* find(std::string_view text, uint64_t hash) const;
+  const DefineRecordFields* find(std::string_view text, uint64_t hash);
   // Stores the fields of a text not stored yet.
   void add(std::string_view text, uint64_t hash, const DefineRecordFields& fields);
   std::size_t size() const { return m_entries.size(); }
@@ -47,7 +52,9 @@ class DefineRecordCache {
   struct Entry {
     const char* text;
     std::size_t length;
+    std::size_t index;  // in m_entries
     DefineRecordFields fields;
+    bool holds(std::string_view t) const;
   };
   struct Slot {
     uint64_t hash = 0;  // 0 marks a free slot
@@ -62,6 +69,7 @@ class DefineRecordCache {
   std::deque<Entry> m_entries;
   std::vector<std::unique_ptr<char[]>> m_blocks;
   std::size_t m_used = 0;  // bytes used of the last block
+  std::size_t m_next = 0;  // index of the entry after the one last found or added
   std::vector<std::unique_ptr<char[]>> m_large;
 };
 

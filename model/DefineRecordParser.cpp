@@ -136,6 +136,7 @@ U_BPtr<P_Define> makeDefine(const DefineRecordFields& f) {
 // records of included files are parsed once and then made from the cache.
 U_BPtr<P_Define> DefineRecordParser::parse(std::string_view line) {
   static auto* cache = new DefineRecordCache();  // kept for the run
+  if (const DefineRecordFields* next = cache->findNext(line)) return makeDefine(*next);
   const uint64_t hash = DefineRecordCache::hashOf(line);
   if (const DefineRecordFields* known = cache->find(line, hash)) return makeDefine(*known);
   DefineRecordFields fields;

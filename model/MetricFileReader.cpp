@@ -23,6 +23,30 @@ std::map<U_String, HandlerSet, std::less<>>& handlerRegistry() {
   return registry;
 }
 
+// The handlers of the last tag looked up.  Records of one tag come in long
+// runs, and comparing the tag with the last one is cheaper than a search.
+// The answer stays right while handlers are registered: map entries do not
+// move, and a tag nobody reads cannot gain a handler before its next record,
+// since only handlers run in between.
+class TagLookup {
+ public:
+  const HandlerSet* find(const U_String& tag) {
+    if (!m_known || tag != m_tag) {
+      const auto& registry = handlerRegistry();
+      const auto entry = registry.find(tag);
+      m_handlers = entry == registry.end() ? nullptr : &entry->second;
+      m_tag = tag;
+      m_known = true;
+    }
+    return m_handlers;
+  }
+
+ private:
+  U_String m_tag;
+  const HandlerSet* m_handlers = nullptr;
+  bool m_known = false;
+};
+
 std::set<MetricFileReader::EndClient>& endClients() {
   static std::set<MetricFileReader::EndClient> clients;
   return clients;
@@ -67,12 +91,12 @@ void MetricFileReader::processFile(const QL_Filename& directory, const QL_Filena
   DefineHandler::setSymbolTable(symbolTable);
   symbolTable.clearInternSyms();
 
-  const auto& registry = handlerRegistry();
+  TagLookup lookup;
   for (; !records.atEnd(); ++records) {
-    const auto entry = registry.find(records->tagText());
-    if (entry == registry.end()) continue;
-    if (entry->second.size() == 1) {
-      (*entry->second.begin())(records->lineText());
+    const HandlerSet* handlers = lookup.find(records->tagText());
+    if (handlers == nullptr) continue;
+    if (handlers->size() == 1) {
+      (*handlers->begin())(records->lineText());
     } else {
       dispatch(records->tagText(), records->lineText());
     }

@@ -28,10 +28,14 @@ namespace {
 // template list, and whether one stands in its scope.
 enum NameShape : uint8_t { kShapeList = 1, kShapeTemplateScope = 2 };
 
+// The name is split once: the last term has no top-level "::" of its own,
+// so asking it for a template list splits nothing more.
 uint8_t shapeOf(std::string_view name) {
+  std::string_view scope, last;
+  IdentifierFields::splitLastTerm(name, scope, last);
   uint8_t shape = 0;
-  if (IdentifierFields::hasTemplateParams(name)) shape |= kShapeList;
-  if (IdentifierFields::isTemplateScope(name)) shape |= kShapeTemplateScope;
+  if (IdentifierFields::hasTemplateParams(last)) shape |= kShapeList;
+  if (scope.find(P_IdMarker::TemplateOpen) != std::string_view::npos) shape |= kShapeTemplateScope;
   return shape;
 }
 

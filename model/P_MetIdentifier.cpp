@@ -24,10 +24,6 @@ enum State : unsigned char {
   Special = 7,     // inside an '@'-delimited special name
 };
 
-bool isNameChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
 // Codes after '@' that introduce a name scanned as an ordinary name.
 bool isKnownSpecialCode(char a, char b) {
   static const char* const kCodes[] = {"co", "de", "UN", "BL", "pr", "Fu", "Cl", "dp", "un"};
@@ -38,18 +34,26 @@ bool isKnownSpecialCode(char a, char b) {
 }
 
 // Bytes some state of the machine reacts to: the brackets, ',' and ':' in
-// every state, and 's' inside braces (the brace state turns it into 'c').
+// every state, and 's' inside braces (the brace state turns it into 'c');
+// and the bytes of a plain name (letters, digits, '_'), looked up rather
+// than compared because names are most of every identifier.
 constexpr unsigned char kStructural = 1;
 constexpr unsigned char kBraceLetter = 2;
+constexpr unsigned char kNameByte = 4;
 struct ByteClassTable {
   unsigned char bytes[256] = {};
   constexpr ByteClassTable() {
     for (char c : {':', '(', ')', '<', '>', '{', '}', ','}) bytes[static_cast<unsigned char>(c)] = kStructural;
-    bytes[static_cast<unsigned char>('s')] = kBraceLetter;
+    for (int c = 0; c < 256; ++c) {
+      if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_') bytes[c] = kNameByte;
+    }
+    bytes[static_cast<unsigned char>('s')] = kBraceLetter | kNameByte;
   }
   unsigned char of(char c) const { return bytes[static_cast<unsigned char>(c)]; }
 };
 constexpr ByteClassTable kByteClass;
+
+bool isNameChar(char c) { return (kByteClass.of(c) & kNameByte) != 0; }
 
 class MarkingMachine {
  public:

@@ -1,6 +1,10 @@
 // The function template section: function templates grouped with their
 // overloads, and the files in which each was instantiated.
+#include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "intl/QL_String.h"
@@ -24,14 +28,80 @@ U_String overload_key(P_Define* def) { return overload_key_of(Util::qual_name(de
 // for every unit that instantiates it.
 struct Instantiation_Names {
   U_String key, name;
+  Template_Usage_Generate::Group_Instantiations* group = nullptr;  // the record's entry, once made
+  uint32_t recordedFor = UINT32_MAX;  // the current_file() last recorded in `group`
 };
-const Instantiation_Names& instantiation_names(const char* internalName) {
+Instantiation_Names& instantiation_names(const char* internalName) {
   static std::unordered_map<const char*, Instantiation_Names> cache;
   auto found = cache.find(internalName);
   if (found != cache.end()) return found->second;
   const char* text = internalName ? PI_getOutputString(internalName) : nullptr;
   const U_String qual = text ? U_String(text) : U_String();
   return cache[internalName] = {overload_key_of(qual), Util::rendered_name_of(qual)};
+}
+
+// The files read, in reading order: a file's number is its index here.  A
+// file read again later gets a second number.
+std::vector<U_String>& files_read() {
+  static std::vector<U_String> files;
+  return files;
+}
+
+// The number of the file being read, taken from the current source; the
+// symbol client runs for every new symbol, and building the text each time
+// cost more than the recording itself.
+uint32_t current_file() {
+  static U_String raw;
+  std::vector<U_String>& files = files_read();
+  const U_String& now = WORKAROUND::srcFilename.str();
+  if (files.empty() || now != raw) {
+    raw = now;
+    files.push_back(QL_String::create(now, eceEUC).get());
+  }
+  return static_cast<uint32_t>(files.size() - 1);
+}
+
+// Instantiations seen while reading, as (group, file number), not yet in
+// the groups' file sets.  A group's set holds hundreds of files, and
+// inserting each file as it comes means a walk down the tree with a text
+// comparison at every step; sorted first, the files go in at the end of the
+// set one comparison each (see add_pending_files).
+using Pending_File = std::pair<Template_Usage_Generate::Group_Instantiations*, uint32_t>;
+std::vector<Pending_File>& pending_files() {
+  static std::vector<Pending_File> pending;
+  return pending;
+}
+
+// Moves the pending files into their groups' sets.
+void add_pending_files() {
+  std::vector<Pending_File>& pending = pending_files();
+  if (pending.empty()) return;
+  const std::vector<U_String>& files = files_read();
+  // Byte order of the file numbers, worked out once for all groups.
+  std::vector<uint32_t> byOrder(files.size());
+  for (uint32_t i = 0; i < byOrder.size(); ++i) byOrder[i] = i;
+  std::sort(byOrder.begin(), byOrder.end(),
+            [&files](uint32_t a, uint32_t b) { return Compare_Bytes(files[a], files[b]) < 0; });
+  std::vector<uint32_t> rank(files.size());
+  for (uint32_t r = 0; r < byOrder.size(); ++r) rank[byOrder[r]] = r;
+
+  std::sort(pending.begin(), pending.end(), [&rank](const Pending_File& a, const Pending_File& b) {
+    return a.first != b.first ? std::less<>()(a.first, b.first) : rank[a.second] < rank[b.second];
+  });
+  for (const Pending_File& p : pending) p.first->files.insert(p.first->files.end(), files[p.second]);
+  pending.clear();
+  pending.shrink_to_fit();  // reading is normally over: give the memory back
+}
+
+// Groups the symbol client has recorded in (their files may be pending).
+std::unordered_set<const Template_Usage_Generate::Group_Instantiations*>& groups_touched() {
+  static std::unordered_set<const Template_Usage_Generate::Group_Instantiations*> touched;
+  return touched;
+}
+
+Template_Usage_Generate::InstantiationRecord& record_being_filled() {
+  static Template_Usage_Generate::InstantiationRecord record;
+  return record;
 }
 
 // Only implicit specialisations are instantiations: an explicit
@@ -49,21 +119,29 @@ bool Template_Usage_Generate::Byte_Less::operator()(const U_String& a, const U_S
 }
 
 Template_Usage_Generate::InstantiationRecord& Template_Usage_Generate::instantiationRecord() {
-  static InstantiationRecord record;
-  return record;
+  add_pending_files();
+  return record_being_filled();
 }
 
 void Template_Usage_Generate::symbolClientFn(P_Symbol* symbol, P_Define*) {
   if (symbol == nullptr) return;
-  const U_String current = QL_String::create(WORKAROUND::srcFilename.str(), eceEUC).get();
+  const uint32_t file = current_file();
   for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
        PI_getDefineIterNext(d)) {
     P_Define* def = PI_getDefineIterData(d);
     if (def == nullptr || !is_instantiation(def)) continue;
-    const Instantiation_Names& names = instantiation_names(PI_getDefineQualName(def));
-    Group_Instantiations& group = instantiationRecord()[names.key];
-    if (group.files.empty()) group.name = names.name;
-    group.files.insert(current);
+    Instantiation_Names& names = instantiation_names(PI_getDefineQualName(def));
+    // A name already recorded for this file adds nothing.
+    if (names.recordedFor == file) continue;
+    if (names.group == nullptr) {
+      // Entries of the record are never removed, so their address stays valid.
+      Group_Instantiations& group = record_being_filled()[names.key];
+      // The group is named after the first instantiation recorded in it.
+      if (groups_touched().insert(&group).second && group.files.empty()) group.name = names.name;
+      names.group = &group;
+    }
+    pending_files().emplace_back(names.group, file);
+    names.recordedFor = file;
   }
 }
 

@@ -43,7 +43,9 @@ class Template_Usage_Generate {
   // Symbol client for new symbols and project redeclarations: records each
   // implicit specialisation of the symbol with the file being read.
   static void symbolClientFn(P_Symbol* symbol, P_Define* define);
-  // The record filled by symbolClientFn (process-wide).
+  // The record filled by symbolClientFn (process-wide), complete up to the
+  // file being read.  Its entries must never be erased: the symbol client
+  // keeps their addresses.
   static InstantiationRecord& instantiationRecord();
 
   // Writes "Template Usage Class Templates" and "Template Usage Function

@@ -117,6 +117,27 @@ TEST(MetricFileReader, DispatchesByTagOncePerHandlerAndReportsMissingFiles) {
   }
 }
 
+namespace {
+std::vector<std::string> g_lateSeen;
+void lateHandler(const U_String& line) { g_lateSeen.push_back(line); }
+// Registers a handler for another tag while a file is being read.
+void registeringHandler(const U_String&) { MetricFileReader::configure("TSTLATE2", &lateHandler); }
+}  // namespace
+
+TEST(MetricFileReader, HandlersRegisteredLaterSeeTheFollowingRecords) {
+  const std::string dir = readerTestMakeDir();
+  readerTestWriteFile(dir + "/late.cpp.met", "<TSTLATE> a\n<TSTLATE> b\n<TSTLATE2> c\n<TSTREGISTER>\n<TSTLATE2> d\n");
+  g_lateSeen.clear();
+  MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/late.cpp"), P_getSymbolTable());
+  EXPECT_TRUE(g_lateSeen.empty());
+
+  // Between files, and in the middle of one.
+  MetricFileReader::configure("TSTLATE", &lateHandler);
+  MetricFileReader::configure("TSTREGISTER", &registeringHandler);
+  MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/late.cpp"), P_getSymbolTable());
+  EXPECT_EQ(g_lateSeen, (std::vector<std::string>{"<TSTLATE> a", "<TSTLATE> b", "<TSTLATE2> d"}));
+}
+
 TEST(MetricFileReader, EndClientRegisteredTwiceRunsOnce) {
   MetricFileReader::configureOnEnd(&endClient);
   P_configureOnEndMetrics(&endClient);

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/DefineRecordCache.h"
 #include "model/DefineRecordParser.h"
 #include "model/FilenameProxy.h"
 #include "model/IdentifierFields.h"
@@ -145,6 +146,22 @@ TEST(ReaderShortcuts, TemplateFlagsFromTheCachedShapeFollowEachDefine) {
   }
 }
 
+TEST(ReaderShortcuts, TemplateShapeFromOneSplitMatchesTheNameQueries) {
+  // Flags of a name as the identifier queries on the whole name give them.
+  const auto byQueries = [](const std::string& internal) {
+    if (IdentifierFields::hasTemplateParams(internal)) return P_TmplList;
+    if (IdentifierFields::isTemplateScope(internal)) return P_TmplInTemplateScope;
+    return P_TmplNone;
+  };
+  for (const char* token :
+       {"a::b<int>::c<long>", "a<int>::b", "a:::b<int>", "a::::b", "::x<int>", "x<int>::", "a<b::c<d>>::e(f<g>)",
+        "a::b(c::d<e>)::f", "a)::b<c>", "a>::b<c>", "a<b::<c", "{cs::T<int>}::x<y>", "@constructor(void)", "",
+        "a::@operator<@(int)"}) {
+    const std::string internal = mark(token);
+    EXPECT_EQ(P_Define::getTemplateFlags(internal.c_str(), nullptr, 0), byQueries(internal)) << token;
+  }
+}
+
 TEST(ReaderShortcuts, FileTextsResolveOnceToTheSharedProxy) {
   const std::string dir = readerTestMakeDir();
   readerTestWriteFile(dir + "/real.h", "int x;\n");
@@ -221,4 +238,42 @@ TEST(ReaderShortcuts, RepeatedRecordsGiveFreshDefinesWithTheSameFields) {
   const std::string broken = "<DEFINE> rep::x \"src/r.h\" 1 I DC TG S X notatag -";
   EXPECT_FALSE(DefineRecordParser::parse(broken).isSet());
   EXPECT_FALSE(DefineRecordParser::parse(broken).isSet());
+}
+
+TEST(ReaderShortcuts, RecordCacheFindsRecordsInTheirOrderAndOutOfIt) {
+  DefineRecordCache cache;
+  std::vector<std::string> texts;
+  for (int i = 0; i < 5000; ++i) texts.push_back("<DEFINE> cached" + std::to_string(i) + " \"a.h\" 1 I DC OV S X int -");
+  const auto fieldsOf = [](int i) {
+    DefineRecordFields f;
+    f.line = i;
+    return f;
+  };
+  for (int i = 0; i < 5000; ++i) {
+    ASSERT_EQ(cache.findNext(texts[i]), nullptr);
+    cache.add(texts[i], DefineRecordCache::hashOf(texts[i]), fieldsOf(i));  // the index grows meanwhile
+  }
+  EXPECT_EQ(cache.findNext(texts[0]), nullptr) << "nothing follows the last text added";
+
+  // In order after one found by its hash; a repeat, a skip or an unknown
+  // text breaks the run, and the search resumes it.
+  const DefineRecordFields* found = cache.find(texts[10], DefineRecordCache::hashOf(texts[10]));
+  ASSERT_NE(found, nullptr);
+  EXPECT_EQ(found->line, 10);
+  for (int i = 11; i < 20; ++i) {
+    found = cache.findNext(texts[i]);
+    ASSERT_NE(found, nullptr) << i;
+    EXPECT_EQ(found->line, i);
+  }
+  EXPECT_EQ(cache.findNext(texts[19]), nullptr);
+  EXPECT_EQ(cache.findNext(texts[21]), nullptr);
+  EXPECT_EQ(cache.findNext("<DEFINE> cached20"), nullptr) << "a prefix is not the text";
+  EXPECT_EQ(cache.find("<DEFINE> other", DefineRecordCache::hashOf("<DEFINE> other")), nullptr);
+  EXPECT_EQ(cache.findNext(texts[20])->line, 20);
+  for (int i = 4999; i >= 0; i -= 7) {
+    found = cache.find(texts[i], DefineRecordCache::hashOf(texts[i]));
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->line, i);
+  }
+  EXPECT_EQ(cache.size(), 5000u);
 }
