@@ -65,44 +65,46 @@ class C_OptionBase {
   bool m_set = false;
 };
 
-class C_OptionBool : public C_OptionBase {
+// An option holding one value of a plain type, with the default a reset
+// returns to.  Self is the option kind, so assignment returns it.
+template <class Self, class T>
+class C_OptionScalar : public C_OptionBase {
  public:
-  C_OptionBool(const char* name, bool defaultValue)
+  C_OptionScalar(const char* name, T defaultValue)
       : C_OptionBase(name), m_value(defaultValue), m_default(defaultValue) {}
-  U_String getValueRepresentation() const override;
-  C_OptionBool& operator=(bool value) {
+  Self& operator=(T value) {
     m_value = value;
-    return *this;
+    return static_cast<Self&>(*this);
   }
-  operator bool() const { return m_value; }  // NOLINT: reads like a flag
+  operator T() const { return m_value; }  // NOLINT: reads like the value itself
 
  protected:
   void doResetOption() override { m_value = m_default; }
-  bool doHandleArgument(std::istream& in, C_HasSuffix hasSuffix) override;
+
+  T m_value;
 
  private:
-  bool m_value;
-  bool m_default;
+  T m_default;
 };
 
-class C_OptionInt : public C_OptionBase {
+class C_OptionBool : public C_OptionScalar<C_OptionBool, bool> {
  public:
-  C_OptionInt(const char* name, int defaultValue)
-      : C_OptionBase(name), m_value(defaultValue), m_default(defaultValue) {}
+  using C_OptionScalar::C_OptionScalar;
+  using C_OptionScalar::operator=;
   U_String getValueRepresentation() const override;
-  C_OptionInt& operator=(int value) {
-    m_value = value;
-    return *this;
-  }
-  operator int() const { return m_value; }  // NOLINT: reads like a number
 
  protected:
-  void doResetOption() override { m_value = m_default; }
   bool doHandleArgument(std::istream& in, C_HasSuffix hasSuffix) override;
+};
 
- private:
-  int m_value;
-  int m_default;
+class C_OptionInt : public C_OptionScalar<C_OptionInt, int> {
+ public:
+  using C_OptionScalar::C_OptionScalar;
+  using C_OptionScalar::operator=;
+  U_String getValueRepresentation() const override;
+
+ protected:
+  bool doHandleArgument(std::istream& in, C_HasSuffix hasSuffix) override;
 };
 
 class C_OptionIntList : public C_OptionBase {
