@@ -54,16 +54,24 @@ bool openTextSink(int type) {
   }
 }
 
-void createErrFile(const U_String& name, int type) {
-  if (type == M_IOFormat::Tessel) {
-    auto sink = std::make_unique<M_OutputTessel>();
-    sink->open_errfile(name);
-    install(sink.release(), M_IOFormat::Tessel);
+// Creates NAME, or appends to it, in the older or the current record format.
+void installErrFileSink(bool olderFormat, const U_String& name, bool append) {
+  std::unique_ptr<M_ErrFileSink> sink;
+  if (olderFormat) {
+    sink = std::make_unique<M_OutputTessel>();
   } else {
-    auto sink = std::make_unique<M_OutputTessel2>();
-    sink->open_errfile(name);
-    install(sink.release(), M_IOFormat::Tessel2);
+    sink = std::make_unique<M_OutputTessel2>();
   }
+  if (append) {
+    sink->append_errfile(name);
+  } else {
+    sink->open_errfile(name);
+  }
+  install(sink.release(), olderFormat ? M_IOFormat::Tessel : M_IOFormat::Tessel2);
+}
+
+void createErrFile(const U_String& name, int type) {
+  installErrFileSink(type == M_IOFormat::Tessel, name, false);
 }
 
 // An existing file keeps its own record format, whatever was asked for.
@@ -79,15 +87,7 @@ void appendErrFile(const U_String& name, int type) {
   if (!ok) throw M_BadTextReadException();
   int32_t id = static_cast<int32_t>((uint32_t(b[0]) << 24) | (uint32_t(b[1]) << 16) | (uint32_t(b[2]) << 8) | b[3]);
   if (!M_ErrFileFormat::canAppend(id)) throw M_BadVersionForAppendException(id);
-  if (id == M_ErrFileFormat::kOld7900) {
-    auto sink = std::make_unique<M_OutputTessel>();
-    sink->append_errfile(name);
-    install(sink.release(), M_IOFormat::Tessel);
-  } else {
-    auto sink = std::make_unique<M_OutputTessel2>();
-    sink->append_errfile(name);
-    install(sink.release(), M_IOFormat::Tessel2);
-  }
+  installErrFileSink(id == M_ErrFileFormat::kOld7900, name, true);
 }
 
 [[noreturn]] void failNotOpen(int line) {

@@ -35,9 +35,26 @@ int32_t checkWord(int msgNo) {
 
 }  // namespace
 
-// ---- current format ----
+// ---- both formats ----
 
-M_OutputTessel2::~M_OutputTessel2() { close(); }
+M_ErrFileSink::~M_ErrFileSink() { close(); }
+
+void M_ErrFileSink::open(const QL_String& source) { open_errfile(errFileOf(source, productOutputPath())); }
+void M_ErrFileSink::append(const QL_String& source) { append(source, productOutputPath()); }
+void M_ErrFileSink::append(const QL_String& source, const QL_String& directory) {
+  append_errfile(errFileOf(source, directory));
+}
+
+void M_ErrFileSink::close() {
+  if (m_writer) m_writer->close();
+  m_writer.reset();
+}
+
+void M_ErrFileSink::information(const U_BPtr<M_Diagnostic>& diag, bool suppressed) {
+  if (!writerSkips(*diag)) error(diag, suppressed);
+}
+
+// ---- current format ----
 
 void M_OutputTessel2::open_errfile(const U_String& name, bool parserOutput) {
   m_writer = std::make_unique<R_Writer>(name);
@@ -53,21 +70,6 @@ void M_OutputTessel2::append_errfile(const U_String& name) {
   if (!m_writer->append()) throw M_BadFileOpenException(name);
   m_writer->writeByte(kRecSessionStart);
   m_writer->writeInt(0);
-}
-
-void M_OutputTessel2::open(const QL_String& source) { open_errfile(errFileOf(source, productOutputPath())); }
-void M_OutputTessel2::append(const QL_String& source) { append(source, productOutputPath()); }
-void M_OutputTessel2::append(const QL_String& source, const QL_String& directory) {
-  append_errfile(errFileOf(source, directory));
-}
-
-void M_OutputTessel2::close() {
-  if (m_writer) m_writer->close();
-  m_writer.reset();
-}
-
-void M_OutputTessel2::information(const U_BPtr<M_Diagnostic>& diag, bool suppressed) {
-  if (!writerSkips(*diag)) error(diag, suppressed);
 }
 
 void M_OutputTessel2::error(const U_BPtr<M_Diagnostic>& diag, bool suppressed) {
@@ -86,8 +88,6 @@ void M_OutputTessel2::suppressionRecord(const U_BPtr<M_SuppressionRecord>& recor
 
 // ---- older format ----
 
-M_OutputTessel::~M_OutputTessel() { close(); }
-
 void M_OutputTessel::open_errfile(const U_String& name) {
   m_writer = std::make_unique<R_Writer>(name);
   m_haveLastFile = false;
@@ -100,21 +100,6 @@ void M_OutputTessel::append_errfile(const U_String& name) {
   m_writer = std::make_unique<R_Writer>(name);
   m_haveLastFile = false;
   if (!m_writer->append()) throw M_BadFileOpenException(name);
-}
-
-void M_OutputTessel::open(const QL_String& source) { open_errfile(errFileOf(source, productOutputPath())); }
-void M_OutputTessel::append(const QL_String& source) { append(source, productOutputPath()); }
-void M_OutputTessel::append(const QL_String& source, const QL_String& directory) {
-  append_errfile(errFileOf(source, directory));
-}
-
-void M_OutputTessel::close() {
-  if (m_writer) m_writer->close();
-  m_writer.reset();
-}
-
-void M_OutputTessel::information(const U_BPtr<M_Diagnostic>& diag, bool suppressed) {
-  if (!writerSkips(*diag)) error(diag, suppressed);
 }
 
 void M_OutputTessel::error(const U_BPtr<M_Diagnostic>& diag, bool suppressed) {
