@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "intl/QL_String.h"
@@ -93,12 +92,6 @@ void add_pending_files() {
   pending.shrink_to_fit();  // reading is normally over: give the memory back
 }
 
-// Groups the symbol client has recorded in (their files may be pending).
-std::unordered_set<const Template_Usage_Generate::Group_Instantiations*>& groups_touched() {
-  static std::unordered_set<const Template_Usage_Generate::Group_Instantiations*> touched;
-  return touched;
-}
-
 Template_Usage_Generate::InstantiationRecord& record_being_filled() {
   static Template_Usage_Generate::InstantiationRecord record;
   return record;
@@ -137,7 +130,7 @@ void Template_Usage_Generate::symbolClientFn(P_Symbol* symbol, P_Define*) {
       // Entries of the record are never removed, so their address stays valid.
       Group_Instantiations& group = record_being_filled()[names.key];
       // The group is named after the first instantiation recorded in it.
-      if (groups_touched().insert(&group).second && group.files.empty()) group.name = names.name;
+      if (group.name.empty()) group.name = names.name;
       names.group = &group;
     }
     pending_files().emplace_back(names.group, file);
