@@ -7,7 +7,6 @@
 namespace {
 
 constexpr std::size_t kInitialSlots = 1024;
-constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 constexpr uint64_t kUsedBit = uint64_t{1} << 63;
 
 }  // namespace
@@ -47,22 +46,9 @@ void DefineRecordCache::add(std::string_view text, uint64_t hash, const DefineRe
   m_next = m_entries.size();
 }
 
-// Texts are copied into blocks that are never freed or moved; a text too
-// large for a quarter of a block gets a block of its own.
 const char* DefineRecordCache::copyText(std::string_view text) {
   if (text.empty()) return "";
-  char* dest;
-  if (text.size() > kBlockSize / 4) {
-    m_large.push_back(std::make_unique<char[]>(text.size()));
-    dest = m_large.back().get();
-  } else {
-    if (m_blocks.empty() || m_used + text.size() > kBlockSize) {
-      m_blocks.push_back(std::unique_ptr<char[]>(new char[kBlockSize]));
-      m_used = 0;
-    }
-    dest = m_blocks.back().get() + m_used;
-    m_used += text.size();
-  }
+  char* dest = m_texts.reserve(text.size());
   std::memcpy(dest, text.data(), text.size());
   return dest;
 }

@@ -4,11 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "model/FilenameProxy.h"
+#include "model/P_TextArena.h"
 #include "util/U_BPtr.h"
 
 // What a "DEFINE" record line says, with its texts interned and its file
@@ -67,10 +67,8 @@ class DefineRecordCache {
 
   std::vector<Slot> m_slots;  // a power of two of them
   std::deque<Entry> m_entries;
-  std::vector<std::unique_ptr<char[]>> m_blocks;
-  std::size_t m_used = 0;  // bytes used of the last block
+  P_TextArena m_texts;  // the texts of the entries
   std::size_t m_next = 0;  // index of the entry after the one last found or added
-  std::vector<std::unique_ptr<char[]>> m_large;
 };
 
 #endif

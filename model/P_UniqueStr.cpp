@@ -2,10 +2,10 @@
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 #include "model/P_BigBlock.h"
+#include "model/P_TextArena.h"
 #include "model/P_Hash.h"
 
 namespace {
@@ -55,7 +55,6 @@ class UniqueStrStore {
   };
   static constexpr std::size_t kInitialSlots = 1 << 16;
   static constexpr uint64_t kUsedBit = uint64_t{1} << 63;
-  static constexpr std::size_t kBlockSize = P_kBigBlockSize;
   static constexpr std::size_t kHeader = sizeof(uint64_t);
 
   // The header holds the length in its low 56 bits and the tag in the top
@@ -103,24 +102,10 @@ class UniqueStrStore {
     P_freeBigBlock(old);
   }
 
-  char* reserve(std::size_t need) {
-    if (need > kBlockSize / 4) {
-      // Large texts get a block of their own so that they waste no space.
-      m_large.push_back(std::make_unique<char[]>(need));
-      return m_large.back().get();
-    }
-    if (m_block == nullptr || m_used + need > kBlockSize) {
-      m_block = static_cast<char*>(P_allocateBigBlock(kBlockSize));
-      m_used = 0;
-    }
-    char* dest = m_block + m_used;
-    // The length header is read with memcpy, so it needs no alignment.
-    m_used += need;
-    return dest;
-  }
   const char* copyText(std::string_view text) {
     const std::size_t length = text.size();
-    char* dest = reserve(kHeader + length + 1);
+    // The length header is read with memcpy, so it needs no alignment.
+    char* dest = m_texts.reserve(kHeader + length + 1);
     const uint64_t header = length;  // tag 0
     std::memcpy(dest, &header, kHeader);
     dest += kHeader;
@@ -132,11 +117,7 @@ class UniqueStrStore {
   // The index: m_capacity slots, a power of two.
   Slot* m_slots = nullptr;
   std::size_t m_capacity = 0;
-  // The block texts are being copied into; full blocks stay allocated (the
-  // texts in them live for the run) and need no other reference.
-  char* m_block = nullptr;
-  std::vector<std::unique_ptr<char[]>> m_large;
-  std::size_t m_used = 0;
+  P_TextArena m_texts;
   std::size_t m_count = 0;
   std::size_t m_bytes = 0;
 };
