@@ -30,7 +30,6 @@ class CliSandbox {
   CliSandbox(const CliSandbox&) = delete;
   CliSandbox& operator=(const CliSandbox&) = delete;
 
-  const std::string& root() const { return m_root; }
   std::string binDir() const { return m_root + "/bin"; }
   std::string workDir() const { return m_root + "/work"; }
   // A path inside the working directory.

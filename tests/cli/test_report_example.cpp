@@ -43,7 +43,7 @@ std::string fileLinkTail(const std::string& file) { return "/" + file + "</kxdf:
 
 }  // namespace
 
-TEST(ReportExample, ClassTemplatesWithSpecialisationsMembersAndVariables) {
+TEST(ReportExample, TemplatesWithSpecialisationsMembersVariablesAndInstantiatingUnits) {
   CliSandbox box;
   const std::string report = writeExampleReport(box);
   ASSERT_FALSE(report.empty());
@@ -91,12 +91,7 @@ TEST(ReportExample, ClassTemplatesWithSpecialisationsMembersAndVariables) {
                 "evq::detail::RingIndex."),
        })
     EXPECT_NE(ring.find(wanted), std::string::npos) << wanted;
-}
 
-TEST(ReportExample, FunctionTemplatesWithTheirInstantiatingUnits) {
-  CliSandbox box;
-  const std::string report = writeExampleReport(box);
-  ASSERT_FALSE(report.empty());
   const std::string functions = box.readFile("report/template_usage_function_templates.kxdf.xml");
 
   const std::string drain = partFrom(functions, h3("evq::drain Overloaded Function Templates"));

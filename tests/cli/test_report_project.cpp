@@ -83,7 +83,7 @@ std::string functionDocument(const std::string& root) {
 
 }  // namespace
 
-TEST(ReportProject, TemplateSectionsGroupByFile) {
+TEST(ReportProject, TemplateSectionsGroupByFileAndAppendixListsFilesAndOptions) {
   CliSandbox box;
   const std::string root = installFixture(box, "ex2_headers_cmaf");
   CliResult r = box.run(kArgs);
@@ -92,13 +92,7 @@ TEST(ReportProject, TemplateSectionsGroupByFile) {
   EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"),
             functionDocument(root));
   for (const auto& name : documentNames()) EXPECT_TRUE(wellFormed(box.workPath("out/" + name)));
-}
 
-TEST(ReportProject, AnalysedFilesAndOptionsAppendix) {
-  CliSandbox box;
-  const std::string root = installFixture(box, "ex2_headers_cmaf");
-  CliResult r = box.run(kArgs);
-  ASSERT_EQ(r.status, 0) << r.err;
   // Units and included files once each in byte order, the suppressed
   // header left out, the cross-module analysis file last.
   EXPECT_EQ(box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml"),

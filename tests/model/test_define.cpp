@@ -126,16 +126,8 @@ TEST(DefinePredicates, NullAndBadTypeAreAssertions) {
   EXPECT_STREQ(P_getDefineFilename(&bad), "");
 }
 
-TEST(DefineTemplateFlags, FromNameAndDependency) {
-  auto flags = [](const std::string& rest) { return record("<DEFINE> " + rest)->getTemplateFlags(); };
-  EXPECT_EQ(flags("B<@ClassTempParam1> \"b.h\" 8 I DC TG S X {cB<@ClassTempParam1>} U"), P_TmplDependentList);
-  EXPECT_EQ(flags("B<int> \"b.h\" 8 I DS TG S X {cB<int>} -"), P_TmplList);
-  EXPECT_EQ(flags("B<@ClassTempParam1>::f(void) \"b.h\" 9 I DC OF C X (void) U"), P_TmplDependentNoList);
-  EXPECT_EQ(flags("B<int>::f(void) \"b.h\" 9 I DS OF C X (void) -"), P_TmplInTemplateScope);
-  EXPECT_EQ(flags("plain(int) \"b.h\" 9 I DC OF F X (int) -"), P_TmplNone);
-  // A template list in a parameter does not make a template.
-  EXPECT_EQ(flags("g(B<int>) \"b.h\" 9 I DC OF F X (B<int>) -"), P_TmplNone);
-
+// A member renamed to its scope takes the flags of that name.
+TEST(DefineTemplateFlags, RenamedDefineTakesTheFlagsOfItsNewName) {
   U_BPtr<P_Define> member = record("<DEFINE> B<int>::f(void) \"b.h\" 9 I DX OF C X (void) -");
   P_Define renamed(*member, IdentifierFields::getScope(member->getName()));
   EXPECT_EQ(renamed.getTemplateFlags(), P_TmplList);

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 
 #include "model/DefineHandler.h"
+#include "model/PI_Interface.h"
 #include "model/SymbolTable.h"
 #include "util/U_Exception.h"
 
@@ -15,6 +17,17 @@
 inline void piFeedDefines(std::initializer_list<const char*> lines) {
   DefineHandler::setSymbolTable(P_getSymbolTable());
   for (const char* line : lines) DefineHandler::handleLine(line);
+}
+
+// The symbol whose current define has this display name, found by a full
+// symbol loop; null when there is none.
+inline P_Symbol* piFindSymbol(const char* name) {
+  P_Symbol* found = nullptr;
+  for (PI_SymbolIterHan it = PI_getFirstSymbol(); !PI_isSymbolIterEnd(it); PI_getSymbolIterNext(it)) {
+    P_Symbol* sym = PI_getSymbolIterData(it);
+    if (std::strcmp(PI_getOutputString(PI_getDefineQualName(PI_getSymbolCurrentDefine(sym))), name) == 0) found = sym;
+  }
+  return found;
 }
 
 // Runs `fn`, expects an assertion failure, and returns what it wrote to

@@ -26,10 +26,8 @@ std::vector<std::pair<std::string, std::string>> readAll(const std::string& path
 // Handlers record what they were called with, per handler.
 std::vector<std::string> g_firstSeen;
 std::vector<std::string> g_secondSeen;
-int g_endCalls = 0;
 void firstHandler(const U_String& line) { g_firstSeen.push_back(line); }
 void secondHandler(const U_String& line) { g_secondSeen.push_back(line); }
-void endClient() { ++g_endCalls; }
 
 }  // namespace
 
@@ -136,14 +134,6 @@ TEST(MetricFileReader, HandlersRegisteredLaterSeeTheFollowingRecords) {
   MetricFileReader::configure("TSTREGISTER", &registeringHandler);
   MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/late.cpp"), P_getSymbolTable());
   EXPECT_EQ(g_lateSeen, (std::vector<std::string>{"<TSTLATE> a", "<TSTLATE> b", "<TSTLATE2> d"}));
-}
-
-TEST(MetricFileReader, EndClientRegisteredTwiceRunsOnce) {
-  MetricFileReader::configureOnEnd(&endClient);
-  P_configureOnEndMetrics(&endClient);
-  g_endCalls = 0;
-  MetricFileReader::processEnd(P_getSymbolTable());
-  EXPECT_EQ(g_endCalls, 1);
 }
 
 TEST(ReaderRecordFile, LinesAcrossBlocksAndEncodedLines) {

@@ -21,7 +21,7 @@ P_Symbol* symbolOf(const SymbolTable& table, const char* token) {
 
 using SymbolTableTest = DefineHandlerTest;
 
-TEST_F(SymbolTableTest, DeclarationThenDefinitionElsewhereInTheFile) {
+TEST_F(SymbolTableTest, DefinitionElsewhereIsAnotherDefineAtTheSamePlaceItMerges) {
   feed("<DEFINE> f(int) \"a.h\" 3 I DC OF F X (int)void -");
   feed("<DEFINE> f(int) \"a.c\" 10 M DD OF F X (int)void I");
   EXPECT_EQ(calls(), (Calls{"new:f(int)", "def:f(int)"}));
@@ -31,12 +31,12 @@ TEST_F(SymbolTableTest, DeclarationThenDefinitionElsewhereInTheFile) {
   EXPECT_EQ(sym->getDefineList().size(), 2u);
   EXPECT_EQ(P_getDefineLine(sym->getCurrentDefine()), 10);
   EXPECT_TRUE(P_isDefineDefinition(P_getSymbolCurrentDefine(sym)));
-}
 
-TEST_F(SymbolTableTest, DeclarationAndDefinitionAtOneLocationMerge) {
+  // At the declaration's own place the definition merges into it.
+  calls().clear();
   feed("<DEFINE> g(void) \"a.c\" 5 M DC OF F X (void)int -");
   feed("<DEFINE> g(void) \"a.c\" 5 M DD OF F X (void)int I");
-  P_Symbol* sym = symbolOf(symbols, "g(void)");
+  sym = symbolOf(symbols, "g(void)");
   ASSERT_NE(sym, nullptr);
   ASSERT_EQ(sym->getDefineList().size(), 1u);
   P_Define* d = sym->getDefineList().begin()->pointer();
@@ -141,12 +141,11 @@ TEST_F(SymbolTableTest, MacrosEnumsAndOverloadKeys) {
   feed("<DEFINE> f(a,y) \"a.c\" 7 M DC OF F X (a,y)void -");
   EXPECT_EQ(calls(), (Calls{"new:E", "new:f(a,x)", "proj:f(b,x)", "new:f(a,y)"}));
   EXPECT_EQ(symbols.size(), before + 2);
-}
 
-TEST_F(SymbolTableTest, EqualFieldsButOtherNamesAreOtherSymbols) {
+  // Equal fields but other names are other symbols.
   feed("<DEFINE> one \"a.c\" 1 M DC OV F X int -");
   feed("<DEFINE> two \"a.c\" 1 M DC OV F X int -");
-  EXPECT_EQ(symbols.size(), 2u);
+  EXPECT_EQ(symbols.size(), before + 4);
   EXPECT_NE(symbolOf(symbols, "one"), symbolOf(symbols, "two"));
   EXPECT_EQ(P_getUniqueStrSymbol(IdentifierFields::getParsedString("one"), symbols), symbolOf(symbols, "one"));
 }
