@@ -92,36 +92,44 @@ uint32_t DefineRecordParser::flags(std::string_view letters) {
 
 namespace {
 
-// Splits and checks the fields of a record line, interning its texts;
-// false when the record is malformed.
-bool parseFields(std::string_view line, DefineRecordFields& out) {
+// The blank-separated fields of a record line, not yet interpreted.
+struct RecordWords {
+  std::string_view ident, file, inc, def, space, scope, linkage, type, flags;
+  int32_t line = 0;
+};
+
+// Splits a record line into its fields; false when one is missing.
+bool splitFields(std::string_view line, RecordWords& w) {
   P_RecordCursor cursor(line);
-  std::string_view tag, ident, file, inc, def, spaceField, scopeField, linkageField, type, flagField;
-  int32_t lineNo = 0;
-  bool complete = cursor.word(tag) && cursor.word(ident) && cursor.quoted(file) && cursor.number(lineNo) &&
-                  cursor.word(inc) && cursor.word(def) && cursor.word(spaceField) && cursor.word(scopeField) &&
-                  cursor.word(linkageField) && cursor.word(type) && cursor.word(flagField);
-  if (!complete || file.empty()) return false;
-  if (def.size() != 2 || def[0] != 'D' || spaceField.size() != 2) return false;
-  uint8_t spaceValue = DefineRecordParser::space(spaceField[0], spaceField[1]);
-  if (spaceValue == P_SpaceTag && !isTagType(type)) return false;
+  std::string_view tag;
+  return cursor.word(tag) && cursor.word(w.ident) && cursor.quoted(w.file) && cursor.number(w.line) &&
+         cursor.word(w.inc) && cursor.word(w.def) && cursor.word(w.space) && cursor.word(w.scope) &&
+         cursor.word(w.linkage) && cursor.word(w.type) && cursor.word(w.flags) && !w.file.empty();
+}
+
+// Checks the fields and turns them into a define's values, interning its
+// texts; false when the record is malformed.
+bool interpretFields(const RecordWords& w, DefineRecordFields& out) {
+  if (w.def.size() != 2 || w.def[0] != 'D' || w.space.size() != 2) return false;
+  uint8_t spaceValue = DefineRecordParser::space(w.space[0], w.space[1]);
+  if (spaceValue == P_SpaceTag && !isTagType(w.type)) return false;
 
   // Both texts are interned; their index slots are fetched ahead, so that
   // marking the identifier and looking up the file hide the memory waits.
-  P_prefetchUniqueStr(type);
+  P_prefetchUniqueStr(w.type);
   static P_MetIdentifier* identifier = new P_MetIdentifier();  // keeps its buffer between records
-  identifier->setString(ident);
+  identifier->setString(w.ident);
   P_prefetchUniqueStr(identifier->str());
-  out.type = P_createUniqueStr(type);
-  out.file = proxyOf(file);
+  out.type = P_createUniqueStr(w.type);
+  out.file = proxyOf(w.file);
   out.name = P_createUniqueStr(identifier->str());
-  out.line = lineNo;
-  out.inc = inc[0] == 'I' ? 0 : 1;
-  out.def = DefineRecordParser::defBits(def[1]);
+  out.line = w.line;
+  out.inc = w.inc[0] == 'I' ? 0 : 1;
+  out.def = DefineRecordParser::defBits(w.def[1]);
   out.space = spaceValue;
-  out.scope = DefineRecordParser::scope(scopeField[0]);
-  out.linkage = DefineRecordParser::linkage(linkageField[0]);
-  out.flags = DefineRecordParser::flags(flagField);
+  out.scope = DefineRecordParser::scope(w.scope[0]);
+  out.linkage = DefineRecordParser::linkage(w.linkage[0]);
+  out.flags = DefineRecordParser::flags(w.flags);
   return true;
 }
 
@@ -132,16 +140,23 @@ U_BPtr<P_Define> makeDefine(const DefineRecordFields& f) {
 
 }  // namespace
 
-// Every record gets a define of its own (the symbol table changes them);
-// records of included files are parsed once and then made from the cache.
+// Every record gets a define of its own (the symbol table changes them).
+// Records of included files are parsed once and then made from the cache;
+// the unit's own records are never seen again, so they are neither looked
+// up nor kept.
 U_BPtr<P_Define> DefineRecordParser::parse(std::string_view line) {
   static auto* cache = new DefineRecordCache();  // kept for the run
   if (const DefineRecordFields* next = cache->findNext(line)) return makeDefine(*next);
-  const uint64_t hash = DefineRecordCache::hashOf(line);
-  if (const DefineRecordFields* known = cache->find(line, hash)) return makeDefine(*known);
+  RecordWords words;
+  if (!splitFields(line, words)) return U_BPtr<P_Define>();
+  const bool included = words.inc[0] == 'I';
+  uint64_t hash = 0;
+  if (included) {
+    hash = DefineRecordCache::hashOf(line);
+    if (const DefineRecordFields* known = cache->find(line, hash)) return makeDefine(*known);
+  }
   DefineRecordFields fields;
-  if (!parseFields(line, fields)) return U_BPtr<P_Define>();
-  // Records of the unit's main file are seldom seen again: not kept.
-  if (fields.inc == 0) cache->add(line, hash, fields);
+  if (!interpretFields(words, fields)) return U_BPtr<P_Define>();
+  if (included) cache->add(line, hash, fields);
   return makeDefine(fields);
 }

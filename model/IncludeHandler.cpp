@@ -7,6 +7,7 @@
 #include "model/MetricFileReader.h"
 #include "util/U_NotifyClients.h"
 #include "model/FilenameProxy.h"
+#include "model/P_PtrMap.h"
 #include "model/P_RecordCursor.h"
 #include "model/RelationHandler.h"
 #include "util/U_Assert.h"
@@ -20,14 +21,26 @@ ClientSet& includeClients() {
   return clients;
 }
 
-// The include store: every include relation under its including file.
-// Keys are ordered by the interned path's address, and a file read later
-// is mostly interned later, so an include usually belongs at the end: the
-// hint makes that one comparison instead of a walk down the tree.  Equal
-// keys still go after the ones stored before.
+// The include store: every include relation under its including file,
+// equal keys in the order they came.  A header includes the same files in
+// every unit, so one key gathers thousands of entries; finding their end by
+// walking the tree costs a chain of cache misses per record.  The last
+// entry stored for each including file is remembered instead, and a new
+// one goes right behind it (entries are never removed).
 void storeInclude(const U_XPtr<P_RelationInclude>& include) {
+  using Position = P_RelationIncludeCont::iterator;
+  static auto* lastOfFile = new P_PtrMap<Position>();  // lives with the store
   P_RelationIncludeCont& store = P_getRelationIncludeCont();
-  store.emplace_hint(store.end(), include->getObject(), include);
+  const U_BPtr<FilenameProxy>& including = include->getObject();
+  const char* key = including->getAbsPath();  // what the store orders by
+  Position* last = lastOfFile->find(key);
+  const Position hint = last ? std::next(*last) : store.end();
+  const Position stored = store.emplace_hint(hint, including, include);
+  if (last) {
+    *last = stored;
+  } else {
+    lastOfFile->emplace(key, stored);
+  }
 }
 
 uint32_t interpretIncludeFlags(std::string_view text) {
