@@ -1,19 +1,109 @@
 #include "model/P_BigBlock.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
+#include <condition_variable>
 #include <cstdlib>
+#include <mutex>
 #include <new>
+#include <thread>
+#include <vector>
 
-void* P_allocateBigBlock(std::size_t bytes) {
-  const std::size_t size = (bytes + P_kBigBlockSize - 1) / P_kBigBlockSize * P_kBigBlockSize;
-  void* block = std::aligned_alloc(P_kBigBlockSize, size == 0 ? P_kBigBlockSize : size);
+namespace {
+
+void* allocateUntouched(std::size_t size) {
+  void* block = std::aligned_alloc(P_kBigBlockSize, size);
   if (block == nullptr) throw std::bad_alloc();
 #ifdef MADV_HUGEPAGE
   // Only advice: without huge pages the block works the same.
   madvise(block, size, MADV_HUGEPAGE);
 #endif
   return block;
+}
+
+// Writes one byte of every page, so that the system maps and clears the
+// block now rather than at the model's first write to each page.
+void touchPages(void* block, std::size_t size) {
+  static const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+  volatile char* bytes = static_cast<char*>(block);
+  for (std::size_t at = 0; at < size; at += page) bytes[at] = 0;
+}
+
+// Standard-size blocks made ready ahead of need.  Clearing fresh memory is
+// a large share of building the model of a big code base, and it is work
+// the system does page by page on first touch; a helper thread does it for
+// the next few blocks while the reader goes on.  Small runs never start
+// the helper: it starts with the block after the first kStartAfter.
+class BlockSupply {
+ public:
+  void* take() {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (++m_taken <= kStartAfter) {
+      lock.unlock();
+      return allocateUntouched(P_kBigBlockSize);
+    }
+    if (!m_started) start();
+    if (m_ready.empty()) {
+      // The helper is behind (or could not start): no waiting for it.
+      lock.unlock();
+      return allocateUntouched(P_kBigBlockSize);
+    }
+    void* block = m_ready.back();
+    m_ready.pop_back();
+    m_wanted.notify_one();
+    return block;
+  }
+
+ private:
+  static constexpr unsigned kStartAfter = 8;  // 16 MiB
+  static constexpr std::size_t kAhead = 2;    // 4 MiB prepared at most
+
+  void start() {
+    m_started = true;
+    try {
+      std::thread(&BlockSupply::prepare, this).detach();
+    } catch (const std::system_error&) {
+      // No helper: every block is then allocated when asked for.
+    }
+  }
+
+  // Runs for the rest of the process, sleeping while enough blocks wait.
+  void prepare() {
+    for (;;) {
+      {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_wanted.wait(lock, [this] { return m_ready.size() < kAhead; });
+      }
+      void* block = nullptr;
+      try {
+        block = allocateUntouched(P_kBigBlockSize);
+      } catch (const std::bad_alloc&) {
+        return;  // the reader will meet the shortage itself
+      }
+      touchPages(block, P_kBigBlockSize);
+      std::lock_guard<std::mutex> lock(m_mutex);
+      m_ready.push_back(block);
+    }
+  }
+
+  std::mutex m_mutex;
+  std::condition_variable m_wanted;
+  std::vector<void*> m_ready;
+  unsigned m_taken = 0;
+  bool m_started = false;
+};
+
+BlockSupply& supply() {
+  static auto* s = new BlockSupply();  // lives until the process ends, with its helper
+  return *s;
+}
+
+}  // namespace
+
+void* P_allocateBigBlock(std::size_t bytes) {
+  if (bytes <= P_kBigBlockSize) return supply().take();
+  return allocateUntouched((bytes + P_kBigBlockSize - 1) / P_kBigBlockSize * P_kBigBlockSize);
 }
 
 void P_freeBigBlock(void* block) { std::free(block); }

@@ -5,9 +5,13 @@
 bool CompareDefineHanLess::operator()(const U_BPtr<P_Define>& a, const U_BPtr<P_Define>& b) const {
   const P_Define& x = *a;
   const P_Define& y = *b;
-  const char* xf = x.getFile().isSet() ? x.getFile()->getAbsPath() : nullptr;
-  const char* yf = y.getFile().isSet() ? y.getFile()->getAbsPath() : nullptr;
-  if (xf != yf) return std::less<const char*>()(xf, yf);
+  // Defines of one symbol mostly share their file's proxy; only different
+  // proxies (which may still name one file) need their paths looked at.
+  if (x.getFile().pointer() != y.getFile().pointer()) {
+    const char* xf = x.getFile().isSet() ? x.getFile()->getAbsPath() : nullptr;
+    const char* yf = y.getFile().isSet() ? y.getFile()->getAbsPath() : nullptr;
+    if (xf != yf) return std::less<const char*>()(xf, yf);
+  }
   if (x.getLine() != y.getLine()) return x.getLine() < y.getLine();
   if (x.getType() != y.getType()) return std::less<const char*>()(x.getType(), y.getType());
   if (x.getDef() != y.getDef()) return x.getDef() < y.getDef();

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "model/P_BigBlock.h"
 #include "model/P_Pool.h"
 #include "model/P_PtrMap.h"
 #include "model/P_UniqueStr.h"
@@ -89,4 +92,24 @@ TEST(ModelStores, PoolReusesFreedObjectsAndLeavesOtherSizesAlone) {
   delete static_cast<Bigger*>(bigger);
   delete again;
   delete two;
+}
+
+// Past the first few blocks a helper prepares them ahead; every block must
+// still be a whole, aligned block of its own, and big requests stay whole.
+TEST(ModelStores, BigBlocksAreAlignedAndSeparateWhoeverPreparedThem) {
+  std::vector<char*> blocks;
+  for (int i = 0; i < 24; ++i) {
+    char* block = static_cast<char*>(P_allocateBigBlock(i % 2 ? 1 : P_kBigBlockSize));
+    ASSERT_EQ(reinterpret_cast<uintptr_t>(block) % P_kBigBlockSize, 0u);
+    std::memset(block, i, P_kBigBlockSize);
+    blocks.push_back(block);
+  }
+  for (int i = 0; i < 24; ++i) {
+    EXPECT_EQ(blocks[i][0], i);
+    EXPECT_EQ(blocks[i][P_kBigBlockSize - 1], i);
+  }
+  char* big = static_cast<char*>(P_allocateBigBlock(3 * P_kBigBlockSize + 1));
+  std::memset(big, 1, 4 * P_kBigBlockSize);
+  for (char* block : blocks) P_freeBigBlock(block);
+  P_freeBigBlock(big);
 }
