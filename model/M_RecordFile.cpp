@@ -1,5 +1,6 @@
 #include "model/M_RecordFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -12,26 +13,39 @@ constexpr size_t kBlockSize = 1 << 20;
 
 bool isSpecialByte(unsigned char c) { return c >= 0x80 || c == 0x1b || c == 0x0e || c == 0x0f; }
 
+// Bits 7 of the bytes of `word` that are high or below 0x20 (and possibly
+// of some bytes above such a byte: the answer is only used as a whole).
+inline uint64_t suspectBytes(uint64_t word) {
+  constexpr uint64_t kSpace = 0x2020202020202020ULL;
+  return word | ((word - kSpace) & ~word);
+}
+
 // Whether the line holds a byte that may start an encoded character or a
-// shift sequence: only such lines need the converter.  Eight bytes are
-// screened at a time; a word holding a high byte or a control byte below
-// 0x10 is looked at byte by byte.
+// shift sequence: only such lines need the converter.  Sixteen bytes at a
+// time, every word's high bytes and bytes below 0x20 are gathered without a
+// branch; only a line where some turned up (mostly one with a tab or a
+// carriage return, or a converted one) is looked at byte by byte.
 bool needsConversion(const U_String& line) {
   constexpr uint64_t kHigh = 0x8080808080808080ULL;
-  constexpr uint64_t kLowBound = 0x1010101010101010ULL;
+  constexpr uint64_t kLetters = 0x4141414141414141ULL;  // fills the last word
   const char* p = line.data();
-  const char* end = p + line.size();
-  for (; end - p >= 8; p += 8) {
-    uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    const uint64_t belowBound = (word - kLowBound) & ~word & kHigh;
-    if (((word & kHigh) | belowBound) == 0) continue;
-    for (int i = 0; i < 8; ++i) {
-      if (isSpecialByte(static_cast<unsigned char>(p[i]))) return true;
-    }
+  const std::size_t size = line.size();
+  uint64_t suspects = 0;
+  std::size_t i = 0;
+  for (; i + 16 <= size; i += 16) {
+    uint64_t first, second;
+    std::memcpy(&first, p + i, sizeof first);
+    std::memcpy(&second, p + i + 8, sizeof second);
+    suspects |= suspectBytes(first) | suspectBytes(second);
   }
-  for (; p < end; ++p) {
-    if (isSpecialByte(static_cast<unsigned char>(*p))) return true;
+  for (; i < size; i += 8) {
+    uint64_t word = kLetters;
+    std::memcpy(&word, p + i, std::min<std::size_t>(8, size - i));
+    suspects |= suspectBytes(word);
+  }
+  if ((suspects & kHigh) == 0) return false;
+  for (std::size_t j = 0; j < size; ++j) {
+    if (isSpecialByte(static_cast<unsigned char>(p[j]))) return true;
   }
   return false;
 }

@@ -13,11 +13,23 @@ class U_BPtr {
   U_BPtr() = default;
   U_BPtr(T* p) : m_ptr(p) { acquire(); }  // NOLINT: implicit by design
   U_BPtr(const U_BPtr& other) : m_ptr(other.m_ptr) { acquire(); }
+  // A move hands the reference over without touching the object: growing
+  // a container of handles then leaves the objects' memory alone.
+  U_BPtr(U_BPtr&& other) noexcept : m_ptr(std::exchange(other.m_ptr, nullptr)) {}
   template <class U>
   U_BPtr(const U_BPtr<U>& other) : m_ptr(other.pointer()) { acquire(); }
   ~U_BPtr() { releasePtr(); }
 
   U_BPtr& operator=(const U_BPtr& other) { return assign(other.m_ptr); }
+  U_BPtr& operator=(U_BPtr&& other) noexcept {
+    if (this != &other) {
+      // Taken first: releasing ours may destroy the object holding `other`.
+      T* incoming = std::exchange(other.m_ptr, nullptr);
+      releasePtr();
+      m_ptr = incoming;
+    }
+    return *this;
+  }
   U_BPtr& operator=(T* p) { return assign(p); }
 
   bool isSet() const { return m_ptr != nullptr; }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "util/U_BPtr.h"
 #include "util/U_XPtr.h"
 
@@ -32,6 +34,20 @@ TEST(BPtr, SharesAndDestroysWithLastOwner) {
     empty.swap(a);
     EXPECT_TRUE(empty.isSet());
     EXPECT_FALSE(a.isSet());
+
+    // A move hands the one reference over; moving into a handle releases
+    // what it held, and a handle moved into itself keeps its object.
+    U_BPtr<Counted> moved(std::move(empty));
+    EXPECT_FALSE(empty.isSet());
+    EXPECT_EQ(moved->refCount(), 1);
+    U_BPtr<Counted> other(new Counted(&alive));
+    other = std::move(moved);
+    EXPECT_EQ(alive, 1);
+    EXPECT_EQ(other->refCount(), 1);
+    U_BPtr<Counted>& same = other;
+    other = std::move(same);
+    EXPECT_EQ(alive, 1);
+    EXPECT_TRUE(other.isSet());
   }
   EXPECT_EQ(alive, 0);
 }
