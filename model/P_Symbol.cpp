@@ -43,6 +43,7 @@ P_Symbol::P_Symbol(const U_BPtr<P_Define>& d) {
 const U_BPtr<P_Define>& P_Symbol::insertDefine(const U_BPtr<P_Define>& d, bool& inserted) {
   auto result = m_defines.insert(d);
   inserted = result.second;
+  if (inserted && d->hasDef(P_DefImplicitSpecialisation)) m_hasImplicitSpecialisation = true;
   return *result.first;
 }
 
@@ -117,4 +118,7 @@ const P_DefineSet& P_getSymbolDefineRedeclList(const P_Symbol* sym, P_Define* de
 }
 bool P_hasSymbolDefineRedeclList(const P_Symbol* sym, P_Define* define) {
   return checkedSymbol(sym).hasDefineRedeclList(define);
+}
+bool P_hasSymbolImplicitSpecialisation(const P_Symbol* sym) {
+  return checkedSymbol(sym).hasImplicitSpecialisation();
 }

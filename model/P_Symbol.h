@@ -40,6 +40,11 @@ class P_Symbol : public U_Ref {
   void addRedecl(const U_BPtr<P_Define>& d);
 
   const P_DefineSet& getDefineList() const { return m_defines; }
+  // Whether some define of the list is an implicit specialisation.  A
+  // define's Def is settled before it enters the list, so this is kept up
+  // as defines come, and a client looking for instantiations can pass over
+  // every other symbol without walking its defines.
+  bool hasImplicitSpecialisation() const { return m_hasImplicitSpecialisation; }
   // The definition when there is one, else the latest define.
   P_Define* getCurrentDefine() const;
   const U_BPtr<P_Define>& getDefinition() const { return m_definition; }
@@ -54,6 +59,8 @@ class P_Symbol : public U_Ref {
   const U_BPtr<P_Define>& insertDefine(const U_BPtr<P_Define>& d, bool& inserted);
   void mergeIntoLatest(const U_BPtr<P_Define>& d);
 
+  // First, so that it fills the reference count's padding.
+  bool m_hasImplicitSpecialisation = false;
   P_DefineSet m_defines;
   // Few symbols have redeclarations: the map is created on first use.
   std::unique_ptr<RedeclMap> m_redeclList;
@@ -73,5 +80,6 @@ const P_DefineSet& P_getSymbolDefineList(const P_Symbol* sym);
 P_Define* P_getSymbolCurrentDefine(const P_Symbol* sym);
 const P_DefineSet& P_getSymbolDefineRedeclList(const P_Symbol* sym, P_Define* define);
 bool P_hasSymbolDefineRedeclList(const P_Symbol* sym, P_Define* define);
+bool P_hasSymbolImplicitSpecialisation(const P_Symbol* sym);
 
 #endif

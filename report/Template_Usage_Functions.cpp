@@ -2,12 +2,14 @@
 // overloads, and the files in which each was instantiated.
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
 #include "intl/QL_String.h"
 #include "model/P_CurrentSource.h"
+#include "model/P_PtrMap.h"
+#include "model/P_Symbol.h"
 #include "report/OutputFormat.h"
 #include "report/Define_Names.h"
 #include "report/Template_Usage_Generate.h"
@@ -22,21 +24,37 @@ U_String overload_key_of(const U_String& qualName) {
 }
 U_String overload_key(P_Define* def) { return overload_key_of(Util::qual_name(def)); }
 
-// Group key and display name of an instantiation, by its interned internal
-// name: a symbol's definitions share their name, and a symbol is seen again
-// for every unit that instantiates it.
+// Group key and display name of an instantiation: a symbol's definitions
+// share their name, and a symbol is seen again for every unit that
+// instantiates it.
 struct Instantiation_Names {
   U_String key, name;
   Template_Usage_Generate::Group_Instantiations* group = nullptr;  // the record's entry, once made
-  uint32_t recordedFor = UINT32_MAX;  // the current_file() last recorded in `group`
 };
-Instantiation_Names& instantiation_names(const char* internalName) {
-  static std::unordered_map<const char*, Instantiation_Names> cache;
-  auto found = cache.find(internalName);
-  if (found != cache.end()) return found->second;
+
+// What the symbol client asks of an instantiation name on every sighting,
+// kept in the index slot itself: most sightings end with "recorded for this
+// file already", which then costs one memory access.
+struct Instantiation_Seen {
+  uint32_t names;                     // index in instantiation_names()
+  uint32_t recordedFor = UINT32_MAX;  // the current_file() last recorded
+};
+
+std::deque<Instantiation_Names>& instantiation_names() {
+  static std::deque<Instantiation_Names> names;
+  return names;
+}
+
+// The entry of an interned internal name, made on its first sighting.  The
+// reference is good until the next call.
+Instantiation_Seen& instantiation_seen(const char* internalName) {
+  static P_PtrMap<Instantiation_Seen> index;
+  if (Instantiation_Seen* known = index.find(internalName)) return *known;
+  std::deque<Instantiation_Names>& names = instantiation_names();
   const char* text = internalName ? PI_getOutputString(internalName) : nullptr;
   const U_String qual = text ? U_String(text) : U_String();
-  return cache[internalName] = {overload_key_of(qual), Util::rendered_name_of(qual)};
+  names.push_back({overload_key_of(qual), Util::rendered_name_of(qual)});
+  return *index.emplace(internalName, {static_cast<uint32_t>(names.size() - 1)}).first;
 }
 
 // The files read, in reading order: a file's number is its index here.  A
@@ -118,14 +136,18 @@ Template_Usage_Generate::InstantiationRecord& Template_Usage_Generate::instantia
 
 void Template_Usage_Generate::symbolClientFn(P_Symbol* symbol, P_Define*) {
   if (symbol == nullptr) return;
+  // Most symbols have no instantiation among their defines, which the
+  // model can tell without a walk over them.
+  if (!P_hasSymbolImplicitSpecialisation(symbol)) return;
   const uint32_t file = current_file();
   for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
        PI_getDefineIterNext(d)) {
     P_Define* def = PI_getDefineIterData(d);
     if (def == nullptr || !is_instantiation(def)) continue;
-    Instantiation_Names& names = instantiation_names(PI_getDefineQualName(def));
+    Instantiation_Seen& seen = instantiation_seen(PI_getDefineQualName(def));
     // A name already recorded for this file adds nothing.
-    if (names.recordedFor == file) continue;
+    if (seen.recordedFor == file) continue;
+    Instantiation_Names& names = instantiation_names()[seen.names];
     if (names.group == nullptr) {
       // Entries of the record are never removed, so their address stays valid.
       Group_Instantiations& group = record_being_filled()[names.key];
@@ -134,7 +156,7 @@ void Template_Usage_Generate::symbolClientFn(P_Symbol* symbol, P_Define*) {
       names.group = &group;
     }
     pending_files().emplace_back(names.group, file);
-    names.recordedFor = file;
+    seen.recordedFor = file;
   }
 }
 
