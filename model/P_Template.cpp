@@ -57,16 +57,21 @@ const P_Template::TemplateList& P_Template::getPartialSpecs() const {
   return m_specs ? m_specs->partial : noTemplates();
 }
 
+namespace {
+P_Symbol* findSpec(P_PtrMap<P_Symbol*>& index, const char* name) {
+  P_Symbol** found = index.find(name);
+  return found ? *found : nullptr;
+}
+}  // namespace
+
 bool P_Template::fileSpec(const U_BPtr<P_Define>& d, SymbolList& list, SymbolIndex& index) {
-  auto it = index.find(d->getName());
-  if (it != index.end()) {
-    if (!d->hasDef(P_DefRedeclaration)) return it->second->add(d);
-    it->second->addRedecl(d);
+  if (P_Symbol* known = findSpec(index, d->getName())) {
+    if (!d->hasDef(P_DefRedeclaration)) return known->add(d);
+    known->addRedecl(d);
     return true;
   }
-  U_BPtr<P_Symbol> sym(new P_Symbol(d));
-  list.push_back(sym);
-  index.emplace(d->getName(), sym);
+  list.emplace_back(new P_Symbol(d));
+  *index.emplace(d->getName(), nullptr).first = list.back().pointer();
   return true;
 }
 
@@ -75,7 +80,7 @@ bool P_Template::fileSpec(const U_BPtr<P_Define>& d, SymbolList& list, SymbolInd
 // of the definition it was instantiated from, which tells the two apart.
 bool P_Template::handleTmplSpec(const U_BPtr<P_Define>& d, int type) {
   Specialisations& s = specialisations();
-  if (s.explicitIndex.count(d->getName())) return handleTmplExplSpec(d, ExplicitSpecialisation);
+  if (findSpec(s.explicitIndex, d->getName())) return handleTmplExplSpec(d, ExplicitSpecialisation);
   FileLinePair loc = getFileLinePair(*d);
   if (!hasLocation(loc)) {
     for (const U_BPtr<P_Template>& partial : s.partial) {
@@ -102,11 +107,9 @@ bool P_Template::handleTmplPartSpec(const U_BPtr<P_Define>& d) {
 // A name filed as explicit is no longer an implicit specialisation.
 bool P_Template::handleTmplExplSpec(const U_BPtr<P_Define>& d, int /*type*/) {
   Specialisations& s = specialisations();
-  auto implicit = s.implicitIndex.find(d->getName());
-  if (implicit != s.implicitIndex.end()) {
-    P_Symbol* sym = implicit->second.pointer();
+  if (P_Symbol* sym = findSpec(s.implicitIndex, d->getName())) {
+    *s.implicitIndex.find(d->getName()) = nullptr;
     std::erase_if(s.implicit, [sym](const U_BPtr<P_Symbol>& other) { return other.pointer() == sym; });
-    s.implicitIndex.erase(implicit);
   }
   return fileSpec(d, s.explicitSpecs, s.explicitIndex);
 }

@@ -67,7 +67,9 @@ class P_Template : public U_Ref {
   };
 
  private:
-  using SymbolIndex = std::map<const char*, U_BPtr<P_Symbol>>;
+  // Specialisation symbols by (interned) name; the lists own them.  A name
+  // taken out of an index keeps its slot with a null symbol.
+  using SymbolIndex = P_PtrMap<P_Symbol*>;
   // The specialisations, by kind, in filing order and by name.
   struct Specialisations {
     SymbolList implicit;
