@@ -12,9 +12,10 @@ namespace {
 
 // Texts are copied into large blocks that are never freed or moved, so the
 // returned pointers stay valid for the run and storing a new text costs no
-// allocation of its own.  Each copy is preceded by an eight-byte header
-// holding its length, so the index needs only the text pointer and the hash
-// to compare a candidate, and the tag (P_setUniqueStrTag).
+// allocation of its own.  Each copy is preceded by a header: the link
+// (P_setUniqueStrLink), then eight bytes holding its length, so the index
+// needs only the text pointer and the hash to compare a candidate, and the
+// tag (P_setUniqueStrTag).
 //
 // The index is an open-addressing table (linear probing) of 16-byte slots
 // that keep the full hash: growing it never rehashes a text, and a probe
@@ -56,6 +57,7 @@ class UniqueStrStore {
   static constexpr std::size_t kInitialSlots = 1 << 16;
   static constexpr uint64_t kUsedBit = uint64_t{1} << 63;
   static constexpr std::size_t kHeader = sizeof(uint64_t);
+  static constexpr std::size_t kLink = sizeof(const char*);  // before the header
 
   // The header holds the length in its low 56 bits and the tag in the top
   // eight.
@@ -66,9 +68,15 @@ class UniqueStrStore {
     std::memcpy(&header, text - kHeader, kHeader);
     return header;
   }
-  static std::size_t lengthOf(const char* text) { return static_cast<std::size_t>(headerOf(text) & kLengthMask); }
 
  public:
+  static std::size_t lengthOf(const char* text) { return static_cast<std::size_t>(headerOf(text) & kLengthMask); }
+  static const char* linkOf(const char* text) {
+    const char* link;
+    std::memcpy(&link, text - kHeader - kLink, kLink);
+    return link;
+  }
+  static void setLink(char* text, const char* link) { std::memcpy(text - kHeader - kLink, &link, kLink); }
   static uint8_t tagOf(const char* text) { return static_cast<uint8_t>(headerOf(text) >> kTagShift); }
   static void setTag(char* text, uint8_t tag) {
     const uint64_t header = (headerOf(text) & kLengthMask) | (uint64_t{tag} << kTagShift);
@@ -105,7 +113,10 @@ class UniqueStrStore {
   const char* copyText(std::string_view text) {
     const std::size_t length = text.size();
     // The length header is read with memcpy, so it needs no alignment.
-    char* dest = m_texts.reserve(kHeader + length + 1);
+    char* dest = m_texts.reserve(kLink + kHeader + length + 1);
+    const char* const noLink = nullptr;
+    std::memcpy(dest, &noLink, kLink);
+    dest += kLink;
     const uint64_t header = length;  // tag 0
     std::memcpy(dest, &header, kHeader);
     dest += kHeader;
@@ -134,6 +145,15 @@ const char* P_createUniqueStr(std::string_view text) { return store().intern(tex
 void P_prefetchUniqueStr(std::string_view text) { store().prefetch(text); }
 
 uint8_t P_getUniqueStrTag(const char* interned) { return UniqueStrStore::tagOf(interned); }
+
+std::size_t P_getUniqueStrLength(const char* interned) { return UniqueStrStore::lengthOf(interned); }
+
+const char* P_getUniqueStrLink(const char* interned) { return UniqueStrStore::linkOf(interned); }
+
+// Like the tag, the link lives in the header, beside the unchanged text.
+void P_setUniqueStrLink(const char* interned, const char* link) {
+  UniqueStrStore::setLink(const_cast<char*>(interned), link);
+}
 
 // The store owns the text; only its header changes, never the text.
 void P_setUniqueStrTag(const char* interned, uint8_t tag) {

@@ -27,6 +27,14 @@ void P_prefetchUniqueStr(std::string_view text);
 uint8_t P_getUniqueStrTag(const char* interned);
 void P_setUniqueStrTag(const char* interned, uint8_t tag);
 
+// An interned text linked to this one, null until set: a cache of a text
+// worked out from this one (the symbol table keeps a function name's
+// overload key there).  Only for pointers returned by P_createUniqueStr.
+const char* P_getUniqueStrLink(const char* interned);
+void P_setUniqueStrLink(const char* interned, const char* link);
+// The length of an interned text, known without reading the text.
+std::size_t P_getUniqueStrLength(const char* interned);
+
 // Number of distinct texts stored so far and the bytes they occupy.
 std::size_t P_getUniqueStrCount();
 std::size_t P_getUniqueStrBytes();

@@ -4,6 +4,7 @@
 
 #include "model/IdentifierFields.h"
 #include "model/P_DebugKeywords.h"
+#include "model/P_UniqueStr.h"
 #include "util/U_Assert.h"
 
 namespace {
@@ -85,14 +86,18 @@ std::pair<U_BPtr<P_Symbol>, int> SymbolTable::addDeclaration(const U_BPtr<P_Defi
   return {sym, kind};
 }
 
-// Define names are interned, so a name that is not a function is its own
-// key.  A function's key is worked out once per name: header records come
-// again in every unit that includes the header.
+// Define names are interned, so a name that is not a function (one not
+// ending in a marked parameter list) is its own key.  A function's key is
+// worked out once per name, since header records come again in every unit
+// that includes the header, and kept in the name's link: it depends on the
+// name alone.
 const char* SymbolTable::keyOf(const char* name) {
-  if (!IdentifierFields::isIdFunc(name)) return name;
-  if (const char* const* known = m_functionKeys.find(name)) return *known;
+  if (name == nullptr) return name;
+  const std::size_t length = P_getUniqueStrLength(name);
+  if (length == 0 || name[length - 1] != P_IdMarker::ParamClose) return name;
+  if (const char* known = P_getUniqueStrLink(name)) return known;
   const char* key = IdentifierFields::getOverloadFuncName(name);
-  m_functionKeys.emplace(name, key);
+  P_setUniqueStrLink(name, key);
   return key;
 }
 

@@ -59,8 +59,6 @@ class SymbolTable {
   SymbolList m_symbols;
   SymbolMap m_projectMap;
   SymbolMap m_fileMap;
-  // Function name to its overload key (both interned).
-  P_PtrMap<const char*> m_functionKeys;
 };
 
 // The process-wide symbol table.

@@ -36,6 +36,17 @@ TEST(ModelStores, InternedTextsAreSharedExactlyWhenEqual) {
   const char* stored = P_createUniqueStr(big);
   EXPECT_EQ(std::string(stored), big);
   EXPECT_EQ(stored, P_createUniqueStr(std::string(big)));
+
+  // Length, tag and link live beside the text and leave each other alone.
+  EXPECT_EQ(P_getUniqueStrLength(withNul), 4u);
+  EXPECT_EQ(P_getUniqueStrLink(withNul), nullptr);
+  P_setUniqueStrTag(withNul, 0xA5);
+  P_setUniqueStrLink(withNul, first[7]);
+  EXPECT_EQ(P_getUniqueStrLink(withNul), first[7]);
+  EXPECT_EQ(P_getUniqueStrTag(withNul), 0xA5);
+  EXPECT_EQ(P_getUniqueStrLength(withNul), 4u);
+  EXPECT_EQ(std::string_view(withNul, 4), std::string_view("ab\0c", 4));
+  EXPECT_EQ(P_getUniqueStrLink(first[8]), nullptr);
 }
 
 TEST(ModelStores, PointerMapKeepsFirstValueAndClears) {
