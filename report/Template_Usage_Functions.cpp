@@ -155,7 +155,10 @@ void Template_Usage_Generate::symbolClientFn(P_Symbol* symbol, P_Define*) {
       if (group.name.empty()) group.name = names.name;
       names.group = &group;
     }
-    pending_files().emplace_back(names.group, file);
+    if (names.group->lastFileNoted != file) {
+      pending_files().emplace_back(names.group, file);
+      names.group->lastFileNoted = file;
+    }
     seen.recordedFor = file;
   }
 }

@@ -1,6 +1,7 @@
 #ifndef REPORT_TEMPLATE_USAGE_GENERATE_H
 #define REPORT_TEMPLATE_USAGE_GENERATE_H
 
+#include <cstdint>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -37,6 +38,9 @@ class Template_Usage_Generate {
   struct Group_Instantiations {
     U_String name;
     std::set<U_String, Byte_Less> files;
+    // The number of the file last noted for this group while reading
+    // (several instantiations of a group usually come from one file).
+    uint32_t lastFileNoted = UINT32_MAX;
   };
   typedef std::map<U_String, Group_Instantiations> InstantiationRecord;
 
