@@ -58,9 +58,10 @@ Instantiation_Seen& instantiation_seen(const char* internalName) {
 }
 
 // The files read, in reading order: a file's number is its index here.  A
-// file read again later gets a second number.
-std::vector<U_String>& files_read() {
-  static std::vector<U_String> files;
+// file read again later gets a second number.  The texts never move: the
+// groups' file sets point at them.
+std::deque<U_String>& files_read() {
+  static std::deque<U_String> files;
   return files;
 }
 
@@ -69,7 +70,7 @@ std::vector<U_String>& files_read() {
 // cost more than the recording itself.
 uint32_t current_file() {
   static U_String raw;
-  std::vector<U_String>& files = files_read();
+  std::deque<U_String>& files = files_read();
   const U_String& now = WORKAROUND::srcFilename.str();
   if (files.empty() || now != raw) {
     raw = now;
@@ -93,7 +94,7 @@ std::vector<Pending_File>& pending_files() {
 void add_pending_files() {
   std::vector<Pending_File>& pending = pending_files();
   if (pending.empty()) return;
-  const std::vector<U_String>& files = files_read();
+  const std::deque<U_String>& files = files_read();
   // Byte order of the file numbers, worked out once for all groups.
   std::vector<uint32_t> byOrder(files.size());
   for (uint32_t i = 0; i < byOrder.size(); ++i) byOrder[i] = i;
@@ -105,7 +106,7 @@ void add_pending_files() {
   std::sort(pending.begin(), pending.end(), [&rank](const Pending_File& a, const Pending_File& b) {
     return a.first != b.first ? std::less<>()(a.first, b.first) : rank[a.second] < rank[b.second];
   });
-  for (const Pending_File& p : pending) p.first->files.insert(p.first->files.end(), files[p.second]);
+  for (const Pending_File& p : pending) p.first->files.insert(p.first->files.end(), &files[p.second]);
   pending.clear();
   pending.shrink_to_fit();  // reading is normally over: give the memory back
 }
@@ -125,8 +126,8 @@ bool is_instantiation(P_Define* def) {
 
 }  // namespace
 
-bool Template_Usage_Generate::Byte_Less::operator()(const U_String& a, const U_String& b) const {
-  return Compare_Bytes(a, b) < 0;
+bool Template_Usage_Generate::Byte_Less::operator()(const U_String* a, const U_String* b) const {
+  return Compare_Bytes(*a, *b) < 0;
 }
 
 Template_Usage_Generate::InstantiationRecord& Template_Usage_Generate::instantiationRecord() {
@@ -187,8 +188,8 @@ void Template_Usage_Generate::list_grouped_functions_body(OutputFormat* writer,
   auto found = record.find(key);
   if (found != record.end() && !found->second.files.empty()) {
     writer->sub_heading_h4(found->second.name + " Function Template Instantiated In File(s)");
-    for (const U_String& file : found->second.files) {
-      writer->printFileLink(file);
+    for (const U_String* file : found->second.files) {
+      writer->printFileLink(*file);
       writer->new_line();
     }
     return;

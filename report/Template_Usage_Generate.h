@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/PI_Interface.h"
+#include "model/P_Pool.h"
 #include "report/Pattern_Index.h"
 #include "report/Template_Usage_Orderings.h"
 #include "util/U_String.h"
@@ -31,13 +32,17 @@ class Template_Usage_Generate {
   // emptied template argument lists): the display name of the first
   // instantiation recorded and the files in which instantiations were seen,
   // in byte order.  Texts, not handles: the model may merge a recorded
-  // definition into a later one and free it.
+  // definition into a later one and free it.  The file texts are kept once
+  // for the run (one per file read), and the sets point at them; their
+  // nodes come from the model's pools, as a group gathers up to one per
+  // unit of the code base.
   struct Byte_Less {
-    bool operator()(const U_String& a, const U_String& b) const;
+    bool operator()(const U_String* a, const U_String* b) const;
   };
+  using File_Set = std::set<const U_String*, Byte_Less, P_PoolAllocator<const U_String*>>;
   struct Group_Instantiations {
     U_String name;
-    std::set<U_String, Byte_Less> files;
+    File_Set files;
     // The number of the file last noted for this group while reading
     // (several instantiations of a group usually come from one file).
     uint32_t lastFileNoted = UINT32_MAX;
