@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <string>
 #include <vector>
 
