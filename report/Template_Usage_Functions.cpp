@@ -24,11 +24,12 @@ U_String overload_key_of(const U_String& qualName) {
 }
 U_String overload_key(P_Define* def) { return overload_key_of(Util::qual_name(def)); }
 
-// Group key and display name of an instantiation: a symbol's definitions
+// Group key and qualified name of an instantiation: a symbol's definitions
 // share their name, and a symbol is seen again for every unit that
-// instantiates it.
+// instantiates it.  The display name is rendered only for the name that
+// starts a group, the one the group is named after.
 struct Instantiation_Names {
-  U_String key, name;
+  U_String key, qual;
   Template_Usage_Generate::Group_Instantiations* group = nullptr;  // the record's entry, once made
 };
 
@@ -53,7 +54,7 @@ Instantiation_Seen& instantiation_seen(const char* internalName) {
   std::deque<Instantiation_Names>& names = instantiation_names();
   const char* text = internalName ? PI_getOutputString(internalName) : nullptr;
   const U_String qual = text ? U_String(text) : U_String();
-  names.push_back({overload_key_of(qual), Util::rendered_name_of(qual)});
+  names.push_back({overload_key_of(qual), qual});
   return *index.emplace(internalName, {static_cast<uint32_t>(names.size() - 1)}).first;
 }
 
@@ -153,7 +154,7 @@ void Template_Usage_Generate::symbolClientFn(P_Symbol* symbol, P_Define*) {
       // Entries of the record are never removed, so their address stays valid.
       Group_Instantiations& group = record_being_filled()[names.key];
       // The group is named after the first instantiation recorded in it.
-      if (group.name.empty()) group.name = names.name;
+      if (group.name.empty()) group.name = Util::rendered_name_of(names.qual);
       names.group = &group;
     }
     if (names.group->lastFileNoted != file) {
