@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "util/U_Assert.h"
 #include "model/IdentifierFields.h"
 #include "model/TemplateTable.h"
@@ -107,8 +109,9 @@ bool P_Template::handleTmplPartSpec(const U_BPtr<P_Define>& d) {
 // A name filed as explicit is no longer an implicit specialisation.
 bool P_Template::handleTmplExplSpec(const U_BPtr<P_Define>& d, int /*type*/) {
   Specialisations& s = specialisations();
-  if (P_Symbol* sym = findSpec(s.implicitIndex, d->getName())) {
-    *s.implicitIndex.find(d->getName()) = nullptr;
+  P_Symbol** implicit = s.implicitIndex.find(d->getName());
+  if (implicit != nullptr && *implicit != nullptr) {
+    P_Symbol* sym = std::exchange(*implicit, nullptr);
     std::erase_if(s.implicit, [sym](const U_BPtr<P_Symbol>& other) { return other.pointer() == sym; });
   }
   return fileSpec(d, s.explicitSpecs, s.explicitIndex);
