@@ -1,13 +1,13 @@
 #include "model/IncludeHandler.h"
 
+#include <algorithm>
 #include <iostream>
-#include <iterator>
 #include <set>
+#include <vector>
 
 #include "model/MetricFileReader.h"
 #include "util/U_NotifyClients.h"
 #include "model/FilenameProxy.h"
-#include "model/P_PtrMap.h"
 #include "model/P_RecordCursor.h"
 #include "model/RelationHandler.h"
 #include "util/U_Assert.h"
@@ -22,26 +22,40 @@ ClientSet& includeClients() {
 }
 
 // The include store: every include relation under its including file,
-// equal keys in the order they came.  A header includes the same files in
-// every unit, so one key gathers thousands of entries; finding their end by
-// walking the tree costs a chain of cache misses per record.  The last
-// entry stored for each including file is remembered instead, and a new
-// one goes right behind it (entries are never removed).
-void storeInclude(const U_XPtr<P_RelationInclude>& include) {
-  using Position = P_RelationIncludeCont::iterator;
-  static auto* lastOfFile = new P_PtrMap<Position>();  // lives with the store
-  P_RelationIncludeCont& store = P_getRelationIncludeCont();
-  const U_BPtr<FilenameProxy>& including = include->getObject();
-  const char* key = including->getAbsPath();  // what the store orders by
-  Position* last = lastOfFile->find(key);
-  const Position hint = last ? std::next(*last) : store.end();
-  const Position stored = store.emplace_hint(hint, including, include);
-  if (last) {
-    *last = stored;
-  } else {
-    lastOfFile->emplace(key, stored);
+// equal keys in the order they came.  Entering each record into the tree as
+// it comes costs a chain of cache misses at a scattered place of the tree
+// per record (the tree's nodes are spread over the whole model).  So the
+// records wait in arrival order until the store is next looked at, and are
+// then entered as one batch in key order, each key's entries behind those it
+// already has.
+struct IncludeStore {
+  P_RelationIncludeCont stored;
+  std::vector<U_XPtr<P_RelationInclude>> pending;
+
+  void enterPending() {
+    if (pending.empty()) return;
+    const auto keyOf = [](const U_XPtr<P_RelationInclude>& include) { return include->getObject()->getAbsPath(); };
+    std::stable_sort(pending.begin(), pending.end(),
+                     [&keyOf](const auto& a, const auto& b) { return std::less<>()(keyOf(a), keyOf(b)); });
+    P_RelationIncludeCont::iterator behindKey = stored.end();
+    const char* key = nullptr;
+    for (const U_XPtr<P_RelationInclude>& include : pending) {
+      if (keyOf(include) != key) {
+        key = keyOf(include);
+        behindKey = stored.upper_bound(include->getObject());
+      }
+      stored.emplace_hint(behindKey, include->getObject(), include);
+    }
+    pending.clear();
   }
+};
+
+IncludeStore& includeStore() {
+  static IncludeStore store;
+  return store;
 }
+
+void storeInclude(const U_XPtr<P_RelationInclude>& include) { includeStore().pending.push_back(include); }
 
 uint32_t interpretIncludeFlags(std::string_view text) {
   uint32_t flags = 0;
@@ -113,8 +127,9 @@ void RelationIncludeHandler::handleLine(const U_String& line) {
 }
 
 P_RelationIncludeCont& P_getRelationIncludeCont() {
-  static P_RelationIncludeCont includes;
-  return includes;
+  IncludeStore& store = includeStore();
+  store.enterPending();
+  return store.stored;
 }
 
 const char* P_getRelationIncludeObject(P_RelationInclude* rel) {

@@ -103,3 +103,25 @@ TEST(Include, TreeKeepsTheFirstIncludeAndFlagsAreRead) {
   EXPECT_EQ(RelationIncludeHandler::interpretFlags(plain), 0u);
   EXPECT_THROW(P_getRelationIncludeLine(nullptr), U_AssertException);
 }
+
+// Includes of several files arrive interleaved, and the store is looked at
+// between them: each file's entries still come in record order.
+TEST(Include, StoreKeepsRecordOrderPerFileAcrossLookups) {
+  P_configureNeedRelationInclude();
+  const auto lines = [](const char* including) {
+    std::vector<int> out;
+    for (P_RelationInclude* include : includedBy(including)) out.push_back(P_getRelationIncludeLine(include));
+    return out;
+  };
+  RelationIncludeHandler::handleLine("<R>I \"/order/b.cpp\" \"/order/x.h\" 1 -");
+  RelationIncludeHandler::handleLine("<R>I \"/order/a.cpp\" \"/order/x.h\" 2 -");
+  RelationIncludeHandler::handleLine("<R>I \"/order/b.cpp\" \"/order/y.h\" 3 -");
+  EXPECT_EQ(lines("/order/b.cpp"), (std::vector<int>{1, 3}));
+  RelationIncludeHandler::handleLine("<R>I \"/order/a.cpp\" \"/order/y.h\" 4 -");
+  RelationIncludeHandler::handleLine("<R>I \"/order/b.cpp\" \"/order/z.h\" 5 -");
+  RelationIncludeHandler::handleLine("<R>I \"/order/c.cpp\" \"/order/z.h\" 6 -");
+  RelationIncludeHandler::handleLine("<R>I \"/order/b.cpp\" \"/order/x.h\" 7 -");
+  EXPECT_EQ(lines("/order/a.cpp"), (std::vector<int>{2, 4}));
+  EXPECT_EQ(lines("/order/b.cpp"), (std::vector<int>{1, 3, 5, 7}));
+  EXPECT_EQ(lines("/order/c.cpp"), (std::vector<int>{6}));
+}
