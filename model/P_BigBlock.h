@@ -8,7 +8,10 @@
 // and, where the system offers it, asks for huge pages: a large code base
 // fills hundreds of megabytes, and touching them 4 KiB at a time costs more
 // than building the model.  Blocks are never returned; the store holding
-// them lives for the run.
+// them lives for the run.  Taking the first block also sets the general
+// heap up for a large model: it grows in large steps, keeps what it has,
+// serves tables of up to 32 MiB itself, and its new memory gets the same
+// huge-page advice.
 constexpr std::size_t P_kBigBlockSize = std::size_t{2} << 20;
 
 // At least `bytes` bytes (rounded up to whole 2 MiB blocks), uninitialised.

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -123,4 +125,45 @@ TEST(ModelStores, BigBlocksAreAlignedAndSeparateWhoeverPreparedThem) {
   std::memset(big, 1, 4 * P_kBigBlockSize);
   for (char* block : blocks) P_freeBigBlock(block);
   P_freeBigBlock(big);
+}
+
+namespace {
+
+// The "VmFlags" of the mapping that holds `address`, from /proc/self/smaps;
+// empty when there is none.
+std::string mappingFlags(const void* address) {
+  const auto at = reinterpret_cast<uintptr_t>(address);
+  std::ifstream smaps("/proc/self/smaps");
+  std::string line;
+  bool inside = false;
+  while (std::getline(smaps, line)) {
+    uintptr_t start = 0, end = 0;
+    char dash = 0;
+    std::istringstream range(line);
+    if (range >> std::hex >> start >> dash >> end && dash == '-') {
+      inside = start <= at && at < end;
+    } else if (inside && line.rfind("VmFlags:", 0) == 0) {
+      return line + " ";
+    }
+  }
+  return "";
+}
+
+}  // namespace
+
+// Once the model takes blocks, the general heap serves large tables itself
+// (not from mappings of their own), and what it adds carries the huge-page
+// advice the blocks have.
+TEST(ModelStores, HeapGrowthForTheModelIsAdvisedForHugePages) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "the sanitizer's allocator keeps no heap of its own";
+#endif
+  P_freeBigBlock(P_allocateBigBlock(1));
+  // Larger than anything the earlier tests left free, under the heap's limit.
+  std::vector<char> table(24 << 20, 'x');
+  P_freeBigBlock(P_allocateBigBlock(1));
+  // The table may begin in memory the heap had before; its end is new.
+  const std::string flags = mappingFlags(&table.back());
+  ASSERT_FALSE(flags.empty());
+  EXPECT_NE(flags.find(" hg "), std::string::npos) << flags;
 }
