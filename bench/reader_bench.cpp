@@ -69,12 +69,20 @@ struct Timing {
   double wall = 0;
   double system = 0;  // part of cpu spent in the kernel
   double reader = 0;  // cpu of the reading thread alone (helpers excluded)
+  double readerSystem = 0;  // part of reader spent in the kernel
+  long readerFaults = 0;    // page faults the reading thread took
 };
 
 double systemSeconds(int who) {
   rusage usage{};
   getrusage(who, &usage);
   return seconds(usage.ru_stime);
+}
+
+long faults(int who) {
+  rusage usage{};
+  getrusage(who, &usage);
+  return usage.ru_minflt + usage.ru_majflt;
 }
 
 // Runs `wc -l` on the files with its output thrown away; the child's CPU
@@ -117,6 +125,8 @@ Timing readPhase(long files) {
   const QL_Filename directory = QL_Filename::create(QL_String::create("out", eceEUC));
   const double cpu0 = cpuSeconds(RUSAGE_SELF);
   const double reader0 = cpuSeconds(RUSAGE_THREAD);
+  const double readerSystem0 = systemSeconds(RUSAGE_THREAD);
+  const long readerFaults0 = faults(RUSAGE_THREAD);
   const double system0 = systemSeconds(RUSAGE_SELF);
   const double wall0 = wallSeconds();
   for (long i = 0; i < files; ++i) {
@@ -129,8 +139,9 @@ Timing readPhase(long files) {
   // completed when first looked at; that work belongs to reading.
   Template_Usage_Generate::instantiationRecord();
   P_getRelationIncludeCont();
-  return {cpuSeconds(RUSAGE_SELF) - cpu0, wallSeconds() - wall0, systemSeconds(RUSAGE_SELF) - system0,
-          cpuSeconds(RUSAGE_THREAD) - reader0};
+  return {cpuSeconds(RUSAGE_SELF) - cpu0,          wallSeconds() - wall0,
+          systemSeconds(RUSAGE_SELF) - system0,     cpuSeconds(RUSAGE_THREAD) - reader0,
+          systemSeconds(RUSAGE_THREAD) - readerSystem0, faults(RUSAGE_THREAD) - readerFaults0};
 }
 
 double ratio(double a, double b) { return b > 0 ? a / b : 0; }
@@ -244,6 +255,8 @@ int main(int argc, char** argv) {
   std::printf("read / wc -l: %.1fx cpu, %.1fx wall\n", ratio(read.cpu, wc.cpu), ratio(read.wall, wc.wall));
   std::printf("reading thread alone: %.3f s cpu (%.1fx wc -l); helper threads: %.3f s\n", read.reader,
               ratio(read.reader, wc.cpu), read.cpu - read.reader);
+  std::printf("reading thread: %.3f s of it in the system, %ld page faults\n", read.readerSystem,
+              read.readerFaults);
   std::printf("floors, cpu s: record lines alone %.3f (%.1fx wc -l); with DEFINE parsing %.3f (%.1fx wc -l)\n",
               floors.lines, ratio(floors.lines, wc.cpu), floors.parsing, ratio(floors.parsing, wc.cpu));
   std::printf("symbols %zu, templates %zu, unique strings %zu (%.1f MB)\n", P_getSymbolTable().size(),
