@@ -75,6 +75,9 @@ void P_Symbol::mergeIntoLatest(const U_BPtr<P_Define>& d) {
   if (wasStored) {
     bool inserted = false;
     m_latest = insertDefine(latest, inserted);
+    // Merged, it equals a define stored before (a header's declaration and
+    // definition seen again by another unit); clients were handed it.
+    if (!inserted) unstoredDefines().push_back(latest);
   }
   if (!redecls.empty()) {
     redecls.key() = m_latest;

@@ -70,6 +70,37 @@ TEST_F(SymbolTableTest, MergedDefinitionRecordStaysOwnedByTheModel) {
   }
 }
 
+// A header's declaration and definition at one place, seen again by a
+// second unit: the second declaration is handed to the project-redeclaration
+// client, then the definition merges into it and makes it equal to the
+// stored one.  It must stay alive all the same.
+TEST_F(SymbolTableTest, RepeatedHeaderDefinitionKeepsTheDefinesClientsWereHanded) {
+  static std::vector<P_Define*>* sink = nullptr;
+  std::vector<P_Define*> seen;
+  sink = &seen;
+  const DefineHandler::SymbolClient collect = [](P_Symbol*, P_Define* d) {
+    if (sink) sink->push_back(d);
+  };
+  DefineHandler::configureOnProjRedecl(collect);
+  DefineHandler::configureOnDefinition(collect);
+  for (int unit = 0; unit < 2; ++unit) {
+    if (unit > 0) nextFile();
+    feed("<DEFINE> k(void) \"k.h\" 4 I DC OF F X (void)int -");
+    feed("<DEFINE> k(void) \"k.h\" 4 I DD OF F X (void)int -");
+  }
+  sink = nullptr;
+  P_Symbol* sym = symbolOf(symbols, "k(void)");
+  ASSERT_NE(sym, nullptr);
+  EXPECT_EQ(sym->getDefineList().size(), 1u);
+  ASSERT_EQ(seen.size(), 3u);  // the first definition, the second declaration and definition
+  for (P_Define* d : seen) {
+    bool kept = false;
+    for (const auto& s : sym->getDefineList()) kept = kept || s.pointer() == d;
+    for (const auto& u : P_getUnstoredDefines()) kept = kept || u.pointer() == d;
+    EXPECT_TRUE(kept);
+  }
+}
+
 TEST_F(SymbolTableTest, ExternalNamesJoinAcrossFilesInternalOnesDoNot) {
   feed("<DEFINE> h(int) \"a.c\" 1 M DC OF F X (int)void -");
   feed("<DEFINE> s(int) \"a.c\" 2 M DC OF F I (int)void -");
