@@ -5,9 +5,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <cstdint>
-
 #include <condition_variable>
+#include <cstdint>
 #include <cstdlib>
 #include <mutex>
 #include <new>
