@@ -17,6 +17,7 @@ struct DefineRecordFields {
   const char* name = nullptr;
   U_BPtr<FilenameProxy> file;
   int32_t line = 0;
+  uint32_t defAt = 0;  // where the def field starts in the record line
   const char* type = nullptr;
   uint32_t flags = 0;
   uint8_t inc = 0;

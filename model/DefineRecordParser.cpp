@@ -1,5 +1,8 @@
 #include "model/DefineRecordParser.h"
 
+#include <cstring>
+#include <string>
+
 #include "model/DefineRecordCache.h"
 #include "model/IdentifierFields.h"
 #include "model/P_RecordCursor.h"
@@ -98,6 +101,43 @@ struct RecordWords {
   int32_t line = 0;
 };
 
+// A record the analyser wrote twice, differing in the def field alone: a
+// definition comes as a declaration record ("DC") followed by a definition
+// record ("DD") of the same entity at the same place.  The last
+// declaration record read is kept with its fields, and a line equal to it
+// but for the def field's second letter takes its fields with that letter's
+// def bits, without being split, marked or interned again.
+class DeclarationRecord {
+ public:
+  const DefineRecordFields* sameButDef(std::string_view line) {
+    if (!m_set || line.size() != m_text.size()) return nullptr;
+    const std::size_t at = m_fields.defAt + 1;  // the letter after 'D'
+    const char letter = line[at];
+    // A blank there would end the def field early and shift the others.
+    if (P_RecordCursor::isBlank(letter)) return nullptr;
+    if (std::memcmp(line.data(), m_text.data(), at) != 0 ||
+        std::memcmp(line.data() + at + 1, m_text.data() + at + 1, line.size() - at - 1) != 0) {
+      return nullptr;
+    }
+    m_other = m_fields;
+    m_other.def = DefineRecordParser::defBits(letter);
+    return &m_other;
+  }
+  // Keeps a successfully read record when it is a declaration.
+  void note(std::string_view line, const DefineRecordFields& fields) {
+    if (line[fields.defAt + 1] != 'C') return;
+    m_text.assign(line);
+    m_fields = fields;
+    m_set = true;
+  }
+
+ private:
+  std::string m_text;
+  DefineRecordFields m_fields;
+  DefineRecordFields m_other;  // the fields handed out last
+  bool m_set = false;
+};
+
 // Splits a record line into its fields; false when one is missing.
 bool splitFields(std::string_view line, RecordWords& w) {
   P_RecordCursor cursor(line);
@@ -146,17 +186,27 @@ U_BPtr<P_Define> makeDefine(const DefineRecordFields& f) {
 // up nor kept.
 U_BPtr<P_Define> DefineRecordParser::parse(std::string_view line) {
   static auto* cache = new DefineRecordCache();  // kept for the run
-  if (const DefineRecordFields* next = cache->findNext(line)) return makeDefine(*next);
+  static auto* declaration = new DeclarationRecord();
+  if (const DefineRecordFields* pair = declaration->sameButDef(line)) return makeDefine(*pair);
+  if (const DefineRecordFields* next = cache->findNext(line)) {
+    declaration->note(line, *next);
+    return makeDefine(*next);
+  }
   RecordWords words;
   if (!splitFields(line, words)) return U_BPtr<P_Define>();
   const bool included = words.inc[0] == 'I';
   uint64_t hash = 0;
   if (included) {
     hash = DefineRecordCache::hashOf(line);
-    if (const DefineRecordFields* known = cache->find(line, hash)) return makeDefine(*known);
+    if (const DefineRecordFields* known = cache->find(line, hash)) {
+      declaration->note(line, *known);
+      return makeDefine(*known);
+    }
   }
   DefineRecordFields fields;
   if (!interpretFields(words, fields)) return U_BPtr<P_Define>();
+  fields.defAt = static_cast<uint32_t>(words.def.data() - line.data());
   if (included) cache->add(line, hash, fields);
+  declaration->note(line, fields);
   return makeDefine(fields);
 }

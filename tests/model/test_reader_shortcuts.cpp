@@ -240,6 +240,35 @@ TEST(ReaderShortcuts, RepeatedRecordsGiveFreshDefinesWithTheSameFields) {
   EXPECT_FALSE(DefineRecordParser::parse(broken).isSet());
 }
 
+// A record that repeats the declaration record before it but for the def
+// field takes the declaration's fields; anything else differing, or a def
+// field that is no longer two letters, is read on its own.
+TEST(ReaderShortcuts, SecondRecordOfAPairDiffersInItsDefBitsAlone) {
+  for (const char* inc : {"M", "I"}) {
+    const std::string head = std::string("<DEFINE> pair::f(int) \"src/pair.h\" 7 ") + inc + " D";
+    const std::string tail = " OF S X (int)void I";
+    U_BPtr<P_Define> declaration = DefineRecordParser::parse(head + "C" + tail);
+    ASSERT_TRUE(declaration.isSet());
+    for (const char letter : {'D', 'X', 'S', 'C'}) {
+      U_BPtr<P_Define> second = DefineRecordParser::parse(head + letter + tail);
+      ASSERT_TRUE(second.isSet()) << letter;
+      EXPECT_NE(second.pointer(), declaration.pointer());
+      EXPECT_EQ(second->getDef(), DefineRecordParser::defBits(letter)) << letter;
+      EXPECT_EQ(second->getName(), declaration->getName());
+      EXPECT_EQ(second->getType(), declaration->getType());
+      EXPECT_EQ(second->getFile().pointer(), declaration->getFile().pointer());
+      EXPECT_EQ(second->getLine(), 7);
+      EXPECT_EQ(second->getFlags(), declaration->getFlags());
+    }
+    // The def field cut to one letter shifts every later field: malformed.
+    EXPECT_FALSE(DefineRecordParser::parse(head + " " + tail).isSet());
+    // Another flag letter is another record.
+    U_BPtr<P_Define> other = DefineRecordParser::parse(head + "D" + " OF S X (int)void V");
+    ASSERT_TRUE(other.isSet());
+    EXPECT_NE(other->getFlags(), declaration->getFlags());
+  }
+}
+
 TEST(ReaderShortcuts, RecordCacheFindsRecordsInTheirOrderAndOutOfIt) {
   DefineRecordCache cache;
   std::vector<std::string> texts;
