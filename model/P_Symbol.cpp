@@ -66,6 +66,16 @@ bool P_Symbol::add(const U_BPtr<P_Define>& d) {
 // take part in the set order, so the define is taken out of the set (and out
 // of the redeclaration map) while it changes.
 void P_Symbol::mergeIntoLatest(const U_BPtr<P_Define>& d) {
+  // The symbol's only define, with no redeclarations filed under it (a new
+  // entity's declaration and definition records): nothing else in the set
+  // to order it against, so it changes in place.
+  if (m_defines.size() == 1 && m_defines.begin()->pointer() == m_latest.pointer() &&
+      (!m_redeclList || m_redeclList->empty())) {
+    m_latest->addDef(P_DefDefinition);
+    m_latest->mergeRecord(*d);
+    m_definition = m_latest;
+    return;
+  }
   U_BPtr<P_Define> latest = m_latest;
   bool wasStored = m_defines.erase(latest) != 0;
   RedeclMap::node_type redecls;
