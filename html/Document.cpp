@@ -1,0 +1,115 @@
+#include "html/Document.h"
+
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace kxdf_html {
+
+std::string Node::attr(const std::string& key) const {
+  const auto it = attrs.find(key);
+  return it == attrs.end() ? std::string() : it->second;
+}
+
+std::string Node::textContent() const {
+  if (isText) return text;
+  std::string out;
+  for (const Node& child : children) out += child.textContent();
+  return out;
+}
+
+namespace {
+
+std::string str(const xmlChar* s) { return s ? reinterpret_cast<const char*>(s) : ""; }
+
+Node convert(xmlNode* element) {
+  Node node;
+  node.name = str(element->name);
+  for (xmlAttr* a = element->properties; a; a = a->next) {
+    xmlChar* value = xmlNodeListGetString(element->doc, a->children, 1);
+    node.attrs[str(a->name)] = str(value);
+    xmlFree(value);
+  }
+  for (xmlNode* c = element->children; c; c = c->next) {
+    if (c->type == XML_ELEMENT_NODE) {
+      node.children.push_back(convert(c));
+    } else if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE) {
+      Node text;
+      text.isText = true;
+      text.text = str(c->content);
+      node.children.push_back(std::move(text));
+    }
+  }
+  return node;
+}
+
+// Keeps the parser's first error: later ones are mostly its consequences.
+void keepFirstError(void* data, xmlErrorPtr e) {
+  auto* first = static_cast<std::string*>(data);
+  if (!first->empty() || !e || e->level < XML_ERR_ERROR) return;
+  std::string message = e->message ? e->message : "";
+  while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+  *first = "not well-formed (line " + std::to_string(e->line) + ": " + message + ")";
+}
+
+}  // namespace
+
+LoadedDocument parseDocument(const std::string& xml, const std::string& url) {
+  LoadedDocument result;
+  xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+  if (!ctxt) {
+    result.error = "out of memory";
+    return result;
+  }
+  std::string firstError;
+  xmlSetStructuredErrorFunc(&firstError, keepFirstError);
+  xmlDocPtr doc = xmlCtxtReadMemory(ctxt, xml.data(), static_cast<int>(xml.size()), url.c_str(),
+                                    nullptr, XML_PARSE_NONET | XML_PARSE_NOWARNING);
+  xmlSetStructuredErrorFunc(nullptr, nullptr);
+  if (!doc || !ctxt->wellFormed) {
+    result.error = firstError.empty() ? "not well-formed" : firstError;
+    if (doc) xmlFreeDoc(doc);
+  } else {
+    xmlNode* root = xmlDocGetRootElement(doc);
+    if (!root || str(root->name) != "section") {
+      result.error = "not a report document (its root element is not a section)";
+    } else {
+      result.root = convert(root);
+      result.ok = true;
+    }
+    xmlFreeDoc(doc);
+  }
+  xmlFreeParserCtxt(ctxt);
+  return result;
+}
+
+LoadedDocument loadDocument(const std::string& path) {
+  LoadedDocument result;
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (!std::filesystem::exists(status)) {
+    result.error = "missing";
+    return result;
+  }
+  if (!std::filesystem::is_regular_file(status)) {
+    result.error = "not a regular file";
+    return result;
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  if (in.is_open()) content << in.rdbuf();
+  if (!in.is_open() || in.bad()) {
+    result.error = "cannot be read";
+    return result;
+  }
+  if (content.str().size() > static_cast<size_t>(INT32_MAX)) {
+    result.error = "too large";
+    return result;
+  }
+  return parseDocument(content.str(), path);
+}
+
+}  // namespace kxdf_html

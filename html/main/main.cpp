@@ -1,0 +1,40 @@
+// kxdf.html REPORT_DIR [-o HTML_DIR]: writes a static HTML view of a
+// Template Usage Report.
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "html/Site.h"
+
+namespace {
+
+const char kUsage[] = "usage: kxdf.html REPORT_DIR [-o HTML_DIR]\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string reportDir, htmlDir;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "-h" || arg == "--help") {
+      std::cout << kUsage << "Writes the report's pages into HTML_DIR (default REPORT_DIR/html).\n";
+      return kxdf_html::kOk;
+    }
+    if (arg == "-o" && i + 1 < argc && htmlDir.empty()) {
+      htmlDir = argv[++i];
+    } else if (!arg.empty() && arg[0] != '-' && reportDir.empty()) {
+      reportDir = arg;
+    } else {
+      std::cerr << "kxdf.html: unexpected argument '" << arg << "'\n" << kUsage;
+      return kxdf_html::kUsage;
+    }
+  }
+  if (reportDir.empty()) {
+    std::cerr << kUsage;
+    return kxdf_html::kUsage;
+  }
+  if (htmlDir.empty()) htmlDir = (std::filesystem::path(reportDir) / "html").string();
+  const int status = kxdf_html::writeSite(reportDir, htmlDir, std::cerr);
+  if (status == kxdf_html::kOk) std::cout << "HTML report written to " << htmlDir << "/index.html\n";
+  return status;
+}

@@ -1,0 +1,102 @@
+// The figures behind the index: counts per heading kind, the ranking of
+// the charts and the lengths of their bars.
+#include <gtest/gtest.h>
+
+#include "ReportFixture.h"
+#include "html/Summary.h"
+#include "html/SvgChart.h"
+
+using namespace kxdf_html;
+
+namespace {
+
+const std::string kClasses =
+    "<kxdf:h2>Class Template Usage</kxdf:h2>\n"
+    "<kxdf:h3>A Primary Class Template</kxdf:h3>\n" + frameXml("1: a\n") + frameXml("9: a\n") +
+    "<kxdf:h4>A Class Template Member(s) That Are Instantiated</kxdf:h4>\n" + frameXml("2: m\n") +
+    "<kxdf:h4>A Partial Class Template Specializations</kxdf:h4>\n" + frameXml("3: p\n") + frameXml("4: p\n") +
+    "<kxdf:h5>A Partial Class Template Member(s) That Are Instantiated</kxdf:h5>\n" + frameXml("5: pm\n") +
+    "<kxdf:h4>A Explicit Class Template Specialization</kxdf:h4>\n" + frameXml("6: e\n") +
+    "<kxdf:h4>A Primary Class Instantiation</kxdf:h4>\n" + frameXml("7: v\n") +
+    "<kxdf:h3>B Primary Class Template</kxdf:h3>\n" + frameXml("1: b\n") +
+    "<kxdf:h4>B Primary Class Instantiations</kxdf:h4>\n" + frameXml("2: v\n") + frameXml("3: v\n") +
+    "<kxdf:h3>C Primary Class Template</kxdf:h3>\n" + frameXml("1: c\n") +
+    "<kxdf:text bold='1'>There are no primary class instantiations of template class C.</kxdf:text>\n";
+
+const std::string kFunctions =
+    "<kxdf:separator/>\n<kxdf:h2>Function Template Usage</kxdf:h2>\n"
+    "<kxdf:h3>f Overloaded Function Templates</kxdf:h3>\n<kxdf:filelink href='f.h.txt'>f.h</kxdf:filelink>\n" +
+    frameXml("1: f(int)\n") + frameXml("2: f(long)\n") +
+    "<kxdf:h4>f Function Template Instantiated In File(s)</kxdf:h4>\n"
+    "<kxdf:filelink href='a.cpp.txt'>a.cpp</kxdf:filelink>\n<kxdf:filelink href='b.cpp.txt'>b.cpp</kxdf:filelink>\n"
+    "<kxdf:h3>g Function Template</kxdf:h3>\n" + frameXml("3: g\n") +
+    "<kxdf:text bold='1'>No instantiations of function template g.</kxdf:text>\n"
+    "<kxdf:h3>h Function Template</kxdf:h3>\n" + frameXml("4: h\n") +
+    "<kxdf:h4>h Function Template Instantiated In File(s)</kxdf:h4>\n"
+    "<kxdf:filelink href='b.cpp.txt'>b.cpp</kxdf:filelink>\n";
+
+}  // namespace
+
+TEST(HtmlSummary, ClassFragmentsAreCountedUnderTheHeadingTheyFollow) {
+  const ClassSummary s = summariseClasses(parseSection(kClasses));
+  EXPECT_EQ(s.templates, 3);
+  EXPECT_EQ(s.definitions, 4);  // two of A, one each of B and C
+  EXPECT_EQ(s.members, 2);      // the partial's member is a member, not a specialisation
+  EXPECT_EQ(s.partialSpecs, 2);
+  EXPECT_EQ(s.explicitSpecs, 1);
+  EXPECT_EQ(s.instances, 3);
+  ASSERT_EQ(s.instancesPerTemplate.size(), 3u);
+  EXPECT_EQ(s.instancesPerTemplate[0].name, "A");
+  EXPECT_EQ(s.instancesPerTemplate[0].value, 1);
+  EXPECT_EQ(s.instancesPerTemplate[1].value, 2);
+  EXPECT_EQ(s.instancesPerTemplate[1].entry, 2);
+  EXPECT_EQ(s.instancesPerTemplate[2].value, 0);
+}
+
+TEST(HtmlSummary, FunctionFilesAreCountedPerTemplateAndOnceOverall) {
+  const FunctionSummary s = summariseFunctions(parseSection(kFunctions));
+  EXPECT_EQ(s.templates, 3);
+  EXPECT_EQ(s.declarations, 4);
+  EXPECT_EQ(s.instantiated, 2);
+  EXPECT_EQ(s.files, 2);  // b.cpp instantiates both f and h
+  ASSERT_EQ(s.filesPerTemplate.size(), 3u);
+  EXPECT_EQ(s.filesPerTemplate[0].name, "f");
+  EXPECT_EQ(s.filesPerTemplate[0].value, 2);
+  EXPECT_EQ(s.filesPerTemplate[1].value, 0);
+  EXPECT_EQ(s.filesPerTemplate[2].value, 1);
+}
+
+TEST(HtmlSummary, TopEntriesRankByValueThenNameAndDropZeros) {
+  const std::vector<EntryCount> top =
+      topEntries({{"zeta", 2, 1}, {"alpha", 2, 2}, {"none", 0, 3}, {"big", 7, 4}, {"one", 1, 5}}, 3);
+  ASSERT_EQ(top.size(), 3u);
+  EXPECT_EQ(top[0].name, "big");
+  EXPECT_EQ(top[1].name, "alpha");
+  EXPECT_EQ(top[2].name, "zeta");
+  EXPECT_TRUE(topEntries({{"none", 0, 1}}, 10).empty());
+}
+
+TEST(HtmlChart, BarsAreProportionalWithAVisibleMinimum) {
+  EXPECT_EQ(barLength(10, 10, 300), 300);
+  EXPECT_EQ(barLength(5, 10, 300), 150);
+  EXPECT_EQ(barLength(1, 3, 100), 33);
+  EXPECT_EQ(barLength(2, 3, 100), 67);  // rounded, not truncated
+  EXPECT_EQ(barLength(1, 100000, 300), 1);
+  EXPECT_EQ(barLength(0, 10, 300), 0);
+  EXPECT_EQ(barLength(3, 0, 300), 0);
+}
+
+TEST(HtmlChart, SvgDrawsEachBarWithItsLengthLabelAndLink) {
+  ChartLayout layout;
+  layout.labelWidth = 100;
+  layout.barWidth = 200;
+  const std::string svg =
+      barChartSvg("T<1>", {{"Box<int>", 4, "p.html#e1"}, {"Pair&\"Q\"", 1, ""}}, layout);
+  EXPECT_NE(svg.find("aria-label=\"T&lt;1&gt;\""), std::string::npos);
+  EXPECT_NE(svg.find("<a href=\"p.html#e1\"><text"), std::string::npos);
+  EXPECT_NE(svg.find(">Box&lt;int&gt;</text>"), std::string::npos);
+  EXPECT_NE(svg.find("x=\"100\" y=\"12\" width=\"200\""), std::string::npos);
+  EXPECT_NE(svg.find("width=\"50\""), std::string::npos);
+  EXPECT_NE(svg.find(">Pair&amp;&quot;Q&quot;</text>"), std::string::npos);
+  EXPECT_EQ(svg.find("Box<int>"), std::string::npos);
+}

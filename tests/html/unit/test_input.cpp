@@ -1,0 +1,113 @@
+// Reading the report directory: numbered copies are recognised, bad
+// documents are named in one-line messages with a non-zero status, and
+// nothing is written then.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "ReportFixture.h"
+#include "html/ReportSet.h"
+#include "html/SourceCopies.h"
+
+using namespace kxdf_html;
+
+namespace {
+
+struct ProgramRun {
+  int status = -1;
+  std::string err;
+};
+
+// Runs the installed program on dir, standard error kept.
+ProgramRun runProgram(const TempDir& dir, const std::string& args) {
+  const std::string cmd = "'" KXDF_HTML_PROGRAM "' " + args + " >'" + dir.file("out.log") + "' 2>'" +
+                          dir.file("err.log") + "'";
+  const int raw = std::system(cmd.c_str());
+  ProgramRun run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.err = dir.read("err.log");
+  return run;
+}
+
+}  // namespace
+
+TEST(HtmlInput, NumberedCopiesAreRecognisedByTheirHeader) {
+  const auto copy = parseSourceCopy("   src/a.h\n   *******\n\n  1: int a;\n  2: \n  3: \xFFx\n");
+  ASSERT_TRUE(copy.has_value());
+  EXPECT_EQ(copy->sourceName, "src/a.h");
+  ASSERT_EQ(copy->lines.size(), 3u);
+  EXPECT_EQ(copy->lines[0], "int a;");
+  EXPECT_EQ(copy->lines[1], "");
+  EXPECT_EQ(copy->lines[2], "\xEF\xBF\xBDx");
+  EXPECT_TRUE(parseSourceCopy("a.h\n***\n\n").has_value());  // an empty source
+  EXPECT_FALSE(parseSourceCopy("a.h\n**\n\n1: x\n").has_value());
+  EXPECT_FALSE(parseSourceCopy("a.h\n***\n\n1: x\n3: y\n").has_value());
+  EXPECT_FALSE(parseSourceCopy("just some notes\n").has_value());
+}
+
+TEST(HtmlInput, CopiesAreFoundByNameOrLinkTargetAndPagesNeverClash) {
+  SourceCopies copies;
+  copies.add({"a/b.h", "b.h.txt", "", {}});
+  copies.add({"a_b.h", "a_b.h.txt", "", {}});
+  copies.add({"a_b.h_2", "x.txt", "", {}});
+  EXPECT_EQ(copies.find("a/b.h")->pageName, "src_a_b.h.html");
+  EXPECT_EQ(copies.find("a_b.h")->pageName, "src_a_b.h_2.html");
+  EXPECT_EQ(copies.find("a_b.h_2")->pageName, "src_a_b.h_2_2.html");
+  EXPECT_EQ(copies.find("other/b.h", "/old/report/b.h.txt")->sourceName, "a/b.h");
+  EXPECT_EQ(copies.find("other/c.h", "/old/report/c.h.txt"), nullptr);
+}
+
+TEST(HtmlInput, DocumentsThatAreNotWellFormedOrNotSectionsAreRejected) {
+  LoadedDocument bad = parseDocument("<?xml version='1.0'?>\n<kxdf:section xmlns:kxdf='u'>\n<kxdf:h3>x</kxdf:h2>\n", "t");
+  EXPECT_FALSE(bad.ok);
+  EXPECT_NE(bad.error.find("not well-formed (line 3:"), std::string::npos) << bad.error;
+  EXPECT_EQ(bad.error.find('\n'), std::string::npos);
+  LoadedDocument other = parseDocument("<html/>", "t");
+  EXPECT_FALSE(other.ok);
+  EXPECT_NE(other.error.find("not a report document"), std::string::npos);
+  // Bytes that are not UTF-8 in a document declared UTF-8.
+  EXPECT_FALSE(parseDocument("<?xml version='1.0' encoding='UTF-8'?><section>\xFF</section>", "t").ok);
+  // A declared encoding is honoured: Latin-1 é arrives as UTF-8.
+  LoadedDocument latin = parseDocument("<?xml version='1.0' encoding='ISO-8859-1'?><section>\xE9</section>", "t");
+  ASSERT_TRUE(latin.ok);
+  EXPECT_EQ(latin.root.textContent(), "\xC3\xA9");
+}
+
+TEST(HtmlInput, MissingDocumentIsNamedAndNothingIsWritten) {
+  TempDir dir;
+  writeSmallReport(dir);
+  std::filesystem::remove(dir.file(kReportDocuments[4]));
+  const ProgramRun run = runProgram(dir, "'" + dir.path() + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "kxdf.html: " + dir.file(kReportDocuments[4]) + ": missing\n");
+  EXPECT_FALSE(dir.exists("html"));
+}
+
+TEST(HtmlInput, MalformedDocumentIsNamedWithTheParserReason) {
+  TempDir dir;
+  writeSmallReport(dir);
+  dir.write(kReportDocuments[1], sectionXml("<kxdf:h3>f & g</kxdf:h3>\n"));
+  const ProgramRun run = runProgram(dir, "'" + dir.path() + "' -o '" + dir.file("site") + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.rfind("kxdf.html: " + dir.file(kReportDocuments[1]) + ": not well-formed (line 6: ", 0), 0u)
+      << run.err;
+  EXPECT_FALSE(dir.exists("site"));
+}
+
+TEST(HtmlInput, UsageErrorsAndAGoodRun) {
+  TempDir dir;
+  writeSmallReport(dir);
+  EXPECT_EQ(runProgram(dir, "").status, 2);
+  EXPECT_EQ(runProgram(dir, "'" + dir.path() + "' -x").status, 2);
+  EXPECT_EQ(runProgram(dir, "'" + dir.file("nothing") + "'").status, 1);
+  const ProgramRun ok = runProgram(dir, "'" + dir.path() + "'");
+  EXPECT_EQ(ok.status, 0) << ok.err;
+  for (const char* page : {"index.html", "kxdf.css", "kxdf.js", "template_usage_class_templates.html",
+                           "template_usage_analysis_of_cpp_templates.html", "src_src_box.h.html"})
+    EXPECT_TRUE(dir.exists(std::string("html/") + page)) << page;
+  EXPECT_NE(dir.read("html/template_usage_class_templates.html").find("src_src_box.h.html#L2-L3"),
+            std::string::npos);
+}
