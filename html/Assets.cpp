@@ -25,7 +25,8 @@ details .body { padding-left: 14px; }
 details.l4, details.l5 { border-left: 3px solid var(--line); padding-left: 8px; }
 p.text { margin: 4px 0; }
 p.filelink { margin: 8px 0 2px; font-size: 13px; }
-p.filelink::before { content: "\1F4C4  "; }
+p.filelink a, p.filelink span { font-family: "DejaVu Sans Mono", Menlo, Consolas, monospace; }
+pre.verbatim { font: 13px/1.45 "DejaVu Sans Mono", Menlo, Consolas, monospace; background: var(--code-bg); border: 1px solid var(--line); border-radius: 4px; padding: 8px 12px; overflow-x: auto; }
 .gap { height: .6em; }
 figure.fragment { margin: 4px 0 10px; border: 1px solid var(--line); border-radius: 4px; background: var(--code-bg); overflow-x: auto; }
 figure.fragment figcaption { font-size: 12px; color: var(--muted); padding: 2px 8px; border-bottom: 1px solid var(--line); background: #eef2f6; }

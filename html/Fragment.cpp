@@ -30,6 +30,14 @@ std::vector<FragmentLine> parseFragment(const std::string& text) {
   return lines;
 }
 
+bool isNumberedFragment(const std::string& text) {
+  const std::vector<FragmentLine> lines = parseFragment(text);
+  if (lines.empty()) return false;
+  for (const FragmentLine& line : lines)
+    if (line.number == 0) return false;
+  return true;
+}
+
 std::pair<int, int> fragmentRange(const std::vector<FragmentLine>& lines) {
   int first = 0, last = 0;
   for (const FragmentLine& line : lines) {

@@ -19,6 +19,9 @@ struct FragmentLine {
 // text; the final line end gives no extra line.
 std::vector<FragmentLine> parseFragment(const std::string& text);
 
+// Whether a text has lines and every one of them carries a line number.
+bool isNumberedFragment(const std::string& text);
+
 // The first and last line numbers of a fragment (0, 0 when it has none).
 std::pair<int, int> fragmentRange(const std::vector<FragmentLine>& lines);
 

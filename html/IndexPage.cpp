@@ -44,11 +44,40 @@ std::string describe(const Section& s) {
            " instantiated, in " + count(f.files, "file", "files");
   }
   if (s.kind == SectionKind::FileList) return count(c.listedFiles, "file", "files");
+  if (s.kind == SectionKind::Options) return count(c.options, "option", "options");
+  if (s.kind == SectionKind::Settings)
+    return c.blockLines + c.texts == 0 ? "no settings" : count(c.blockLines + c.texts, "line", "lines");
   if (s.kind == SectionKind::Generator) {
     for (const Node& child : s.root.children)
       if (child.name == "text") return child.textContent();
   }
   return count(c.texts, "line of text", "lines of text");
+}
+
+// The directory all names share ("" when they share none), ending in "/".
+std::string commonDirectory(const std::vector<const SourceCopy*>& copies) {
+  if (copies.empty()) return "";
+  std::string common = copies.front()->sourceName;
+  for (const SourceCopy* c : copies) {
+    size_t n = 0;
+    while (n < common.size() && n < c->sourceName.size() && common[n] == c->sourceName[n]) ++n;
+    common.resize(n);
+  }
+  const size_t slash = common.find_last_of('/');
+  return slash == std::string::npos ? "" : common.substr(0, slash + 1);
+}
+
+std::string sourceList(const SourceCopies& copies) {
+  const auto all = copies.all();
+  if (all.empty()) return "<p class=\"note\">The report directory holds no numbered source copies.</p>\n";
+  const std::string common = commonDirectory(all);
+  std::string out;
+  if (!common.empty()) out += "<p class=\"note\">In " + escapeHtml(common) + "</p>\n";
+  out += "<ul class=\"files\">\n";
+  for (const SourceCopy* c : all)
+    out += "<li><a href=\"" + c->pageName + "\" title=\"" + escapeHtml(c->sourceName) + "\">" +
+           escapeHtml(c->sourceName.substr(common.size())) + "</a></li>\n";
+  return out + "</ul>\n";
 }
 
 std::string chart(const std::string& caption, const std::vector<EntryCount>& entries, const Section* s,
@@ -95,16 +124,7 @@ std::string renderIndexPage(const std::vector<Section>& sections, const SourceCo
            escapeHtml(describe(s)) + "</td></tr>\n";
   }
   out += "</table>\n" + charts(sections);
-  out += "<h2>Source files</h2>\n";
-  const auto all = copies.all();
-  if (all.empty()) out += "<p class=\"note\">The report directory holds no numbered source copies.</p>\n";
-  else {
-    out += "<ul class=\"files\">\n";
-    for (const SourceCopy* c : all)
-      out += "<li><a href=\"" + c->pageName + "\">" + escapeHtml(c->sourceName) + "</a></li>\n";
-    out += "</ul>\n";
-  }
-  return out + pageEnd();
+  return out + "<h2>Source files</h2>\n" + sourceList(copies) + pageEnd();
 }
 
 }  // namespace kxdf_html

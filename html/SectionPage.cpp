@@ -14,7 +14,9 @@ std::string renderFragment(const std::vector<FragmentLine>& lines, const SourceC
   if (first > 0 && last <= available) {
     const std::string target = first == last ? "#L" + std::to_string(first)
                                              : "#L" + std::to_string(first) + "-L" + std::to_string(last);
-    out += "<figcaption><a href=\"" + copy->pageName + target + "\">" + escapeHtml(fileName) +
+    const size_t slash = fileName.find_last_of('/');
+    const std::string shortName = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    out += "<figcaption><a href=\"" + copy->pageName + target + "\">" + escapeHtml(shortName) +
            (first == last ? ", line " + std::to_string(first)
                           : ", lines " + std::to_string(first) + "–" + std::to_string(last)) +
            "</a></figcaption>";
@@ -63,6 +65,8 @@ class BodyWriter {
       block("<p class=\"text\">" + (e.attr("bold") == "1" ? "<strong>" + t + "</strong>" : t) + "</p>");
     } else if (e.name == "filelink") {
       fileLink(e);
+    } else if (e.name == "verbatim" && !isNumberedFragment(e.textContent())) {
+      verbatim(e.textContent());
     } else if (isFragment(e)) {
       const std::string text = e.name == "verbatim" ? e.textContent() : fragmentText(e);
       block(renderFragment(parseFragment(text), m_copy, m_fileName));
@@ -77,6 +81,16 @@ class BodyWriter {
     } else {
       block("<p class=\"text\">" + escapeHtml(e.textContent()) + "</p>");
     }
+  }
+
+  // A block of preformatted text, such as the option listing.
+  void verbatim(std::string text) {
+    if (!text.empty() && text.front() == '\n') text.erase(0, 1);
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+      block("<p class=\"note\">(none)</p>");
+      return;
+    }
+    block("<pre class=\"verbatim\">" + escapeHtml(text) + "</pre>");
   }
 
   static std::string fragmentText(const Node& table) {

@@ -77,7 +77,10 @@ SourceCopies SourceCopies::load(const std::string& reportDir) {
 }
 
 void SourceCopies::add(SourceCopy copy) {
-  const std::string stem = "src_" + safeFileStem(copy.sourceName);
+  // The copy's own name is short and already unique within the report.
+  std::string base = copy.copyName.empty() ? copy.sourceName : copy.copyName;
+  if (base.size() > 4 && base.compare(base.size() - 4, 4, ".txt") == 0) base.resize(base.size() - 4);
+  const std::string stem = "src_" + safeFileStem(base);
   std::string page = stem + ".html";
   for (int n = 2; m_pageNames.count(page); ++n) page = stem + "_" + std::to_string(n) + ".html";
   m_pageNames.insert(page);

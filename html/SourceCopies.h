@@ -29,7 +29,8 @@ class SourceCopies {
   // Reads every "*.txt" file of reportDir that is a numbered copy and
   // gives each a page name of its own.
   static SourceCopies load(const std::string& reportDir);
-  // Adds one copy (page name assigned here); used by load and the tests.
+  // Adds one copy; its page name is made here from its copy name (else
+  // its source name), numbered when another copy has the same one.
   void add(SourceCopy copy);
 
   // The copy for a file link: by the source name, else by the last

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <set>
+#include <sstream>
+
+#include "html/Fragment.h"
 
 namespace kxdf_html {
 
@@ -35,6 +38,16 @@ void walkEntries(const Node& section, Visit visit) {
   }
 }
 
+void countBlockLines(const std::string& text, SectionCounts& c) {
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    ++c.blockLines;
+    if (line[0] == '-') ++c.options;
+  }
+}
+
 }  // namespace
 
 HeadingKind headingKind(const std::string& heading) {
@@ -57,7 +70,7 @@ std::string entryAnchor(int n) { return "e" + std::to_string(n); }
 
 bool isFragment(const Node& element) {
   if (element.isText) return false;
-  if (element.name == "verbatim") return true;
+  if (element.name == "verbatim") return isNumberedFragment(element.textContent());
   if (element.name != "table") return false;
   for (const Node& row : element.children)
     for (const Node& cell : row.children)
@@ -119,6 +132,7 @@ SectionCounts countSection(const Node& section) {
     else if (child.name == "text") ++c.texts;
     else if (child.name == "filelink") ++c.fileLinks;
     else if (isFragment(child)) ++c.fragments;
+    else if (child.name == "verbatim") countBlockLines(child.textContent(), c);
     else if (child.name == "file_list") {
       for (const Node& f : child.children)
         if (!f.isText && f.name == "filename") ++c.listedFiles;

@@ -21,7 +21,8 @@ std::string entryName(const std::string& heading);
 // The anchor of the n-th h3 entry (from 1) of a section page.
 std::string entryAnchor(int n);
 
-// Whether an element is a framed code fragment or a bare verbatim block.
+// Whether an element is a framed code fragment, or a bare verbatim block
+// whose lines are all numbered.
 bool isFragment(const Node& element);
 
 // A count attached to one h3 entry of a section.
@@ -47,6 +48,8 @@ struct FunctionSummary {
 struct SectionCounts {
   bool placeholder = true;  // no content at all: the section was not written
   int entries = 0, texts = 0, fragments = 0, fileLinks = 0, listedFiles = 0;
+  int blockLines = 0;  // non-empty lines of preformatted blocks that are not fragments
+  int options = 0;     // those of them that start with "-"
 };
 
 // Counts the fragments under each heading of the class template section.

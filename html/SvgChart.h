@@ -15,11 +15,11 @@ struct Bar {
 
 // Layout of the chart, in SVG user units.
 struct ChartLayout {
-  int labelWidth = 230;  // column of the labels
-  int barWidth = 330;    // the length of the longest bar
+  int labelWidth = 200;  // column of the labels
+  int barWidth = 250;    // the length of the longest bar
   int rowHeight = 26;
   int padding = 8;
-  size_t labelChars = 30;  // longer labels are shortened (full text in a tooltip)
+  size_t labelChars = 28;  // longer labels are shortened (full text in a tooltip)
 };
 
 // The length of a bar: proportional to value, the largest value filling

@@ -50,13 +50,15 @@ TEST(HtmlInput, NumberedCopiesAreRecognisedByTheirHeader) {
 
 TEST(HtmlInput, CopiesAreFoundByNameOrLinkTargetAndPagesNeverClash) {
   SourceCopies copies;
-  copies.add({"a/b.h", "b.h.txt", "", {}});
-  copies.add({"a_b.h", "a_b.h.txt", "", {}});
-  copies.add({"a_b.h_2", "x.txt", "", {}});
-  EXPECT_EQ(copies.find("a/b.h")->pageName, "src_a_b.h.html");
-  EXPECT_EQ(copies.find("a_b.h")->pageName, "src_a_b.h_2.html");
-  EXPECT_EQ(copies.find("a_b.h_2")->pageName, "src_a_b.h_2_2.html");
-  EXPECT_EQ(copies.find("other/b.h", "/old/report/b.h.txt")->sourceName, "a/b.h");
+  copies.add({"x/a b.h", "a b.h.txt", "", {}});
+  copies.add({"y/a_b.h", "a_b.h.txt", "", {}});
+  copies.add({"z/a_b.h_2", "a_b.h_2.txt", "", {}});
+  copies.add({"../../up.h", "", "", {}});
+  EXPECT_EQ(copies.find("x/a b.h")->pageName, "src_a_b.h.html");
+  EXPECT_EQ(copies.find("y/a_b.h")->pageName, "src_a_b.h_2.html");
+  EXPECT_EQ(copies.find("z/a_b.h_2")->pageName, "src_a_b.h_2_2.html");
+  EXPECT_EQ(copies.find("../../up.h")->pageName, "src_.._.._up.h.html");
+  EXPECT_EQ(copies.find("other/a_b.h", "/old/report/a_b.h.txt")->sourceName, "y/a_b.h");
   EXPECT_EQ(copies.find("other/c.h", "/old/report/c.h.txt"), nullptr);
 }
 
@@ -106,8 +108,8 @@ TEST(HtmlInput, UsageErrorsAndAGoodRun) {
   const ProgramRun ok = runProgram(dir, "'" + dir.path() + "'");
   EXPECT_EQ(ok.status, 0) << ok.err;
   for (const char* page : {"index.html", "kxdf.css", "kxdf.js", "template_usage_class_templates.html",
-                           "template_usage_analysis_of_cpp_templates.html", "src_src_box.h.html"})
+                           "template_usage_analysis_of_cpp_templates.html", "src_box.h.html"})
     EXPECT_TRUE(dir.exists(std::string("html/") + page)) << page;
-  EXPECT_NE(dir.read("html/template_usage_class_templates.html").find("src_src_box.h.html#L2-L3"),
+  EXPECT_NE(dir.read("html/template_usage_class_templates.html").find("src_box.h.html#L2-L3"),
             std::string::npos);
 }

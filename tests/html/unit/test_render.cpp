@@ -28,16 +28,16 @@ TEST(HtmlRender, FragmentLinesLinkToTheirSourceLinesWithinTheCopy) {
   const SourceCopies copies = boxCopies();
   const std::string html = renderFragment(parseFragment("  2: template <typename T>\n  3: struct Box {\n  9: x\n"),
                                           copies.find("src/box.h"), "src/box.h");
-  EXPECT_NE(html.find("<a class=\"ln\" href=\"src_src_box.h.html#L2\">2</a><code>template &lt;typename T&gt;</code>"),
+  EXPECT_NE(html.find("<a class=\"ln\" href=\"src_box.h.html#L2\">2</a><code>template &lt;typename T&gt;</code>"),
             std::string::npos);
-  EXPECT_NE(html.find("href=\"src_src_box.h.html#L3\""), std::string::npos);
+  EXPECT_NE(html.find("href=\"src_box.h.html#L3\""), std::string::npos);
   // Line 9 is beyond the copy: shown, not linked, and no caption range to it.
   EXPECT_NE(html.find("<span class=\"ln\">9</span><code>x</code>"), std::string::npos);
   EXPECT_EQ(html.find("#L9"), std::string::npos);
   EXPECT_EQ(html.find("figcaption"), std::string::npos);
 
   const std::string two = renderFragment(parseFragment("2: a\n3: b\n"), copies.find("src/box.h"), "src/box.h");
-  EXPECT_NE(two.find("<figcaption><a href=\"src_src_box.h.html#L2-L3\">src/box.h, lines 2–3</a>"),
+  EXPECT_NE(two.find("<figcaption><a href=\"src_box.h.html#L2-L3\">box.h, lines 2–3</a>"),
             std::string::npos);
 }
 
@@ -53,8 +53,8 @@ TEST(HtmlRender, HeadingsNestAndFragmentsUseTheFileLinkedUnderTheirHeading) {
   EXPECT_NE(body.find("<details open class=\"entry\" id=\"e1\" data-filter><summary><h3>Box Primary"),
             std::string::npos);
   EXPECT_NE(body.find("id=\"e2\""), std::string::npos);
-  EXPECT_NE(body.find("<p class=\"filelink\"><a href=\"src_src_box.h.html\">src/box.h</a>"), std::string::npos);
-  EXPECT_NE(body.find("src_src_box.h.html#L3\">src/box.h, line 3</a>"), std::string::npos);
+  EXPECT_NE(body.find("<p class=\"filelink\"><a href=\"src_box.h.html\">src/box.h</a>"), std::string::npos);
+  EXPECT_NE(body.find("src_box.h.html#L3\">box.h, line 3</a>"), std::string::npos);
   // The h4 fragment has no file link of its own, so it links nowhere.
   EXPECT_NE(body.find("<span class=\"ln\">4</span>"), std::string::npos);
   // The h4 entry closes before the second h3 opens.
@@ -71,7 +71,7 @@ TEST(HtmlRender, NamesWithMarkupQuotesAndNonAsciiComeOutEscaped) {
   EXPECT_NE(body.find("<h3>ns::Box&lt;T &amp; &quot;q&quot; &#39;a&#39;&gt; Größe Primary Class Template</h3>"),
             std::string::npos);
   EXPECT_NE(body.find("<strong>x &lt; y</strong>"), std::string::npos);
-  EXPECT_NE(body.find("<li data-filter><a href=\"src_src_box.h.html\">src/box.h</a></li>"), std::string::npos);
+  EXPECT_NE(body.find("<li data-filter><a href=\"src_box.h.html\">src/box.h</a></li>"), std::string::npos);
   EXPECT_NE(body.find("<li data-filter><span>日本/&lt;a&gt;.h</span></li>"), std::string::npos);
   EXPECT_EQ(body.find("<a>"), std::string::npos);
 }
