@@ -12,3 +12,8 @@ export KTLPPBIN="$root/stage/bin"
 # A fresh directory each time, so no document of an earlier run is left beside the new ones.
 rm -rf "$root/report-out"
 bash examples/project/run.sh "$root/report-out" "$KTLPPBIN/template_usage.kxdf.generator"
+# The report as pages for a browser, written by the installed kxdf.html.
+cmake --build build -j "$(nproc)" --target kxdf.html
+cmake --install build --prefix "$root/stage" >/dev/null
+"$KTLPPBIN/kxdf.html" "$root/report-out"
+echo "Open $root/report-out/html/index.html in a browser."
