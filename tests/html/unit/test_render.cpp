@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "ReportFixture.h"
+#include "html/IndexPage.h"
 #include "html/SectionPage.h"
 #include "html/SourcePage.h"
+#include "html/Summary.h"
 
 using namespace kxdf_html;
 
@@ -89,4 +91,44 @@ TEST(HtmlRender, SourcePageAnchorsEveryLine) {
   EXPECT_NE(page.find("id=\"L2\"><a class=\"ln\" href=\"#L2\">2</a><code>template &lt;typename T&gt;</code>"),
             std::string::npos);
   EXPECT_EQ(page.find("id=\"L5\""), std::string::npos);
+}
+
+TEST(HtmlRender, OptionListingIsPreformattedAndCountedAsOptions) {
+  const Node options = parseSection(
+      "<kxdf:h3>Analysis Options</kxdf:h3>\n<kxdf:verbatim>\n-align                   \n"
+      "-prodoption              a=b&lt;c&gt;,\n                         d=e,\n-tabstop                 8\n"
+      "</kxdf:verbatim>\n");
+  const std::string body = renderSectionBody(options, boxCopies());
+  EXPECT_NE(body.find("<pre class=\"verbatim\">-align                   \n-prodoption              a=b&lt;c&gt;,\n"),
+            std::string::npos);
+  EXPECT_EQ(body.find("<figure"), std::string::npos);
+  const SectionCounts counts = countSection(options);
+  EXPECT_EQ(counts.options, 3);
+  EXPECT_EQ(counts.blockLines, 4);
+  EXPECT_EQ(counts.fragments, 0);
+
+  const std::string empty = renderSectionBody(parseSection("<kxdf:verbatim>\n</kxdf:verbatim>\n"), boxCopies());
+  EXPECT_NE(empty.find("<p class=\"note\">(none)</p>"), std::string::npos);
+}
+
+TEST(HtmlRender, IndexSummarisesSectionsAndLinksChartBarsToEntries) {
+  std::vector<Section> sections = sectionTable();
+  sections[0].root = parseSection(
+      "<kxdf:h3>Box Primary Class Template</kxdf:h3>\n" + frameXml("3: struct Box {\n") +
+      "<kxdf:h3>Pair&lt;A&gt; Primary Class Template</kxdf:h3>\n" + frameXml("1: p\n") +
+      "<kxdf:h4>Pair&lt;A&gt; Primary Class Instantiations</kxdf:h4>\n" + frameXml("2: v\n") + frameXml("3: w\n"));
+  sections[3].root = parseSection("<kxdf:file_list>\n<kxdf:filename>a</kxdf:filename>\n</kxdf:file_list>\n");
+  const std::string index = renderIndexPage(sections, boxCopies());
+  EXPECT_NE(index.find("2 class templates (2 definitions), 0 partial specialisations, 0 explicit specialisations, "
+                       "2 variables declared with an instance, 0 instantiated members"),
+            std::string::npos);
+  EXPECT_NE(index.find("<td>1 file</td>"), std::string::npos);
+  EXPECT_NE(index.find("<td>empty (not filled in by the run)</td>"), std::string::npos);
+  // Only Pair has instances: one bar, linking to the second entry.
+  EXPECT_NE(index.find("<a href=\"template_usage_class_templates.html#e2\"><text"), std::string::npos);
+  EXPECT_NE(index.find(">Pair&lt;A&gt;</text>"), std::string::npos);
+  EXPECT_EQ(index.find("#e1\""), std::string::npos);
+  EXPECT_NE(index.find("No function template is instantiated."), std::string::npos);
+  EXPECT_NE(index.find("<p class=\"note\">In src/</p>"), std::string::npos);
+  EXPECT_NE(index.find(">box.h</a></li>"), std::string::npos);
 }
