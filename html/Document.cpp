@@ -25,6 +25,13 @@ namespace {
 
 std::string str(const xmlChar* s) { return s ? reinterpret_cast<const char*>(s) : ""; }
 
+Node textNode(std::string text) {
+  Node node;
+  node.isText = true;
+  node.text = std::move(text);
+  return node;
+}
+
 Node convert(xmlNode* element) {
   Node node;
   node.name = str(element->name);
@@ -37,10 +44,11 @@ Node convert(xmlNode* element) {
     if (c->type == XML_ELEMENT_NODE) {
       node.children.push_back(convert(c));
     } else if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE) {
-      Node text;
-      text.isText = true;
-      text.text = str(c->content);
-      node.children.push_back(std::move(text));
+      node.children.push_back(textNode(str(c->content)));
+    } else if (c->type == XML_ENTITY_REF_NODE) {
+      // Entities are not expanded (no file is read, no expansion can blow
+      // up); the reference is shown as written.
+      node.children.push_back(textNode("&" + str(c->name) + ";"));
     }
   }
   return node;

@@ -48,6 +48,7 @@ std::optional<SourceCopy> parseSourceCopy(const std::string& content) {
   copy.sourceName = lines[0].substr(indent);
   // The star line has one star per byte of the name, after the same indent.
   if (lines[1] != std::string(indent, ' ') + std::string(copy.sourceName.size(), '*')) return std::nullopt;
+  copy.sourceName = validUtf8(copy.sourceName);
   for (size_t i = 3; i < lines.size(); ++i) {
     std::optional<std::string> text = numberedText(lines[i], i - 2);
     if (!text) return std::nullopt;

@@ -43,6 +43,7 @@ TEST(HtmlInput, NumberedCopiesAreRecognisedByTheirHeader) {
   EXPECT_EQ(copy->lines[1], "");
   EXPECT_EQ(copy->lines[2], "\xEF\xBF\xBDx");
   EXPECT_TRUE(parseSourceCopy("a.h\n***\n\n").has_value());  // an empty source
+  EXPECT_EQ(parseSourceCopy("a\xFF.h\n****\n\n")->sourceName, "a\xEF\xBF\xBD.h");
   EXPECT_FALSE(parseSourceCopy("a.h\n**\n\n1: x\n").has_value());
   EXPECT_FALSE(parseSourceCopy("a.h\n***\n\n1: x\n3: y\n").has_value());
   EXPECT_FALSE(parseSourceCopy("just some notes\n").has_value());
@@ -112,4 +113,14 @@ TEST(HtmlInput, UsageErrorsAndAGoodRun) {
     EXPECT_TRUE(dir.exists(std::string("html/") + page)) << page;
   EXPECT_NE(dir.read("html/template_usage_class_templates.html").find("src_box.h.html#L2-L3"),
             std::string::npos);
+}
+
+TEST(HtmlInput, EntitiesAreShownAsWrittenAndNeverLoaded) {
+  LoadedDocument doc = parseDocument(
+      "<?xml version='1.0'?>\n<!DOCTYPE section [<!ENTITY secret SYSTEM 'file:///etc/hostname'>"
+      "<!ENTITY a 'aaaaaaaaaa'><!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'>]>\n"
+      "<section><text>x &secret; &b; &amp; &#x263A;</text></section>",
+      "t");
+  ASSERT_TRUE(doc.ok) << doc.error;
+  EXPECT_EQ(doc.root.textContent(), "x &secret; &b; & \xE2\x98\xBA");
 }
