@@ -5,6 +5,7 @@ namespace kxdf_html {
 const char* styleSheet() {
   return R"css(:root { --accent: #2457a6; --muted: #5f6b7a; --line: #d8dee6; --code-bg: #f6f8fa; --hl: #fff1a8; }
 * { box-sizing: border-box; }
+[hidden] { display: none !important; }
 body { margin: 0; font: 15px/1.5 system-ui, -apple-system, "Segoe UI", Roboto, "DejaVu Sans", sans-serif; color: #1f2933; background: #fff; }
 header.site { background: #1f3b63; color: #fff; padding: 10px 24px; }
 header.site a { color: #fff; text-decoration: none; }

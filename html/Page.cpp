@@ -5,12 +5,18 @@
 
 namespace kxdf_html {
 
+namespace {
+
+const std::string kReportTitle = "Template Usage Report";
+
+}  // namespace
+
 std::string pageStart(const std::string& title, const std::vector<Section>& sections,
                       const std::string& currentPage) {
   std::string out =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-      "<title>" + escapeHtml(title) + " — Template Usage Report</title>\n"
+      "<title>" + escapeHtml(title == kReportTitle ? title : title + " — " + kReportTitle) + "</title>\n"
       "<link rel=\"icon\" href=\"data:,\">\n"
       "<link rel=\"stylesheet\" href=\"" + std::string(kStyleFile) + "\">\n</head>\n<body>\n"
       "<header class=\"site\"><a class=\"brand\" href=\"index.html\">Template Usage Report</a>\n"

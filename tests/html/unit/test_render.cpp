@@ -132,3 +132,16 @@ TEST(HtmlRender, IndexSummarisesSectionsAndLinksChartBarsToEntries) {
   EXPECT_NE(index.find("<p class=\"note\">In src/</p>"), std::string::npos);
   EXPECT_NE(index.find(">box.h</a></li>"), std::string::npos);
 }
+
+TEST(HtmlRender, SectionPageReadsWithoutScript) {
+  std::vector<Section> sections = sectionTable();
+  sections[0].root = parseSection("<kxdf:h3>Box Primary Class Template</kxdf:h3>\n"
+                                  "<kxdf:h4>Box Primary Class Instantiations</kxdf:h4>\n");
+  const std::string page = renderSectionPage(sections[0], sections, boxCopies());
+  // The filter box waits hidden for the script; every entry starts open.
+  EXPECT_NE(page.find("<div class=\"filter\" id=\"filter\" hidden>"), std::string::npos);
+  EXPECT_EQ(occurrences(page, "<details open"), 2u);
+  EXPECT_EQ(occurrences(page, "<details"), 2u);
+  EXPECT_NE(page.find("<script src=\"kxdf.js\"></script>"), std::string::npos);
+  EXPECT_NE(page.find("<link rel=\"stylesheet\" href=\"kxdf.css\">"), std::string::npos);
+}
