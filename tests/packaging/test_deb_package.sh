@@ -69,8 +69,8 @@ if ! KTLPPBIN=$root/usr/bin HOME=$work bash "$source_dir/examples/project/run.sh
   cat "$work/run.log" >&2
   fail "packaged generator failed on the example project"
 fi
-for section in class_templates function_templates variables_declared list_of_analysed_files \
-  personality_options report_settings kxdf_generator_info; do
+for section in class_templates function_templates analysis_of_c++_templates \
+  list_of_analysed_files personality_options report_settings kxdf_generator_info; do
   [ -s "$report/template_usage_$section.kxdf.xml" ] || fail "report lacks template_usage_$section.kxdf.xml"
 done
 ls "$report"/*.txt >/dev/null 2>&1 || fail "report has no numbered source copy"
