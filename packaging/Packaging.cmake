@@ -38,9 +38,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # a program added later brings its libraries' packages along by itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libtukpal.so.1 is a public library: an shlibs file and the ldconfig
-# trigger go with it.
+# trigger go with it (CPack itself only calls ldconfig from postinst and
+# postrm, which dpkg's trigger makes redundant but does no harm).
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/triggers)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 
 if(TUK_BUILD_TESTS AND NOT TUK_SANITIZE)
