@@ -5,8 +5,9 @@ need=()
 for pkg in cmake g++ make libgtest-dev qtbase5-dev libxml2-utils pkg-config clang libclang-rt-14-dev; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
 done
-# The manual-page and package tests: man and groff, dpkg-shlibdeps, lintian.
-for pkg in man-db groff-base dpkg-dev lintian; do
+# The manual-page and package tests: man and groff, dpkg-shlibdeps and file
+# (cpack uses both), lintian.
+for pkg in man-db groff-base dpkg-dev file lintian; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
 done
 if [ ${#need[@]} -gt 0 ]; then
