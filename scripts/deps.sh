@@ -9,6 +9,11 @@ done
 for pkg in libxml2-dev chromium; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
 done
+# The manual-page and package tests: man and groff, dpkg-shlibdeps and file
+# (cpack uses both), lintian.
+for pkg in man-db groff-base dpkg-dev file lintian; do
+  dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
+done
 if [ ${#need[@]} -gt 0 ]; then
   echo "Installing: ${need[*]}"
   export DEBIAN_FRONTEND=noninteractive
