@@ -9,6 +9,11 @@
 namespace {
 
 const char kUsage[] = "usage: kxdf.html REPORT_DIR [-o HTML_DIR]\n";
+const char kHelp[] =
+    "Writes the Template Usage Report in REPORT_DIR as static HTML pages.\n"
+    "  -o HTML_DIR        where to write them (default REPORT_DIR/html)\n"
+    "  -h, -help, --help  this text\n"
+    "Exit status: 0 written, 1 bad report directory, 2 wrong arguments, 3 output not writable.\n";
 
 }  // namespace
 
@@ -16,8 +21,8 @@ int main(int argc, char** argv) {
   std::string reportDir, htmlDir;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "-h" || arg == "--help") {
-      std::cout << kUsage << "Writes the report's pages into HTML_DIR (default REPORT_DIR/html).\n";
+    if (arg == "-h" || arg == "-help" || arg == "--help") {
+      std::cout << kUsage << kHelp;
       return kxdf_html::kOk;
     }
     if (arg == "-o" && i + 1 < argc && htmlDir.empty()) {

@@ -124,3 +124,14 @@ TEST(HtmlInput, EntitiesAreShownAsWrittenAndNeverLoaded) {
   ASSERT_TRUE(doc.ok) << doc.error;
   EXPECT_EQ(doc.root.textContent(), "x &secret; &b; & \xE2\x98\xBA");
 }
+
+TEST(HtmlInput, HelpNamesEveryOption) {
+  TempDir dir;
+  for (const char* arg : {"-h", "-help", "--help"}) {
+    const ProgramRun run = runProgram(dir, arg);
+    EXPECT_EQ(run.status, 0) << arg;
+    const std::string out = dir.read("out.log");
+    EXPECT_NE(out.find("-o HTML_DIR"), std::string::npos) << out;
+    EXPECT_NE(out.find("-h, -help, --help"), std::string::npos) << out;
+  }
+}
