@@ -35,7 +35,6 @@ void writeRaw(const char* text) {
   }
 }
 
-
 // The stack the handler runs on.  A stack overflow raises SIGSEGV with no
 // room left on the ordinary stack, so the handler needs one of its own to
 // report it.  Set up once; it stays for the life of the process.
