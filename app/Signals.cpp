@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -34,10 +35,32 @@ void writeRaw(const char* text) {
   }
 }
 
+// The stack the handler runs on.  A stack overflow raises SIGSEGV with no
+// room left on the ordinary stack, so the handler needs one of its own to
+// report it.  Set up once; it stays for the life of the process.
+void installAlternateStack() {
+  static bool installed = false;
+  if (installed) return;
+  constexpr std::size_t kSize = 64 * 1024;
+  static char* memory = new char[kSize];
+  stack_t stack{};
+  stack.ss_sp = memory;
+  stack.ss_size = kSize;
+  stack.ss_flags = 0;
+  installed = ::sigaltstack(&stack, nullptr) == 0;
+}
+
 }  // namespace
 
 void installHandlers(void (*handler)(int)) {
-  for (const SignalName& s : kSignals) ::signal(s.sig, handler);
+  installAlternateStack();
+  struct sigaction action {};
+  action.sa_handler = handler;
+  ::sigemptyset(&action.sa_mask);
+  // As signal() does here (handler kept, calls restarted), plus the
+  // alternate stack.
+  action.sa_flags = SA_ONSTACK | SA_RESTART;
+  for (const SignalName& s : kSignals) ::sigaction(s.sig, &action, nullptr);
 }
 
 void writeMsgForSignal(int sig) {

@@ -89,12 +89,17 @@ void M_InputTessel::readSessionStart() {
 }
 
 void M_InputTessel::readOlderRecord() {
-  switch (m_reader->readInt()) {
+  // A file change is followed at once by another record; a run of them is
+  // read in this loop, not by recursion, so no length of run can exhaust
+  // the stack.
+  int32_t type = m_reader->readInt();
+  while (type == kOldFileChange) {
+    readFileChange();
+    type = m_reader->readInt();
+  }
+  switch (type) {
     case kOldMessage0:
       readMessage_0();
-      break;
-    case kOldFileChange:
-      readFileChange();
       break;
     case kOldMessage1:
       readMessage_1();
@@ -107,12 +112,10 @@ void M_InputTessel::readOlderRecord() {
   }
 }
 
-// The file change names the file of the records that follow; another
-// record follows it at once.
+// The file change names the file of the records that follow.
 void M_InputTessel::readFileChange() {
   U_String name = m_reader->readString();
   m_currentFile = U_Filename::getString(name);
-  readOlderRecord();
 }
 
 U_Location M_InputTessel::olderLocation(int32_t mainLine, int32_t inclLine, int32_t zcol) const {

@@ -79,8 +79,14 @@ void buildSkeleton(std::string_view internal, U_String& out) {
   out.clear();
   int parens = 0;
   int angles = 0;
-  for (char raw : internal) {
-    const char c = displayChar(raw);
+  for (std::size_t i = 0; i < internal.size(); ++i) {
+    if (internal[i] == P_IdMarker::Escape && i + 1 < internal.size()) {
+      // An escaped input byte is plain text, never structure.
+      if (parens <= 0 && angles <= 0) out.push_back(P_IdMarker::unescaped(internal[++i]));
+      else ++i;
+      continue;
+    }
+    const char c = displayChar(internal[i]);
     if (c == '(') {
       ++parens;
     } else if (c == ')') {

@@ -15,6 +15,14 @@ constexpr char TemplateClose = '\x8D';  // '>'
 constexpr char ParamOpen = '\x8E';      // '('
 constexpr char ParamClose = '\x8F';     // ')'
 constexpr char ParamSep = '\x90';       // ','
+// An input byte from kFirstEscaped to kLastEscaped (the escape byte and the
+// markers) is held as Escape followed by escapedForm(byte), a byte that is
+// neither a marker nor ASCII; the output form restores it.
+constexpr char Escape = '\x8B';
+constexpr int kFirstEscaped = 0x8B;
+constexpr int kLastEscaped = 0x90;
+constexpr char escapedForm(char c) { return static_cast<char>(static_cast<unsigned char>(c) + 0x20); }
+constexpr char unescaped(char c) { return static_cast<char>(static_cast<unsigned char>(c) - 0x20); }
 }  // namespace P_IdMarker
 
 // One identifier token of a record, held in the internal form.

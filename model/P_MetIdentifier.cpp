@@ -40,10 +40,16 @@ bool isKnownSpecialCode(char a, char b) {
 constexpr unsigned char kStructural = 1;
 constexpr unsigned char kBraceLetter = 2;
 constexpr unsigned char kNameByte = 4;
+// Input bytes that would read as a marker or as the escape byte: they are
+// written escaped (P_IdMarker::Escape), so that no input byte is taken for
+// structure.  They occur in EUC-JP text (0x8E and 0x8F lead its
+// half-width katakana and supplementary characters) and in UTF-8.
+constexpr unsigned char kEscaped = 8;
 struct ByteClassTable {
   unsigned char bytes[256] = {};
   constexpr ByteClassTable() {
     for (char c : {':', '(', ')', '<', '>', '{', '}', ','}) bytes[static_cast<unsigned char>(c)] = kStructural;
+    for (int c = P_IdMarker::kFirstEscaped; c <= P_IdMarker::kLastEscaped; ++c) bytes[c] = kEscaped;
     for (int c = 0; c < 256; ++c) {
       if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_') bytes[c] = kNameByte;
     }
@@ -54,14 +60,18 @@ struct ByteClassTable {
 constexpr ByteClassTable kByteClass;
 
 bool isNameChar(char c) { return (kByteClass.of(c) & kNameByte) != 0; }
+bool needsEscape(char c) { return kByteClass.of(c) == kEscaped; }
 
 class MarkingMachine {
  public:
-  // Every character written consumes at least one of the token, so the
-  // output never outgrows the token: it is written straight into a buffer
-  // of the token's size and cut to length at the end.
+  // Every character written consumes at least one of the token, and only
+  // an escaped byte takes two, so the output never outgrows the token and
+  // its escapes: it is written straight into a buffer of that size and cut
+  // to length at the end.
   MarkingMachine(std::string_view token, U_String& out) : m_in(token), m_out(out) {
-    m_out.resize(token.size());
+    std::size_t escapes = 0;
+    for (char c : token) escapes += needsEscape(c) ? 1 : 0;
+    m_out.resize(token.size() + escapes);
     m_dest = m_out.data();
     m_stack.clear();
     m_stack.push_back(Top);
@@ -85,8 +95,8 @@ class MarkingMachine {
       case Top:
       case TemplList:
       case Nested:
-      case ParamList: stops = kStructural; break;
-      case Braces: stops = kStructural | kBraceLetter; break;
+      case ParamList: stops = kStructural | kEscaped; break;
+      case Braces: stops = kStructural | kBraceLetter | kEscaped; break;
       default: return;
     }
     std::size_t end = m_pos;
@@ -104,9 +114,23 @@ class MarkingMachine {
   void pop() {
     if (m_stack.size() > 1) m_stack.pop_back();
   }
+  // Writes the input byte c (escaped when it needs it) for the current one.
   void emit(char c) {
-    *m_dest++ = c;
+    put(c);
     ++m_pos;
+  }
+  // Writes a marker byte for the current input byte.
+  void emitMarker(char marker) {
+    *m_dest++ = marker;
+    ++m_pos;
+  }
+  void put(char c) {
+    if (needsEscape(c)) {
+      *m_dest++ = P_IdMarker::Escape;
+      *m_dest++ = P_IdMarker::escapedForm(c);
+    } else {
+      *m_dest++ = c;
+    }
   }
 
   void step(char c) {
@@ -128,10 +152,10 @@ class MarkingMachine {
       emit(c);
     } else if (c == '(') {
       push(ParamList);
-      emit(P_IdMarker::ParamOpen);
+      emitMarker(P_IdMarker::ParamOpen);
     } else if (c == '<') {
       push(TemplList);
-      emit(P_IdMarker::TemplateOpen);
+      emitMarker(P_IdMarker::TemplateOpen);
     } else {
       if (c == '{') push(Braces);
       emit(c);
@@ -169,10 +193,7 @@ class MarkingMachine {
     if (m_pos == start) {
       while (m_pos < m_in.size() && m_in[m_pos] != '@') ++m_pos;
     }
-    if (m_pos > start) {
-      std::memcpy(m_dest, m_in.data() + start, m_pos - start);
-      m_dest += m_pos - start;
-    }
+    for (std::size_t i = start; i < m_pos; ++i) put(m_in[i]);
   }
 
   void specialName() {
@@ -190,7 +211,7 @@ class MarkingMachine {
       case '<': push(TemplList); return emit(c);
       case '>':
         pop();
-        return emit(top() == Top ? P_IdMarker::TemplateClose : c);
+        return top() == Top ? emitMarker(P_IdMarker::TemplateClose) : emit(c);
       case '(': push(Nested); return emit(c);
       case ':': push(OneColon); return emit(c);
       case '{': push(Braces); return emit(c);
@@ -221,10 +242,10 @@ class MarkingMachine {
 
   void stepParamList(char c) {
     switch (c) {
-      case ',': return emit(P_IdMarker::ParamSep);
+      case ',': return emitMarker(P_IdMarker::ParamSep);
       case ')':
         pop();
-        return emit(top() == Top ? P_IdMarker::ParamClose : c);
+        return top() == Top ? emitMarker(P_IdMarker::ParamClose) : emit(c);
       case '(': push(Nested); return emit(c);
       case ':': push(OneColon); return emit(c);
       case '{': push(Braces); return emit(c);
@@ -273,7 +294,12 @@ void P_MetIdentifier::setString(std::string_view token) {
 U_String P_MetIdentifier::getOutputString(std::string_view internal) {
   U_String out;
   out.reserve(internal.size());
-  for (char c : internal) {
+  for (std::size_t i = 0; i < internal.size(); ++i) {
+    const char c = internal[i];
+    if (c == P_IdMarker::Escape && i + 1 < internal.size()) {
+      out.push_back(P_IdMarker::unescaped(internal[++i]));
+      continue;
+    }
     const char* replacement = outputChar(c);
     out.push_back(replacement ? *replacement : c);
   }

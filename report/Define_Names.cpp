@@ -13,6 +13,8 @@ U_String output_string(const char* internal) {
   return text ? U_String(text) : U_String();
 }
 
+U_String plain_string(const char* text) { return text ? U_String(text) : U_String(); }
+
 struct Name_Store {
   std::unordered_map<P_Define*, Define_Names> names;
   int scopes = 0;
@@ -27,8 +29,10 @@ void derive(P_Define* def, Define_Names& out) {
   out = Define_Names();
   if (def == nullptr) return;
   out.qual = output_string(PI_getDefineQualName(def));
-  out.file = output_string(PI_getDefineFilename(def));
-  out.type = output_string(PI_getDefineType(def));
+  // The file and type fields are record text, not identifiers: they hold
+  // no markers, and taking their bytes for markers would change them.
+  out.file = plain_string(PI_getDefineFilename(def));
+  out.type = plain_string(PI_getDefineType(def));
   out.line = PI_getDefineLine(def);
 }
 

@@ -10,8 +10,8 @@
 // report is written each definition's texts are derived once and kept.
 struct Define_Names {
   U_String qual;  // qualified name in output form
-  U_String file;  // file name in output form
-  U_String type;  // type in output form
+  U_String file;  // file name as the model holds it (never marker-converted)
+  U_String type;  // type field as the model holds it (never marker-converted)
   int line = 0;
   // Derived on first use.
   const U_String& rendered() const;  // display name (Util::rendered_name_of)

@@ -18,6 +18,9 @@ class OutputFormat {
   OutputFormat& operator=(const OutputFormat&) = delete;
   virtual ~OutputFormat();
 
+  // Texts are given in the internal encoding, except the file names of
+  // printFileLink and writeFileList, which are given as the file system
+  // spells them; the writer puts each into the documents' own encoding.
   virtual void sectionStart(const U_String& title) = 0;
   virtual void sectionEnd() = 0;
   virtual void dividerMarker(const U_String& name) = 0;

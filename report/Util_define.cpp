@@ -1,5 +1,5 @@
-// Definition accessors of the report: every text the model holds is read in
-// its output form (see Define_Names for why they are kept).
+// Definition accessors of the report: names are read in their output form,
+// file and type fields as they are (see Define_Names for why they are kept).
 #include "report/Define_Names.h"
 #include "report/Util.h"
 

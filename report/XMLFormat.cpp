@@ -1,6 +1,7 @@
 #include "report/XMLFormat.h"
 
 #include "report/XMLEscape.h"
+#include "report/XMLText.h"
 #include "report/Xutil.h"
 
 XMLFormat::XMLFormat(const U_String& outputDirectory) : OutputFormat(outputDirectory) {}
@@ -14,7 +15,7 @@ void XMLFormat::line(const U_String& text) {
 }
 
 void XMLFormat::element(const char* open, const U_String& text, const char* close) {
-  line(open + escapeXmlText(text) + close);
+  line(open + escapeXmlText(xmlDocumentText(text)) + close);
 }
 
 void XMLFormat::dividerMarker(const U_String& name) {
@@ -40,7 +41,9 @@ void XMLFormat::printPlainBoldText(const U_String& text) {
   element("<kxdf:text bold='1'>", text, "</kxdf:text>");
 }
 
-void XMLFormat::printPlainTextRaw(const U_String& text) { line("<kxdf:text>" + text + "</kxdf:text>"); }
+void XMLFormat::printPlainTextRaw(const U_String& text) {
+  line("<kxdf:text>" + xmlDocumentText(text) + "</kxdf:text>");
+}
 
 // A code fragment in a one-cell box; an empty fragment leaves no trace.
 void XMLFormat::textInFrame(const U_String& text) {
@@ -58,11 +61,12 @@ void XMLFormat::textInFrame(const U_String& text) {
 void XMLFormat::tableEnd() { line("</kxdf:table>"); }
 void XMLFormat::verbatimStart() { line("<kxdf:verbatim>"); }
 void XMLFormat::verbatimEnd() { line("</kxdf:verbatim>"); }
-void XMLFormat::verbatimLine(const U_String& text) { line(escapeXmlText(text)); }
+void XMLFormat::verbatimLine(const U_String& text) { line(escapeXmlText(xmlDocumentText(text))); }
 
 void XMLFormat::writeFileList(const std::vector<U_String>& files) {
   line("<kxdf:file_list>");
-  for (const U_String& file : files) element("<kxdf:filename>", file, "</kxdf:filename>");
+  for (const U_String& file : files)
+    line("<kxdf:filename>" + escapeXmlText(xmlDocumentFilename(file)) + "</kxdf:filename>");
   line("</kxdf:file_list>");
 }
 

@@ -9,6 +9,7 @@
 #include "report/ReportTrace.h"
 #include "report/XMLEscape.h"
 #include "report/XMLFormat.h"
+#include "report/XMLText.h"
 #include "report/Xutil.h"
 #include "source/Qgen.h"
 #include "util/U_FileStat.h"
@@ -45,7 +46,7 @@ U_String indent(std::size_t width) { return U_String(width < 10 ? width : 10, ' 
 // An href sits in a single-quoted attribute: characters that would end or
 // break it are written as entities, so every document stays well-formed.
 U_String escapeAttribute(const U_String& value) {
-  U_String out = escapeXmlText(value);
+  U_String out = escapeXmlText(xmlDocumentFilename(value));
   Xutil::Global_Replace(out, "'", "&apos;");
   return out;
 }
@@ -76,8 +77,8 @@ void XMLFormat::printFileLink(const U_String& file) {
   const bool isNew = copied == copiedFiles().end();
   const U_String target =
       isNew ? freeTarget(directory, U_FileStat::getFilename(normalised)) : copied->second;
-  line("<kxdf:filelink href='" + escapeAttribute(target) + "'>" + escapeXmlText(file) +
-       "</kxdf:filelink>");
+  line("<kxdf:filelink href='" + escapeAttribute(target) + "'>" +
+       escapeXmlText(xmlDocumentFilename(file)) + "</kxdf:filelink>");
   if (!isNew) return;
   copiedFiles().emplace(file, target);
   writeNumberedSourceCopy(file, target);

@@ -9,8 +9,20 @@ namespace Xutil {
 
 void Global_Replace(U_String& s, U_String from, U_String to) {
   if (s.empty() || from.empty()) return;
-  for (std::size_t p = s.find(from); p != U_String::npos; p = s.find(from, p + to.size()))
-    s.replace(p, from.size(), to);
+  std::size_t p = s.find(from);
+  if (p == U_String::npos) return;
+  // Built in one pass: replacing in place would shift the rest of the
+  // string once per match, quadratic in a text made mostly of matches.
+  U_String out;
+  out.reserve(s.size());
+  std::size_t done = 0;
+  for (; p != U_String::npos; p = s.find(from, done)) {
+    out.append(s, done, p - done);
+    out += to;
+    done = p + from.size();
+  }
+  out.append(s, done, U_String::npos);
+  s.swap(out);
 }
 
 U_String To_Lower(const U_String& s) {

@@ -1,9 +1,23 @@
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
+#include "intl/EncodingConverter.h"
+#include "intl/QL_LocalEncoding.h"
 #include "source/Qdata.h"
 #include "source/Qgen.h"
 #include "util/U_FileStat.h"
+
+namespace {
+// Text without escape sequences or 8-bit bytes reads the same in every
+// supported encoding.
+bool isSevenBit(const U_String& text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80 || c == '\x1B') return false;
+  }
+  return true;
+}
+}  // namespace
 
 namespace Qdata {
 
@@ -42,7 +56,15 @@ const Lines& get_raw_file(const U_String& name) {
     std::cerr.flush();
     std::exit(10);
   }
-  return cache.emplace(name, Qgen::load_file_as_ustringlist(name)).first->second;
+  Lines lines = Qgen::load_file_as_ustringlist(name);
+  // Source files are written in the local encoding; the names searched in
+  // them and the report that quotes them hold the internal encoding.
+  // Invalid bytes are replaced, never dropped, so line lengths stay close.
+  const ExtendedCharEncoding local = QL_getLocalEncoding();
+  for (U_String& line : lines) {
+    if (!isSevenBit(line)) line = QL_convertToInternal(line, local);
+  }
+  return cache.emplace(name, std::move(lines)).first->second;
 }
 
 const Lines& get_clean_raw_file(const U_String& name) {

@@ -11,6 +11,28 @@ U_LocationData* copyData(const U_LocationData* d) {
 
 U_Location::U_Location(U_LocationData* data) : m_data(data) {}
 
+namespace {
+// Moves the context locations of `data` into `pending`, leaving it none.
+void detachContext(U_LocationData& data, std::vector<U_Location>& pending) {
+  for (U_Location* context : {&data.inclLocation, &data.instLocation, &data.callLocation}) {
+    if (context->isSet()) pending.push_back(std::move(*context));
+  }
+}
+}  // namespace
+
+U_LocationData::~U_LocationData() {
+  std::vector<U_Location> pending;
+  detachContext(*this, pending);
+  while (!pending.empty()) {
+    U_Location next = std::move(pending.back());
+    pending.pop_back();
+    // Only the last holder takes the context over; a shared location
+    // keeps it for its other holders.
+    U_LocationData* data = next.m_data.pointer();
+    if (data->refCount() == 1) detachContext(*data, pending);
+  }  // `next` goes here, with no context left to release recursively
+}
+
 U_Location::U_Location(U_Filename file, int32_t line, int32_t column)
     : U_Location(file, line, column, U_BPtr<U_MacroHistory>()) {}
 

@@ -69,6 +69,7 @@ class U_Location {
   const U_LocationData* data() const { return m_data.pointer(); }
 
  private:
+  friend class U_LocationData;
   explicit U_Location(U_LocationData* data);
   U_BPtr<U_LocationData> m_data;
 };
@@ -77,6 +78,14 @@ class U_Location {
 // members: a location has at most one of each kind.
 class U_LocationData : public U_Ref {
  public:
+  U_LocationData() = default;
+  U_LocationData(const U_LocationData&) = default;
+  U_LocationData& operator=(const U_LocationData&) = default;
+  // Releases the chains of context locations (include, instantiation, call)
+  // one link at a time: a chain may be as long as the include nesting of
+  // the input, far deeper than recursion could go.
+  ~U_LocationData() override;
+
   U_Filename file;
   int32_t line = 0;
   int32_t column = 0;

@@ -45,3 +45,25 @@ TEST(Signals, UnknownSignalGetsNoName) {
             "Caught signal: (Please contact Halcyra.\n"
             "Caught signal: (SIGINT)\nPlease contact Halcyra.\n");
 }
+
+namespace {
+// Recurses until the stack runs out; the volatile bound and the frame's
+// use after the call keep it a real, unbounded recursion.
+volatile long gDepthLimit = 1L << 40;
+long exhaustStack(long depth) {
+  volatile char frame[512];
+  frame[0] = static_cast<char>(depth);
+  if (depth >= gDepthLimit) return frame[0];
+  return exhaustStack(depth + 1) + frame[0];
+}
+}  // namespace
+
+TEST(Signals, StackOverflowIsReportedFromTheAlternateStack) {
+  ChildRun r = runInChild([] {
+    installHandlers(QL_fatalSignalHandler);
+    return static_cast<int>(exhaustStack(0));
+  });
+  EXPECT_EQ(r.termSignal, 0);
+  EXPECT_EQ(r.status, 19);
+  EXPECT_EQ(r.err, "Caught signal: (SIGSEGV)\nPlease contact Halcyra.\n");
+}

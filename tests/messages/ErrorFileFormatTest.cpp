@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "MessagesTestSupport.h"
+#include <sstream>
+
+#include "messages/M_ErrDump.h"
 #include "messages/M_ErrFilename.h"
 #include "messages/M_ErrorFileExceptions.h"
 #include "messages/M_InputTessel.h"
@@ -299,4 +302,31 @@ TEST(ErrorFileFormat, TruncatedFilesFailWithAnExceptionNeverACrash) {
   }
   // Only the cuts at the ends of the three records read cleanly.
   EXPECT_EQ(failures, static_cast<int>(bytes.size()) - 3);
+}
+
+// Crafted input: a long run of file changes in the older format is read
+// without exhausting the stack; the last one names the file of the message.
+TEST(ErrorFileFormat, LongRunOfOlderFileChangesIsReadInALoop) {
+  TempDir dir;
+  const std::string name = dir.file("deep.err");
+  std::string bytes = be32(0x7900) + be32(0);
+  const std::string change = be32(1) + be32(4) + "/a.c";
+  bytes.reserve(bytes.size() + 500000 * change.size() + 64);
+  for (int i = 0; i < 500000; ++i) bytes += change;
+  bytes += be32(1) + be32(4) + "/z.c";
+  bytes += be32(3) + be32(9) + be32(-1) + be32(0) + be32(5) + be32(0) + be32(0) + be32(0) + be32(0);
+  writeBytes(name, bytes);
+  U_BPtr<M_InputTessel> input = readFile(name);
+  ASSERT_EQ(input->diagnostics().size(), 1u);
+  EXPECT_EQ(input->diagnostics()[0]->getLocation().getFilename().str(), "/z.c");
+  EXPECT_EQ(input->diagnostics()[0]->getLocation().getLine(), 9);
+  EXPECT_EQ(input->diagnostics()[0]->getMsgNo(), 5);
+
+  // The listing command reads it the same way.
+  ErrDumpRequest request;
+  request.files.push_back(name);
+  std::ostringstream out, err;
+  EXPECT_EQ(errDumpRun(request, out, err), 0) << err.str();
+  EXPECT_NE(out.str().find("/z.c:9"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("Msg=5"), std::string::npos) << out.str();
 }

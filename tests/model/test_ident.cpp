@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -98,6 +99,39 @@ TEST(IdentMarking, InterningAndOutputCache) {
   P_MetIdentifier id;
   in >> id;
   EXPECT_EQ(id.str(), marked("ns::f(int,char)"));
+}
+
+// EUC-JP text holds bytes 0x8E and 0x8F (half-width katakana, JIS X 0212)
+// and UTF-8 text holds 0x8B-0x90: none of them may be taken for a marker.
+TEST(IdentMarking, InputBytesInTheMarkerRangeAreKeptIntact) {
+  const std::string kana = "\x8E\xB1";          // half-width katakana A in EUC-JP
+  const std::string umlaut = "\x8F\xAB\xA4";    // a-umlaut in EUC-JP
+  const std::string utf8 = "\xC4\x8B\xC4\x90";  // two UTF-8 letters holding 0x8B and 0x90
+  const std::string all = "\x8B\x8C\x8D\x8E\x8F\x90";
+  for (const std::string& text : {kana, umlaut, utf8, all}) {
+    // Marked exactly as the same name with a plain letter there.
+    const std::string token = "ns::K" + text + "<int>::f(" + text + ",char)";
+    std::string internal = mark(token);
+    EXPECT_EQ(P_MetIdentifier::getOutputString(internal), token);
+    const std::string plain = mark("ns::Kq<int>::f(q,char)");
+    for (char c : {P_IdMarker::TemplateOpen, P_IdMarker::TemplateClose, P_IdMarker::ParamOpen,
+                   P_IdMarker::ParamClose, P_IdMarker::ParamSep}) {
+      EXPECT_EQ(std::count(internal.begin(), internal.end(), c), std::count(plain.begin(), plain.end(), c));
+    }
+    // In special names, braces and after "::" the bytes are kept too.
+    EXPECT_EQ(P_MetIdentifier::getOutputString(mark("X::@op" + text + "(a,b)@::g")), "X::@op" + text + "(a,b)::g");
+    EXPECT_EQ(P_MetIdentifier::getOutputString(mark("f({s" + text + "})")), "f({c" + text + "})");
+    EXPECT_EQ(P_MetIdentifier::getOutputString(mark("a::" + text + "::b")), "a::" + text + "::b");
+  }
+  // The structure of a name is unchanged by such bytes in it.
+  const char* member = parsed(("lib::Box" + kana + "<int>::size" + umlaut + "(" + kana + ")").c_str());
+  EXPECT_EQ(full(IdentifierFields::getScope(member)), "lib::Box" + kana + "<int>");
+  EXPECT_EQ(full(IdentifierFields::getIdentifier(member)), "size" + umlaut);
+  EXPECT_EQ(full(IdentifierFields::getFunctionParams(member)), "(" + kana + ")");
+  EXPECT_EQ(IdentifierFields::getFunctionParamCount(member), 1);
+  EXPECT_STREQ(IdentifierFields::getSkeleton(member), ("lib::Box" + kana + "<>::size" + umlaut).c_str());
+  EXPECT_TRUE(IdentifierFields::isIdFunc(member));
+  EXPECT_FALSE(IdentifierFields::isIdFunc(parsed(("f" + umlaut).c_str())));
 }
 
 TEST(IdentFields, ScopeAndTermParts) {

@@ -31,6 +31,20 @@ TEST(Xutil, GlobalReplaceResumesAfterTheReplacement) {
   EXPECT_EQ(s, "xxxx");
 }
 
+// A text made almost wholly of matches: every one is replaced, in order,
+// and nothing outside them moves.
+TEST(Xutil, GlobalReplaceOnAMillionMatches) {
+  const std::size_t n = 1000000;
+  U_String s = "a" + U_String(n, '>') + "b";
+  Xutil::Global_Replace(s, ">", "&gt;");
+  ASSERT_EQ(s.size(), n * 4 + 2);
+  EXPECT_EQ(s.front(), 'a');
+  EXPECT_EQ(s.back(), 'b');
+  for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(s.compare(1 + 4 * i, 4, "&gt;"), 0) << i;
+  Xutil::Global_Replace(s, "&gt;", "");
+  EXPECT_EQ(s, "ab");
+}
+
 TEST(Xutil, Numbers) {
   EXPECT_EQ(Xutil::Round(2.5), 3);
   EXPECT_EQ(Xutil::Round(2.49), 2);

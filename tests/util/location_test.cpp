@@ -36,6 +36,27 @@ TEST(Location, QueriesAndDerivationsLeaveTheOriginalAlone) {
   EXPECT_TRUE(U_Location().isSameFilename(U_Location()));
 }
 
+// A million nested includes, then a shared middle link: releasing the
+// chain neither exhausts the stack nor takes context from a location that
+// is still held.
+TEST(Location, DeepContextChainsAreReleasedWithoutRecursion) {
+  U_Location middle;
+  {
+    U_Location chain(file("/p/0.h"), 1, 0);
+    for (int i = 1; i < 1000000; ++i) {
+      chain = U_Location(file("/p/n.h"), i, 0, U_BPtr<U_MacroHistory>(), chain);
+      if (i == 10) middle = chain;
+    }
+    chain = chain.instantiateLocation(chain, "<int>").addCalledFromLocation(chain);
+  }
+  ASSERT_TRUE(middle.isSet());
+  EXPECT_EQ(middle.getLine(), 10);
+  int depth = 0;
+  for (U_Location l = middle; l.hasInclLocation(); l = l.getInclLocation()) ++depth;
+  EXPECT_EQ(depth, 10);
+  EXPECT_EQ(U_getMainSourceLocation(middle).getFilename().str(), "/p/0.h");
+}
+
 TEST(Location, Orderings) {
   U_BPtr<U_MacroHistory> macro(new U_MacroHistory());
   U_Location a(file("/p/a.h"), 4, 2);

@@ -1,0 +1,144 @@
+// Documents stay well-formed and in their declared encoding (UTF-8)
+// whatever the input holds: non-ASCII names under a UTF-8 locale, bytes
+// that the internal name form uses as markers, control characters and
+// invalid bytes in source text, include names and option values.
+#include <gtest/gtest.h>
+
+#include "CliRunner.h"
+#include "test_report_support.h"
+
+using namespace report_expect;
+
+namespace {
+
+const std::string kFFFD = "\xEF\xBF\xBD";
+
+// A project with one class template `name`, defined on lines 1 and 2 of
+// src/<file> and instantiated on line 4, and the record file for it.
+void writeProject(CliSandbox& box, const std::string& file, const std::string& name,
+                  const std::string& secondLine = "") {
+  box.writeFile("src/" + file, "template <typename T>\nstruct " + name + " { T v; };" + secondLine +
+                                   "\n\n" + name + "<int> w;\n");
+  const std::string tmpl = name + "<@ClassTempParam1>";
+  const std::string at = " \"src/" + file + "\" ";
+  box.writeFile("out/" + file + ".met",
+                "<DEFINE> " + tmpl + at + "2 M DC TG F X {s" + tmpl + "} U\n" +
+                    "<DEFINE> " + tmpl + at + "2 M DD TG F X {s" + tmpl + "} U\n" +
+                    "<DEFINE> w" + at + "4 M DC OV F X {s" + name + "<int>} -\n" +
+                    "<DEFINE> w" + at + "4 M DD OV F X {s" + name + "<int>} -\n" +
+                    "<DEFINE> " + name + "<int>" + at + "2 M DS TG F X {s" + name + "<int>} -\n");
+}
+
+CliResult runReport(CliSandbox& box, const std::string& file,
+                    const std::vector<std::string>& extra = {}) {
+  std::vector<std::string> args = {"ktlpp", "-op", "out", "-po", "mxo::report_type=Template Usage Report"};
+  args.insert(args.end(), extra.begin(), extra.end());
+  args.push_back("src/" + file);
+  return box.run(args);
+}
+
+void expectAllWellFormed(const CliSandbox& box) {
+  for (const auto& name : documentNames())
+    EXPECT_TRUE(wellFormed(box.workPath("out/" + name))) << name << "\n" << box.readFile("out/" + name);
+}
+
+}  // namespace
+
+// Under a UTF-8 locale names are converted to UTF-8 like everything else;
+// the a-umlaut is a three-byte character in the internal encoding whose
+// first byte is a marker byte.
+TEST(ReportEncodings, NamesAreWrittenInUtf8UnderAUtf8Locale) {
+  CliSandbox box;
+  box.setEnv("LANG", "C.UTF-8");
+  const std::string file = "\xC3\xBC.cpp";  // u-umlaut
+  writeProject(box, file, "B\xC3\xA4x");
+  CliResult r = runReport(box, file, {"-d", "X=B\xC3\xA4x"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string options = box.readFile("out/template_usage_personality_options.kxdf.xml");
+  EXPECT_NE(options.find("X=B\xC3\xA4x\n"), std::string::npos) << options;
+  const std::string files = box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml");
+  EXPECT_NE(files.find("/src/" + file + " (CMA file)</kxdf:filename>"), std::string::npos) << files;
+  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
+  EXPECT_NE(classes.find(h3("B\xC3\xA4x Primary Class Template")), std::string::npos) << classes;
+  EXPECT_NE(classes.find(h4("B\xC3\xA4x Primary Class Instantiation")), std::string::npos) << classes;
+  EXPECT_NE(classes.find("  4: B\xC3\xA4x&lt;int&gt; w;"), std::string::npos) << classes;
+  expectAllWellFormed(box);
+}
+
+// Half-width katakana: 0x8E lead bytes in the internal encoding.  The name
+// is neither lost nor changed.
+TEST(ReportEncodings, HalfWidthKatakanaNamesAreKept) {
+  CliSandbox box;
+  box.setEnv("LANG", "C.UTF-8");
+  const std::string kana = "K\xEF\xBD\xB1\xEF\xBD\xB2";  // K followed by two half-width katakana
+  writeProject(box, "k.cpp", kana);
+  CliResult r = runReport(box, "k.cpp");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
+  EXPECT_NE(classes.find(h3(kana + " Primary Class Template")), std::string::npos) << classes;
+  EXPECT_NE(classes.find(h4(kana + " Primary Class Instantiation")), std::string::npos) << classes;
+  expectAllWellFormed(box);
+}
+
+// A file name holding a marker byte (EUC-JP bytes under the C locale) is
+// opened as it is and shown with the bytes UTF-8 cannot hold replaced.
+TEST(ReportEncodings, FileNamesWithMarkerBytesAreOpenedAsTheyAre) {
+  CliSandbox box;
+  const std::string file = "k\x8E\xB1.cpp";
+  writeProject(box, file, "Box");
+  CliResult r = runReport(box, file);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
+  EXPECT_NE(classes.find("/src/k" + kFFFD + kFFFD + ".cpp</kxdf:filelink>"), std::string::npos) << classes;
+  EXPECT_NE(classes.find("struct Box { T v; };"), std::string::npos) << classes;
+  EXPECT_TRUE(box.exists("out/" + file + ".txt"));
+  expectAllWellFormed(box);
+}
+
+// A form feed and a Latin-1 byte in a quoted source line, a control
+// character in an included file's name and in a -d value.
+TEST(ReportEncodings, ControlCharactersAndInvalidBytesAreReplaced) {
+  CliSandbox box;
+  writeProject(box, "f.cpp", "Box", " \f// caf\xE9");
+  const std::string header = "odd\x01name.h";
+  box.writeFile("src/" + header, "\n");
+  box.writeFile("out/f.cpp.met", "<R>I \"src/f.cpp\" \"src/" + header + "\" 1 -\n" +
+                                     box.readFile("out/f.cpp.met"));
+  CliResult r = runReport(box, "f.cpp", {"-d", "X=\x02y"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
+  EXPECT_NE(classes.find("struct Box { T v; }; " + kFFFD + "// caf" + kFFFD + "\n"), std::string::npos)
+      << classes;
+  const std::string files = box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml");
+  EXPECT_NE(files.find("/src/odd" + kFFFD + "name.h</kxdf:filename>"), std::string::npos) << files;
+  const std::string options = box.readFile("out/template_usage_personality_options.kxdf.xml");
+  EXPECT_NE(options.find("X=" + kFFFD + "y"), std::string::npos) << options;
+  expectAllWellFormed(box);
+}
+
+namespace {
+
+std::string be32(int32_t v) {
+  const auto u = static_cast<uint32_t>(v);
+  return std::string{char(u >> 24), char(u >> 16), char(u >> 8), char(u)};
+}
+
+}  // namespace
+
+// Crafted deep input ends the run normally, never on a stack overflow: an
+// error file of the older format with a long run of file changes, read
+// under "always_read_errors".  (Long include chains are covered by the
+// location tests: a run deep enough to matter takes a minute.)
+TEST(ReportDeepInput, LongFileChangeRunsDoNotExhaustTheStack) {
+  CliSandbox box;
+  writeProject(box, "d.cpp", "Box");
+  std::string err = be32(0x7900) + be32(0);
+  for (int i = 0; i < 70000; ++i) err += be32(1) + be32(10) + "src/d.cpp\n";
+  err += be32(1) + be32(9) + "src/d.cpp" + be32(3) + be32(2) + be32(-1) + be32(0) + be32(1540) +
+         be32(0) + be32(0) + be32(0) + be32(0);
+  box.writeFile("out/d.cpp.err", err);
+  CliResult r = box.run({"ktlpp", "-op", "out", "-debug", "always_read_errors", "src/d.cpp"});
+  EXPECT_EQ(r.termSignal, 0);
+  EXPECT_EQ(r.status, 0) << r.err.substr(0, 2000);
+  expectAllWellFormed(box);
+}
