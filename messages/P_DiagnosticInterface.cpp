@@ -43,7 +43,8 @@ void P_warn(P_Diagnostic* diag) {
   // The handle is dead afterwards even when the output fails.
   const std::unique_ptr<P_Diagnostic> owned(diag);
   // A check in library mode may warn before PI_Initialise opened an output.
-  if (!M_Output::isOpen()) throw U_UserException("no diagnostic output is open (PI_Initialise opens it)");
+  if (!M_Output::isOpen())
+    throw U_UserException("no diagnostic output is open (PI_Initialise opens it)");
   const M_Diagnostic& d = *diag->diag;
   if (!M_getPragmaSuppressions().isMessageSuppressed(d.getMsgNo(), d.getLocation()))
     M_outputDiagnostic(diag->diag);
