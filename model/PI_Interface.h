@@ -32,7 +32,9 @@
  *   "FUNCTION: CAUSE" to standard error and answers its neutral value:
  *   0, a null pointer, or, for loops, an iteration that is already at its
  *   end.  Null model handles (P_Symbol*, P_Define*, ...) are not allowed
- *   unless a function says so.
+ *   unless a function says so.  Only asking an option entry for the wrong
+ *   form (PI_getOptionValue, PI_isOptionTrue) ends the process, as a fatal
+ *   error of the check.
  *
  * Handles and texts:
  *   Model objects cross the boundary as pointers to incomplete types
@@ -419,15 +421,15 @@ PI_EXPORT int PI_areTypesEqual(char const* a, char const* b);
 PI_EXPORT PI_OptionIterHan PI_getFirstOption(char const* name);
 /* 1 when loop `h` is at its end. */
 PI_EXPORT int PI_isOptionIterEnd(PI_OptionIterHan h);
-/* The element at `h` (option entry text, interned, owned by the library), null at the end. */
+/* The option entry text at `h` (interned), null at the end. */
 PI_EXPORT char const* PI_getOptionIterData(PI_OptionIterHan h);
 /* Advances `h`; 1 when it reached the end (its id is then released). */
 PI_EXPORT int PI_getOptionIterNext(PI_OptionIterHan h);
 /* The option part of an option entry, interned. */
 PI_EXPORT char const* PI_getOptionName(char const* entry);
-/* The value part of an option entry ("" without one), interned. */
+/* The value after " " or "=" of an option entry, interned; any other entry ends the process. */
 PI_EXPORT char const* PI_getOptionValue(char const* entry);
-/* 1 when an option entry's value means true. */
+/* 0 for "name-", 1 for "name" or "name+"; an entry with a value ends the process. */
 PI_EXPORT int PI_isOptionTrue(char const* entry);
 
 /* ---- Relations (the six kinds share one iterator store) --------------- */
@@ -672,31 +674,31 @@ PI_EXPORT int PI_hasLiteralPrototypeScope(P_Literal* lit);
 PI_EXPORT int PI_hasLiteralTemplateScope(P_Literal* lit);
 /* 1 when the literal has template parameter scope; 0 (not read). */
 PI_EXPORT int PI_hasLiteralTemplateParameterScope(P_Literal* lit);
-/* 1 when the literal is context macro; 0 (not read). */
+/* 1 when the literal's context is macro; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextMacro(P_Literal* lit);
-/* 1 when the literal is context default arg; 0 (not read). */
+/* 1 when the literal's context is default arg; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextDefaultArg(P_Literal* lit);
-/* 1 when the literal is context template arg; 0 (not read). */
+/* 1 when the literal's context is template arg; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextTemplateArg(P_Literal* lit);
-/* 1 when the literal is context array dimension; 0 (not read). */
+/* 1 when the literal's context is array dimension; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextArrayDimension(P_Literal* lit);
-/* 1 when the literal is context bitfield; 0 (not read). */
+/* 1 when the literal's context is bitfield; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextBitfield(P_Literal* lit);
-/* 1 when the literal is context enumerator; 0 (not read). */
+/* 1 when the literal's context is enumerator; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextEnumerator(P_Literal* lit);
-/* 1 when the literal is context scalar initialiser; 0 (not read). */
+/* 1 when the literal's context is scalar initialiser; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextScalarInitialiser(P_Literal* lit);
-/* 1 when the literal is context array initialiser; 0 (not read). */
+/* 1 when the literal's context is array initialiser; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextArrayInitialiser(P_Literal* lit);
-/* 1 when the literal is context struct initialiser; 0 (not read). */
+/* 1 when the literal's context is struct initialiser; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextStructInitialiser(P_Literal* lit);
-/* 1 when the literal is context union initialiser; 0 (not read). */
+/* 1 when the literal's context is union initialiser; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextUnionInitialiser(P_Literal* lit);
-/* 1 when the literal is context pre proc expr; 0 (not read). */
+/* 1 when the literal's context is pre proc expr; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextPreProcExpr(P_Literal* lit);
-/* 1 when the literal is context case label; 0 (not read). */
+/* 1 when the literal's context is case label; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextCaseLabel(P_Literal* lit);
-/* 1 when the literal is context other; 0 (not read). */
+/* 1 when the literal's context is other; 0 (not read). */
 PI_EXPORT int PI_isLiteralContextOther(P_Literal* lit);
 
 /* ---- Allocations (not read: clients never called) --------------------- */
@@ -764,7 +766,7 @@ PI_EXPORT int PI_getControlGraphEdgeEnd(P_ControlGraphEdge* edge);
 PI_EXPORT PI_ControlGraphLinesIterHan PI_getFirstControlGraphLine(P_ControlGraph* graph);
 /* 1 when loop `h` is at its end. */
 PI_EXPORT int PI_isControlGraphLinesIterEnd(PI_ControlGraphLinesIterHan h);
-/* The element at `h` (line number, owned by the library), 0 at the end. */
+/* The line number at `h`, 0 at the end. */
 PI_EXPORT int PI_getControlGraphLinesIterData(PI_ControlGraphLinesIterHan h);
 /* Advances `h`; 1 when it reached the end (its id is then released). */
 PI_EXPORT int PI_getControlGraphLinesIterNext(PI_ControlGraphLinesIterHan h);
