@@ -97,7 +97,10 @@ int initialise(char const* name, char const* via) {
   cmdArgs->assignToGlobalOptions();
   const FileList files = collectFiles(*cmdArgs, orphans);
   // Nothing to analyse: the end clients would only see an empty model.
-  if (files.empty()) return 0;
+  if (files.empty()) {
+    std::cerr << "PI_Initialise: the command line names no file to analyse." << std::endl;
+    return 0;
+  }
   runStarted() = true;
   openDiagnosticOutput(*cmdArgs);
   if (readFiles(files) == 0) {
