@@ -26,7 +26,7 @@ int P_Driver::exec() {
   P_configureDiagnostics();
   processFiles(P_getSymbolTable(), files);
   MetricFileReader::processEnd(P_getSymbolTable());
-  return 0;
+  return finalStatus();
 }
 
 P_Driver::FileList P_Driver::getFiles(U_BPtr<C_CmdArgs> cmdArgs, const C_OrphanFileHandler& orphans,

@@ -48,6 +48,9 @@ class P_DriverBase : public QL_App {
   virtual void processFiles(SymbolTable& symbolTable, FileList files);
 
   const U_String& getBanner() const { return m_banner; }
+  // The run's status once the end clients returned: 0, or the internal
+  // error status when a call of the check interface failed on the way.
+  int finalStatus() const;
 
  protected:
   SetupFunction getSetupFunction() const { return m_setup; }

@@ -6,6 +6,7 @@
 #include "messages/ErrorFileReader.h"
 #include "model/IncludeHandler.h"
 #include "model/MetricFileReader.h"
+#include "model/PI_Guard.h"
 #include "model/SourceFileReader.h"
 #include "model/SymbolTable.h"
 
@@ -23,6 +24,12 @@ void P_configureDiagnostics() {
   // brought their file in, so the include records must be read.
   P_configureNeedRelationInclude();
   Diagnostic::configure(P_getIncludeLocation);
+}
+
+int P_DriverBase::finalStatus() const {
+  // A check's call of the interface that failed was reported and answered
+  // neutrally so that the check could go on; the run still failed.
+  return P_interfaceFailureCount() == 0 ? 0 : getUtilExceptionError();
 }
 
 P_DriverBase::P_DriverBase(const char* version, SetupFunction setup)
@@ -49,7 +56,7 @@ int P_DriverBase::exec(const C_OrphanFileHandler& orphans) {
   P_configureDiagnostics();
   processFiles(P_getSymbolTable(), files);
   MetricFileReader::processEnd(P_getSymbolTable());
-  return 0;
+  return finalStatus();
 }
 
 P_DriverBase::AnalysisType P_DriverBase::checkArguments(U_BPtr<C_CmdArgs>& cmdArgs,

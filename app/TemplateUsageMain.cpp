@@ -9,6 +9,7 @@
 #include "app/Trace.h"
 #include "app/Version.h"
 #include "app/setup_checks.h"
+#include "model/P_BigBlock.h"
 #include "source/Qparse.h"
 
 namespace {
@@ -31,6 +32,9 @@ int TemplateUsageMain(int argc, const char* const* argv) {
     return 0;
   }
 
+  // The program owns its process: the model of a big code base gets the
+  // memory set-up it is measured with.
+  P_enableLargeModelMemory();
   Qparse::initialise_Qparse();
   U_BPtr<QL_App> app(new PALApp(PAL_versionBanner().c_str(), setup_checks));
   // The run sees the product as its first word.

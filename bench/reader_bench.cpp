@@ -34,6 +34,7 @@
 #include "model/M_MetricIterator.h"
 #include "model/MetricFileReader.h"
 #include "model/PI_Interface.h"
+#include "model/P_BigBlock.h"
 #include "model/P_CurrentSource.h"
 #include "model/P_UniqueStr.h"
 #include "model/SourceFileReader.h"
@@ -201,6 +202,7 @@ Floors measureFloors(long files) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  P_enableLargeModelMemory();  // as the generator program does
   std::vector<std::string> args(argv + 1, argv + argc);
   bool keep = false;
   bool reuse = false;

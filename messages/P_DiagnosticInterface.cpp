@@ -1,5 +1,6 @@
 #include "messages/P_DiagnosticInterface.h"
 
+#include <memory>
 #include <set>
 
 #include "messages/Diagnostic.h"
@@ -7,6 +8,7 @@
 #include "messages/M_Suppression.h"
 #include "messages/M_formatMessage.h"
 #include "util/U_Assert.h"
+#include "util/U_Exception.h"
 
 namespace {
 // Texts handed out as const char* stay valid for the rest of the run.
@@ -38,10 +40,14 @@ void P_addDiagnosticParamDiag(P_Diagnostic* diag, P_Diagnostic* sub) {
 
 void P_warn(P_Diagnostic* diag) {
   if (!diag) return;
+  // The handle is dead afterwards even when the output fails.
+  const std::unique_ptr<P_Diagnostic> owned(diag);
+  // A check in library mode may warn before PI_Initialise opened an output.
+  if (!M_Output::isOpen())
+    throw U_UserException("no diagnostic output is open (PI_Initialise opens it)");
   const M_Diagnostic& d = *diag->diag;
   if (!M_getPragmaSuppressions().isMessageSuppressed(d.getMsgNo(), d.getLocation()))
     M_outputDiagnostic(diag->diag);
-  delete diag;
 }
 
 int P_getDiagnosticID(P_Diagnostic* diag) { return diag ? diag->diag->getMsgNo() : 0; }

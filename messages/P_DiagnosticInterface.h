@@ -13,7 +13,8 @@ void P_addDiagnosticParamName(P_Diagnostic* diag, const char* text);
 // Adds a copy of SUB as a sub-message; SUB stays owned by the caller.
 void P_addDiagnosticParamDiag(P_Diagnostic* diag, P_Diagnostic* sub);
 // Outputs the diagnostic (unless a pragma suppression covers it) and
-// destroys the handle.
+// destroys the handle, also when it throws: U_UserException when no
+// diagnostic output is open.
 void P_warn(P_Diagnostic* diag);
 
 int P_getDiagnosticID(P_Diagnostic* diag);

@@ -1,13 +1,14 @@
 // Define predicates and getters of the check interface; each forwards to
 // the model function of the same name.
+#include "model/PI_Guard.h"
 #include "model/PI_Interface.h"
 #include "model/P_Define.h"
 #include "model/TemplateTable.h"
 
 #define PI_DEFINE_PREDICATE(name) \
-  int PI_##name(P_Define* d) { return P_##name(d) ? 1 : 0; }
+  int PI_##name(P_Define* d) { return PI_GUARDED(0, P_##name(d) ? 1 : 0); }
 #define PI_DEFINE_NAME(name) \
-  char const* PI_##name(P_Define* d) { return P_##name(d); }
+  char const* PI_##name(P_Define* d) { return PI_GUARDED(nullptr, P_##name(d)); }
 
 PI_DEFINE_PREDICATE(isDefineMain)
 PI_DEFINE_PREDICATE(isDefineBitfield)
@@ -72,7 +73,11 @@ PI_DEFINE_NAME(getDefineFunctionParameters)
 PI_DEFINE_NAME(getDefineTemplateParameters)
 PI_DEFINE_NAME(stripTemplateParams)
 
-int PI_hasDefineSameLocation(P_Define* a, P_Define* b) { return P_hasDefineSameLocation(a, b); }
-int PI_getDefineLine(P_Define* d) { return P_getDefineLine(d); }
-P_Define* PI_getPrimaryTemplate(P_Define* d) { return P_getPrimaryTemplate(d); }
-P_Define* PI_getFirstPartial(P_Define* d) { return P_getFirstPartial(d); }
+int PI_hasDefineSameLocation(P_Define* a, P_Define* b) {
+  return PI_GUARDED(0, P_hasDefineSameLocation(a, b));
+}
+int PI_getDefineLine(P_Define* d) { return PI_GUARDED(0, P_getDefineLine(d)); }
+P_Define* PI_getPrimaryTemplate(P_Define* d) {
+  return PI_GUARDED(nullptr, P_getPrimaryTemplate(d));
+}
+P_Define* PI_getFirstPartial(P_Define* d) { return PI_GUARDED(nullptr, P_getFirstPartial(d)); }

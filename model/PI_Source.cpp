@@ -1,5 +1,6 @@
 // Sources and the run's output paths in the check interface.
 #include "intl/QL_LocalEncoding.h"
+#include "model/PI_Guard.h"
 #include "model/PI_Interface.h"
 #include "model/P_OutputFile.h"
 #include "model/SourceFileReader.h"
@@ -16,12 +17,16 @@ ExtendedCharEncoding selectEncoding(int encoding) {
 
 }  // namespace
 
-char const* PI_getSourceFilename(P_Source* src) { return P_getSourceFilename(src); }
-int PI_isSourceCrossModuleFilename(P_Source* src) { return P_isSourceCrossModuleFilename(src); }
+char const* PI_getSourceFilename(P_Source* src) {
+  return PI_GUARDED(nullptr, P_getSourceFilename(src));
+}
+int PI_isSourceCrossModuleFilename(P_Source* src) {
+  return PI_GUARDED(0, P_isSourceCrossModuleFilename(src));
+}
 
 char const* PI_getPALOutputPath(int encoding) {
-  return P_getPALOutputPath(selectEncoding(encoding));
+  return PI_GUARDED(nullptr, P_getPALOutputPath(selectEncoding(encoding)));
 }
 char const* PI_getPALCrossModuleFilename(int encoding) {
-  return P_getPALCrossModuleFilename(selectEncoding(encoding));
+  return PI_GUARDED(nullptr, P_getPALCrossModuleFilename(selectEncoding(encoding)));
 }

@@ -2,6 +2,7 @@
 // read (literals, allocations, extern variables, control graphs).  Their
 // containers are real but stay empty, so every loop is an empty range and
 // every accessor answers 0 or null.
+#include "model/PI_Guard.h"
 #include "model/PI_Interface.h"
 #include "model/PI_Iterators.h"
 #include "model/P_UnreadRecords.h"
@@ -46,14 +47,18 @@ const std::vector<int>& linesOf(P_ControlGraph* graph) {
 // ---- Literals --------------------------------------------------------------
 
 PI_LiteralIterHan PI_getFirstLiteral(void) {
-  const P_LiteralCont& cont = P_getLiteralCont();
-  return PI_LiteralIterHan{literalIters().add(cont.begin(), cont.end())};
+  return P_guard(__func__, PI_LiteralIterHan{PI_kFailedLoopId}, [&]() -> PI_LiteralIterHan {
+    const P_LiteralCont& cont = P_getLiteralCont();
+    return PI_LiteralIterHan{literalIters().add(cont.begin(), cont.end())};
+  });
 }
-int PI_isLiteralIterEnd(PI_LiteralIterHan h) { return literalIters().isEnd(h.id); }
+int PI_isLiteralIterEnd(PI_LiteralIterHan h) { return PI_GUARDED(1, literalIters().isEnd(h.id)); }
 P_Literal* PI_getLiteralIterData(PI_LiteralIterHan h) {
-  return P_iterData(literalIters(), h.id, [](auto pos) { return P_derefHandle(pos); });
+  return P_guard(__func__, nullptr, [&]() -> P_Literal* {
+    return P_iterData(literalIters(), h.id, [](auto pos) { return P_derefHandle(pos); });
+  });
 }
-int PI_getLiteralIterNext(PI_LiteralIterHan h) { return literalIters().next(h.id); }
+int PI_getLiteralIterNext(PI_LiteralIterHan h) { return PI_GUARDED(1, literalIters().next(h.id)); }
 
 char const* PI_getLiteral(P_Literal*) { return nullptr; }
 char const* PI_getLiteralType(P_Literal*) { return nullptr; }
@@ -61,8 +66,10 @@ char const* PI_getLiteralFilename(P_Literal*) { return nullptr; }
 int PI_getLiteralLine(P_Literal*) { return 0; }
 int PI_getLiteralColumn(P_Literal*) { return 0; }
 char const* PI_getLiteralSuffix(P_Literal* han) {
-  U_ASSERT(PI_hasLiteralSuffix (han) && "Only try to get a suffix if there was one");
-  return nullptr;
+  return P_guard(__func__, nullptr, [&]() -> char const* {
+    U_ASSERT(PI_hasLiteralSuffix (han) && "Only try to get a suffix if there was one");
+    return nullptr;
+  });
 }
 int PI_isLiteralInHeader(P_Literal*) { return 0; }
 int PI_isLiteralDecimal(P_Literal*) { return 0; }
@@ -119,14 +126,22 @@ int PI_isAllocKindArray(P_Alloc*) { return 0; }
 // ---- Extern variables ------------------------------------------------------
 
 PI_ExternVarIterHan PI_getFirstExternVar(void) {
-  const P_ExternVarCont& cont = P_getExternVarCont();
-  return PI_ExternVarIterHan{externVarIters().add(cont.begin(), cont.end())};
+  return P_guard(__func__, PI_ExternVarIterHan{PI_kFailedLoopId}, [&]() -> PI_ExternVarIterHan {
+    const P_ExternVarCont& cont = P_getExternVarCont();
+    return PI_ExternVarIterHan{externVarIters().add(cont.begin(), cont.end())};
+  });
 }
-int PI_isExternVarIterEnd(PI_ExternVarIterHan h) { return externVarIters().isEnd(h.id); }
+int PI_isExternVarIterEnd(PI_ExternVarIterHan h) {
+  return PI_GUARDED(1, externVarIters().isEnd(h.id));
+}
 P_ExternVar* PI_getExternVarIterData(PI_ExternVarIterHan h) {
-  return P_iterData(externVarIters(), h.id, [](auto pos) { return P_derefMappedHandle(pos); });
+  return P_guard(__func__, nullptr, [&]() -> P_ExternVar* {
+    return P_iterData(externVarIters(), h.id, [](auto pos) { return P_derefMappedHandle(pos); });
+  });
 }
-int PI_getExternVarIterNext(PI_ExternVarIterHan h) { return externVarIters().next(h.id); }
+int PI_getExternVarIterNext(PI_ExternVarIterHan h) {
+  return PI_GUARDED(1, externVarIters().next(h.id));
+}
 
 char const* PI_getExternVarObject(P_ExternVar*) { return nullptr; }
 char const* PI_getExternVarSubject(P_ExternVar*) { return nullptr; }
@@ -134,7 +149,7 @@ P_Symbol* PI_getExternVarObjectSymbol(P_ExternVar*) { return nullptr; }
 P_Symbol* PI_getExternVarSubjectSymbol(P_ExternVar*) { return nullptr; }
 int PI_getExternVarLine(P_ExternVar*) { return 0; }
 int PI_hasExternVarSubject(char const* key) {
-  return static_cast<int>(P_getExternVarCont().count(key));
+  return PI_GUARDED(0, static_cast<int>(P_getExternVarCont().count(key)));
 }
 
 // ---- Control graphs --------------------------------------------------------
@@ -144,32 +159,42 @@ P_Symbol* PI_getControlGraphObjectSymbol(P_ControlGraph*) { return nullptr; }
 int PI_getControlGraphExits(P_ControlGraph*) { return 0; }
 
 PI_ControlGraphEdgesIterHan PI_getFirstControlGraphEdge(P_ControlGraph* graph) {
-  const P_EdgeCont& edges = edgesOf(graph);
-  return PI_ControlGraphEdgesIterHan{edgeIters().add(edges.begin(), edges.end())};
+  return P_guard(__func__, PI_ControlGraphEdgesIterHan{PI_kFailedLoopId},
+                 [&]() -> PI_ControlGraphEdgesIterHan {
+                   const P_EdgeCont& edges = edgesOf(graph);
+                   return PI_ControlGraphEdgesIterHan{edgeIters().add(edges.begin(), edges.end())};
+                 });
 }
 int PI_isControlGraphEdgesIterEnd(PI_ControlGraphEdgesIterHan h) {
-  return edgeIters().isEnd(h.id);
+  return PI_GUARDED(1, edgeIters().isEnd(h.id));
 }
 P_ControlGraphEdge* PI_getControlGraphEdgesIterData(PI_ControlGraphEdgesIterHan h) {
-  return P_iterData(edgeIters(), h.id, [](auto pos) { return P_derefHandle(pos); });
+  return P_guard(__func__, nullptr, [&]() -> P_ControlGraphEdge* {
+    return P_iterData(edgeIters(), h.id, [](auto pos) { return P_derefHandle(pos); });
+  });
 }
 int PI_getControlGraphEdgesIterNext(PI_ControlGraphEdgesIterHan h) {
-  return edgeIters().next(h.id);
+  return PI_GUARDED(1, edgeIters().next(h.id));
 }
 int PI_getControlGraphEdgeStart(P_ControlGraphEdge*) { return 0; }
 int PI_getControlGraphEdgeEnd(P_ControlGraphEdge*) { return 0; }
 
 PI_ControlGraphLinesIterHan PI_getFirstControlGraphLine(P_ControlGraph* graph) {
-  const std::vector<int>& lines = linesOf(graph);
-  return PI_ControlGraphLinesIterHan{lineIters().add(lines.begin(), lines.end())};
+  return P_guard(__func__, PI_ControlGraphLinesIterHan{PI_kFailedLoopId},
+                 [&]() -> PI_ControlGraphLinesIterHan {
+                   const std::vector<int>& lines = linesOf(graph);
+                   return PI_ControlGraphLinesIterHan{lineIters().add(lines.begin(), lines.end())};
+                 });
 }
 int PI_isControlGraphLinesIterEnd(PI_ControlGraphLinesIterHan h) {
-  return lineIters().isEnd(h.id);
+  return PI_GUARDED(1, lineIters().isEnd(h.id));
 }
 int PI_getControlGraphLinesIterData(PI_ControlGraphLinesIterHan h) {
-  auto& it = lineIters().entry(h.id);
-  return it.current == it.end ? 0 : *it.current;
+  return P_guard(__func__, 0, [&]() -> int {
+    auto& it = lineIters().entry(h.id);
+    return it.current == it.end ? 0 : *it.current;
+  });
 }
 int PI_getControlGraphLinesIterNext(PI_ControlGraphLinesIterHan h) {
-  return lineIters().next(h.id);
+  return PI_GUARDED(1, lineIters().next(h.id));
 }

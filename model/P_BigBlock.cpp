@@ -5,22 +5,31 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdlib>
 #include <mutex>
 #include <new>
+#include <optional>
 #include <thread>
 #include <vector>
 
 namespace {
+
+// Off until the process owner asks (P_enableLargeModelMemory).  The helper
+// thread reads it too.
+std::atomic<bool>& largeModelMemory() {
+  static std::atomic<bool> enabled{false};
+  return enabled;
+}
 
 void* allocateUntouched(std::size_t size) {
   void* block = std::aligned_alloc(P_kBigBlockSize, size);
   if (block == nullptr) throw std::bad_alloc();
 #ifdef MADV_HUGEPAGE
   // Only advice: without huge pages the block works the same.
-  madvise(block, size, MADV_HUGEPAGE);
+  if (largeModelMemory()) madvise(block, size, MADV_HUGEPAGE);
 #endif
   return block;
 }
@@ -77,12 +86,16 @@ class HeapAdvice {
 // a large share of building the model of a big code base, and it is work
 // the system does page by page on first touch; a helper thread does it for
 // the next few blocks while the reader goes on.  Small runs never start
-// the helper: it starts with the block after the first kStartAfter.
+// the helper: it starts with the block after the first kStartAfter.  Without
+// the large-model set-up every block is allocated when asked for.
 class BlockSupply {
  public:
   void* take() {
+    if (!largeModelMemory()) return allocateUntouched(P_kBigBlockSize);
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_heap.adviseGrowth();
+    // The heap is set up with the first block taken after the opt-in.
+    if (!m_heap) m_heap.emplace();
+    m_heap->adviseGrowth();
     if (++m_taken <= kStartAfter) {
       lock.unlock();
       return allocateUntouched(P_kBigBlockSize);
@@ -131,7 +144,7 @@ class BlockSupply {
     }
   }
 
-  HeapAdvice m_heap;
+  std::optional<HeapAdvice> m_heap;
   std::mutex m_mutex;
   std::condition_variable m_wanted;
   std::vector<void*> m_ready;
@@ -145,6 +158,10 @@ BlockSupply& supply() {
 }
 
 }  // namespace
+
+void P_enableLargeModelMemory() { largeModelMemory() = true; }
+
+bool P_isLargeModelMemoryEnabled() { return largeModelMemory(); }
 
 void* P_allocateBigBlock(std::size_t bytes) {
   if (bytes <= P_kBigBlockSize) return supply().take();

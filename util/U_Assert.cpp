@@ -28,6 +28,16 @@ U_String translateEscapes(const char* message) {
   return out;
 }
 
+// Writes the report line and returns it.
+U_String report(const char* file, int line, const char* kind, const char* message) {
+  U_String text = U_String(kind) + " at " + file + ":" + std::to_string(line) +
+                  ": Assertion '" + translateEscapes(message) + "' failed.";
+  std::fprintf(stderr, "%s\n", text.c_str());
+  std::fflush(stderr);
+  if (auxFunction()) auxFunction()(text);
+  return text;
+}
+
 }  // namespace
 
 void U_setAuxillaryAssertMessageFunction(U_AuxillaryAssertMessageFunction fn) {
@@ -35,16 +45,11 @@ void U_setAuxillaryAssertMessageFunction(U_AuxillaryAssertMessageFunction fn) {
 }
 
 void U_DoWarning(const char* file, int line, const char* kind, const char* message) {
-  U_String text = U_String(kind) + " at " + file + ":" + std::to_string(line) +
-                  ": Assertion '" + translateEscapes(message) + "' failed.";
-  std::fprintf(stderr, "%s\n", text.c_str());
-  std::fflush(stderr);
-  if (auxFunction()) auxFunction()(text);
+  report(file, line, kind, message);
 }
 
 void U_DoAssert(const char* file, int line, const char* condition) {
-  U_DoWarning(file, line, "Assertion", condition);
-  throw U_AssertException();
+  throw U_AssertException(report(file, line, "Assertion", condition));
 }
 
 void U_DoAssert(const char* file, int line, const char* condition, bool abortProcess) {
@@ -53,6 +58,5 @@ void U_DoAssert(const char* file, int line, const char* condition, bool abortPro
 }
 
 void U_DoError(const char* file, int line, const char* kind, const char* message) {
-  U_DoWarning(file, line, kind, message);
-  throw U_AssertException();
+  throw U_AssertException(report(file, line, kind, message));
 }

@@ -27,7 +27,19 @@ class U_UserException : public U_Exception {
   U_String m_cause;
 };
 
-// Thrown after a failed assertion has been reported on standard error.
-class U_AssertException : public U_Exception {};
+// Thrown after a failed assertion has been reported on standard error.  It
+// carries the report line, so that whoever catches it far from standard
+// error (a check calling the library) can still say what failed.
+class U_AssertException : public U_Exception {
+ public:
+  U_AssertException() = default;
+  explicit U_AssertException(U_String report) : m_report(std::move(report)) {}
+  const char* what() const noexcept override {
+    return m_report.empty() ? U_Exception::what() : m_report.c_str();
+  }
+
+ private:
+  U_String m_report;
+};
 
 #endif

@@ -12,6 +12,7 @@
 #include "messages/M_Output.h"
 #include "metrics/M_Metric.h"
 #include "model/MetricFileReader.h"
+#include "model/PI_Interface.h"
 #include "model/SourceFileReader.h"
 #include "model/SymbolTable.h"
 
@@ -284,4 +285,31 @@ TEST(P_DriverBase, GenericRunReadsOnlyTheInputFiles) {
             "end\n"
             "output source set 0\n");
   EXPECT_FALSE(fs::exists(p.path("src/p.cmaf.err")));
+}
+
+namespace {
+
+// A check whose end client meets a failing interface call and goes on with
+// the neutral answer.
+void endWithFailingCall() {
+  std::cout << "path " << (PI_getPALOutputPath(2) == nullptr ? "null" : "set") << "\nend\n";
+}
+
+void setupFailingCheck(const U_BPtr<C_CmdArgs>&, const P_DriverBase::AnalysisType&) {
+  MetricFileReader::configureOnEnd(endWithFailingCall);
+}
+
+}  // namespace
+
+TEST(P_Driver, AFailedInterfaceCallEndsTheRunWithTheInternalErrorStatus) {
+  Project p;
+  ChildRun r = runInChild([&p] {
+    U_BPtr<P_Driver> driver(new P_Driver("v\n", setupFailingCheck));
+    U_BPtr<C_CmdArgs> args = parse(*driver, {"-op", p.path("out"), p.path("src/a.c")});
+    driver->setCmdArgs(args);
+    return driver->exec();
+  });
+  EXPECT_EQ(r.status, 18) << r.err;
+  EXPECT_EQ(r.out, "path null\nend\n");
+  EXPECT_NE(r.err.find("PI_getPALOutputPath: Assertion at "), std::string::npos) << r.err;
 }

@@ -131,7 +131,7 @@ TEST(PiConfigure, ScopeClientRecordsTheEnclosingSymbol) {
   ASSERT_TRUE(outer && member);
   EXPECT_EQ(outer, PI_getScopeEnclSymbol(PI_getDefineScope(PI_getSymbolCurrentDefine(member))));
   EXPECT_EQ(nullptr, PI_getScopeEnclSymbol("picNoSuchScope"));
-  std::string text = piAssertText([] { PI_getScopeEnclSymbol(nullptr); });
+  std::string text = piFailureText([] { EXPECT_EQ(nullptr, PI_getScopeEnclSymbol(nullptr)); });
   EXPECT_NE(std::string::npos, text.find("'0 != scope && \"Scope is unset\"'")) << text;
 }
 

@@ -152,18 +152,28 @@ TEST(PiOptions, EntriesOfOneNamespaceInOrder) {
   PI_OptionIterHan none = PI_getFirstOption("piq-no-such-namespace");
   EXPECT_TRUE(PI_isOptionIterEnd(none));
   EXPECT_EQ(nullptr, PI_getOptionIterData(none));
-  std::string text = piAssertText([] { PI_getFirstOption(nullptr); });
+  // A failed start answers a loop that is over at once.
+  PI_OptionIterHan failed{0};
+  std::string text = piFailureText([&failed] { failed = PI_getFirstOption(nullptr); });
   EXPECT_NE(std::string::npos,
             text.find("'0 != value && \"Do not call getFirstOption with a null option\"'"));
+  EXPECT_NE(std::string::npos, text.find("\nPI_getFirstOption: Assertion at ")) << text;
+  piFailureText([&failed] {
+    EXPECT_TRUE(PI_isOptionIterEnd(failed));
+    EXPECT_EQ(nullptr, PI_getOptionIterData(failed));
+    EXPECT_TRUE(PI_getOptionIterNext(failed));
+  });
 }
 
 TEST(PiOutputPaths, OnlyTwoEncodingSelectors) {
   EXPECT_NE(nullptr, PI_getPALOutputPath(0));
   EXPECT_NE(nullptr, PI_getPALCrossModuleFilename(1));
   for (int bad : {2, -1}) {
-    std::string text = piAssertText([bad] { PI_getPALOutputPath(bad); });
+    const char* path = "unset";
+    std::string text = piFailureText([bad, &path] { path = PI_getPALOutputPath(bad); });
     EXPECT_NE(std::string::npos, text.find("Assertion '! \"Illegal encoding specified\"' failed."))
         << text;
+    EXPECT_EQ(nullptr, path);
   }
 }
 
@@ -178,7 +188,7 @@ TEST(PiUnreadFamilies, EmptyRangesAndNeutralAnswers) {
   EXPECT_EQ(0, PI_getControlGraphLinesIterData(lines));
   EXPECT_TRUE(PI_isControlGraphEdgesIterEnd(PI_getFirstControlGraphEdge(nullptr)));
   EXPECT_EQ(nullptr, PI_getAllocQualName(nullptr));
-  std::string text = piAssertText([] { PI_getLiteralSuffix(nullptr); });
+  std::string text = piFailureText([] { EXPECT_EQ(nullptr, PI_getLiteralSuffix(nullptr)); });
   EXPECT_NE(std::string::npos,
             text.find("'PI_hasLiteralSuffix (han) && \"Only try to get a suffix if there was one\"'"));
 }

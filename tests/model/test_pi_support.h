@@ -45,4 +45,20 @@ inline std::string piAssertText(const std::function<void()>& fn) {
   return text;
 }
 
+// Runs `fn`, a call of the check interface expected to fail: the failure
+// must not escape as an exception (the caller may be C).  Returns what was
+// written to standard error: the assertion line and the function's report.
+inline std::string piFailureText(const std::function<void()>& fn) {
+  testing::internal::CaptureStderr();
+  bool threw = false;
+  try {
+    fn();
+  } catch (...) {
+    threw = true;
+  }
+  std::string text = testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(threw) << "an exception crossed the check interface";
+  return text;
+}
+
 #endif

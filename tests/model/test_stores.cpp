@@ -110,6 +110,7 @@ TEST(ModelStores, PoolReusesFreedObjectsAndLeavesOtherSizesAlone) {
 // Past the first few blocks a helper prepares them ahead; every block must
 // still be a whole, aligned block of its own, and big requests stay whole.
 TEST(ModelStores, BigBlocksAreAlignedAndSeparateWhoeverPreparedThem) {
+  P_enableLargeModelMemory();  // as the generator does: the helper takes part
   std::vector<char*> blocks;
   for (int i = 0; i < 24; ++i) {
     char* block = static_cast<char*>(P_allocateBigBlock(i % 2 ? 1 : P_kBigBlockSize));
@@ -151,13 +152,14 @@ std::string mappingFlags(const void* address) {
 
 }  // namespace
 
-// Once the model takes blocks, the general heap serves large tables itself
-// (not from mappings of their own), and what it adds carries the huge-page
-// advice the blocks have.
+// With the large-model set-up, once the model takes blocks, the general
+// heap serves large tables itself (not from mappings of their own), and
+// what it adds carries the huge-page advice the blocks have.
 TEST(ModelStores, HeapGrowthForTheModelIsAdvisedForHugePages) {
 #ifdef __SANITIZE_ADDRESS__
   GTEST_SKIP() << "the sanitizer's allocator keeps no heap of its own";
 #endif
+  P_enableLargeModelMemory();
   P_freeBigBlock(P_allocateBigBlock(1));
   // Larger than anything the earlier tests left free, under the heap's limit.
   std::vector<char> table(24 << 20, 'x');

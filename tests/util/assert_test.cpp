@@ -31,6 +31,16 @@ TEST(Assert, AssertThrowsAfterReporting) {
   EXPECT_NE(err.find(": Assertion '0 != def && \"Dont dereference 0.\"' failed.\n"),
             std::string::npos);
 
+  // The exception carries the line, for callers far from standard error.
+  testing::internal::CaptureStderr();
+  try {
+    U_DoAssert("f.cpp", 2, "0 != p && \"Null\"");
+    ADD_FAILURE() << "no exception";
+  } catch (const U_AssertException& e) {
+    EXPECT_STREQ(e.what(), "Assertion at f.cpp:2: Assertion '0 != p && \"Null\"' failed.");
+  }
+  testing::internal::GetCapturedStderr();
+
   testing::internal::CaptureStderr();
   U_DoAssert("f.cpp", 3, "x", false);  // reports and returns
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Assertion at f.cpp:3: Assertion 'x' failed.\n");
