@@ -1,5 +1,7 @@
 #include "report/Marshal_report.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -62,20 +64,33 @@ std::vector<std::unique_ptr<U_ReplacingFile>>& pendingPlaceholders() {
 
 }  // namespace
 
+namespace {
+
+[[noreturn]] void cannotOpen(const U_String& path) {
+  std::cerr << "cannot open file " << path << std::endl;
+  std::exit(10);
+}
+
+}  // namespace
+
 void createEmptySectionFiles(const U_String& outputDirectory) {
   pendingPlaceholders().clear();
   for (const U_String& title : sectionTitles()) {
     const U_String path =
         U_FileStat::join(outputDirectory, Xutil::link_target(title) + ".kxdf.xml");
+    struct stat st;
+    const bool present = ::lstat(path.c_str(), &st) == 0;
+    // A directory cannot be replaced by a document.
+    if (present && S_ISDIR(st.st_mode)) cannotOpen(path);
     auto file = std::make_unique<U_ReplacingFile>(path);
-    if (!file->isOpen()) {
-      std::cerr << "cannot open file " << path << std::endl;
-      std::exit(10);
-    }
+    if (!file->isOpen()) cannotOpen(path);
     file->stream() << "<?xml version='1.0' encoding='UTF-8'?>\n"
                    << "<kxdf:section created_by='standard.kxdf.generator' created_by_version='1.0' "
                    << "xmlns:kxdf='" << XMLFormat::kxdfNamespace() << "' />\n";
-    pendingPlaceholders().push_back(std::move(file));
+    // A missing document gets its placeholder at once; an existing one
+    // stays as it is until the run has finished.
+    if (present) pendingPlaceholders().push_back(std::move(file));
+    else if (!file->commit()) throw U_CannotWriteException(path, errno);
   }
 }
 
