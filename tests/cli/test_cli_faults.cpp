@@ -3,6 +3,7 @@
 // sources, symbolic links in the output directory and a product option
 // without its value.  None may hang, drop output silently or write outside
 // the output directory.
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,7 +50,54 @@ std::map<std::string, std::string> outputsOf(const CliSandbox& box) {
   return files;
 }
 
+// A small tmpfs mounted for the life of the object (needs root; mounted()
+// tells whether it worked).
+class SmallFileSystem {
+ public:
+  SmallFileSystem(const std::string& where, const std::string& size) : m_where(where) {
+    fs::create_directories(where);
+    m_mounted = ::mount("tmpfs", where.c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
+  }
+  ~SmallFileSystem() {
+    if (m_mounted) ::umount2(m_where.c_str(), MNT_DETACH);
+  }
+  bool mounted() const { return m_mounted; }
+
+ private:
+  std::string m_where;
+  bool m_mounted = false;
+};
+
 }  // namespace
+
+// The output directory on a file system that fills up part way through the
+// run, at several sizes: the run either succeeds or fails with status 18 and
+// the reason, and leaves no cut document and no temporary file behind.
+TEST(CliFaults, FullFileSystemNeverLeavesACutDocument) {
+  int failed = 0;
+  for (int kb = 16; kb <= 64; kb += 8) {
+    CliSandbox box;
+    installFixture(box, "ex1_all_content");
+    SmallFileSystem small(box.workPath("small"), std::to_string(kb) + "k");
+    if (!small.mounted()) GTEST_SKIP() << "mounting a tmpfs needs root";
+    fs::copy(box.workPath("out/main.cpp.met"), box.workPath("small/main.cpp.met"));
+    CliResult r = box.run({"ktlpp", "-op", "small", "-po", "mxo::report_type=Template Usage Report",
+                           "src/main.cpp"});
+    ASSERT_TRUE(r.status == 0 || r.status == 18) << kb << "k: " << r.status << r.err;
+    if (r.status == 18) {
+      ++failed;
+      EXPECT_NE(r.err.find("annot write"), std::string::npos) << kb << "k: " << r.err;
+    }
+    for (const auto& entry : fs::directory_iterator(box.workPath("small"))) {
+      const std::string name = entry.path().filename().string();
+      EXPECT_NE(name[0], '.') << kb << "k: temporary file left: " << name;
+      if (name.ends_with(".kxdf.xml")) {
+        EXPECT_TRUE(wellFormed(entry.path().string())) << kb << "k: " << name;
+      }
+    }
+  }
+  EXPECT_GT(failed, 0) << "no size was small enough to fail";
+}
 
 // A disk that fills up while the report is written: the run fails with the
 // file's name, and each document and copy is either as before or complete.
