@@ -63,7 +63,7 @@ void C_CmdArgStreamBuffer::openViaFile(const U_String& file) {
   const QL_String name = QL_String::create(file, eceEUC);
   if (m_parser.isReading(U_FileStat::getRealPath(QL_FileStat::toOS(name))))
     throw C_RecursiveViaException(file);
-  m_parser.push(new C_FileSource(QL_String::create(file, eceEUC), m_encoding, m_temporaryDirectory));
+  m_parser.push(new C_FileSource(name, m_encoding, m_temporaryDirectory));
 }
 
 // Hands out the current word and its newline a few characters at a time,

@@ -29,7 +29,6 @@ bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || 
 
 bool isWhite(int c) { return c != -1 && std::isspace(static_cast<unsigned char>(c)); }
 
-
 // Replaces the variable reference starting at text[i] ("$"); returns the
 // position after it, or npos when a "${" has no closing brace.
 size_t expandVariable(const U_String& text, size_t i, size_t end, U_String& out) {
