@@ -60,11 +60,15 @@ std::set<U_String>& pending() {
   return *names;
 }
 
-// The permissions a file created with open(..., 0666) would get.
+// The permissions a file created with open(..., 0666) would get.  The
+// umask can only be read by setting it, so it is read once.
 mode_t newFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return static_cast<mode_t>(0666 & ~mask);
+  static const mode_t mode = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+  }();
+  return mode;
 }
 
 // "dir/.name.XXXXXX" for the target "dir/name": same directory, so the
