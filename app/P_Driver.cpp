@@ -26,6 +26,9 @@ int P_Driver::exec() {
   P_configureDiagnostics();
   processFiles(P_getSymbolTable(), files);
   MetricFileReader::processEnd(P_getSymbolTable());
+  // Closed here, not at exit, so that a diagnostic the file could not take
+  // fails the run instead of vanishing.
+  M_Output::close();
   return finalStatus();
 }
 

@@ -2,7 +2,9 @@
 #include <cstring>
 
 #include "config/C_ArgSources.h"
+#include "config/C_Exceptions.h"
 #include "intl/QL_FileStat.h"
+#include "util/U_FileStat.h"
 
 C_ArgvSource::C_ArgvSource(int count, const char* const* words) {
   for (int i = 0; words && i < count; ++i) m_words.emplace_back(words[i] ? words[i] : "");
@@ -17,15 +19,20 @@ C_FileSource::C_FileSource(const QL_String& file, ExtendedCharEncoding encoding,
                            const QL_String& temporaryDirectory) {
   if (file.empty() || !QL_FileStat::isRegularFile(file) || !QL_FileStat::canRead(file)) return;
   U_XPtr<InputFileTranslator> opened(new InputFileTranslator(file, encoding, temporaryDirectory));
-  if (opened->isOpen()) m_file = opened;
+  if (!opened->isOpen()) return;
+  m_file = opened;
+  m_realPath = U_FileStat::getRealPath(QL_FileStat::toOS(file));
 }
 
 C_FileSource::C_FileSource(const U_XPtr<InputFileTranslator>& opened) {
-  if (opened.isSet() && opened->isOpen()) m_file = opened;
+  if (!opened.isSet() || !opened->isOpen()) return;
+  m_file = opened;
+  m_realPath = U_FileStat::getRealPath(QL_FileStat::toOS(opened->getFilename()));
 }
 
 U_String C_FileSource::getWord(bool expandVariables) {
   if (!m_file.isSet()) return U_String();
+  m_started = true;
   return m_reader.getNextFileToken(*m_file, expandVariables);
 }
 
@@ -39,6 +46,12 @@ bool C_CmdArgParser::getWord(U_String& word) {
   return false;
 }
 
+bool C_CmdArgParser::isReading(const U_String& realPath) const {
+  return std::any_of(m_sources.begin(), m_sources.end(), [&](const U_BPtr<C_ArgsSource>& source) {
+    return !realPath.empty() && source->getPathInReading() == realPath;
+  });
+}
+
 C_CmdArgStreamBuffer::C_CmdArgStreamBuffer(C_CmdArgParser& parser, ExtendedCharEncoding encoding,
                                            const QL_String& temporaryDirectory)
     : m_parser(parser), m_encoding(encoding), m_temporaryDirectory(temporaryDirectory) {
@@ -47,7 +60,10 @@ C_CmdArgStreamBuffer::C_CmdArgStreamBuffer(C_CmdArgParser& parser, ExtendedCharE
 }
 
 void C_CmdArgStreamBuffer::openViaFile(const U_String& file) {
-  m_parser.push(new C_FileSource(QL_String::create(file, eceEUC), m_encoding, m_temporaryDirectory));
+  const QL_String name = QL_String::create(file, eceEUC);
+  if (m_parser.isReading(U_FileStat::getRealPath(QL_FileStat::toOS(name))))
+    throw C_RecursiveViaException(file);
+  m_parser.push(new C_FileSource(name, m_encoding, m_temporaryDirectory));
 }
 
 // Hands out the current word and its newline a few characters at a time,

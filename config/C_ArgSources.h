@@ -18,6 +18,9 @@
 class C_ArgsSource : public U_Ref {
  public:
   virtual U_String getWord(bool expandVariables) = 0;
+  // The real path of the file the words come from, once reading it has
+  // begun; empty before that and for other sources.
+  virtual U_String getPathInReading() const { return U_String(); }
 };
 
 // The words of a vector, verbatim.
@@ -39,9 +42,12 @@ class C_FileSource : public C_ArgsSource {
   C_FileSource(const QL_String& file, ExtendedCharEncoding encoding, const QL_String& temporaryDirectory);
   explicit C_FileSource(const U_XPtr<InputFileTranslator>& opened);
   U_String getWord(bool expandVariables) override;
+  U_String getPathInReading() const override { return m_started ? m_realPath : U_String(); }
 
  private:
   U_XPtr<InputFileTranslator> m_file;
+  U_String m_realPath;
+  bool m_started = false;
   C_ConfigFileReader m_reader;
 };
 
@@ -53,6 +59,9 @@ class C_CmdArgParser {
   void push(const U_BPtr<C_ArgsSource>& source) { m_sources.push_front(source); }
   // The next word; false when every source is exhausted.
   bool getWord(U_String& word);
+  // Whether a file with this real path has begun to be read and is not
+  // yet exhausted.
+  bool isReading(const U_String& realPath) const;
 
  private:
   std::deque<U_BPtr<C_ArgsSource>> m_sources;
@@ -65,7 +74,9 @@ class C_CmdArgStreamBuffer : public std::streambuf {
  public:
   C_CmdArgStreamBuffer(C_CmdArgParser& parser, ExtendedCharEncoding encoding,
                        const QL_String& temporaryDirectory);
-  // Pushes the file's words on top, to be read next.
+  // Pushes the file's words on top, to be read next.  Throws
+  // C_RecursiveViaException when the file is one still being read, which
+  // would otherwise name itself for ever.
   void openViaFile(const U_String& file);
 
  protected:

@@ -7,16 +7,15 @@
 
 namespace {
 
-// Appends up to `room` characters of the next physical line (through its
-// newline); false when the file had nothing left.
-bool readPhysical(U_String& line, size_t room, InputFileTranslator& file) {
+// Appends the next physical line, whole, through its newline; false when
+// the file had nothing left.
+bool readPhysical(U_String& line, InputFileTranslator& file) {
   bool any = false;
-  while (room > 0) {
+  for (;;) {
     int c = file.getChar();
     if (c == EOF) break;
     any = true;
     line += static_cast<char>(c);
-    --room;
     if (c == '\n') break;
   }
   return any;
@@ -30,21 +29,11 @@ bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || 
 
 bool isWhite(int c) { return c != -1 && std::isspace(static_cast<unsigned char>(c)); }
 
-const size_t kMaxText = C_LINE_LIMIT - 1;
-
-void appendLimited(U_String& out, const U_String& text) {
-  if (out.size() < kMaxText) out.append(text, 0, kMaxText - out.size());
-}
-
-void appendLimited(U_String& out, char c) {
-  if (out.size() < kMaxText) out += c;
-}
-
 // Replaces the variable reference starting at text[i] ("$"); returns the
 // position after it, or npos when a "${" has no closing brace.
 size_t expandVariable(const U_String& text, size_t i, size_t end, U_String& out) {
   if (i + 1 < end && text[i + 1] == '$') {
-    appendLimited(out, '$');
+    out += '$';
     return i + 2;
   }
   U_String name;
@@ -57,11 +46,11 @@ size_t expandVariable(const U_String& text, size_t i, size_t end, U_String& out)
   } else {
     while (next < end && isNameChar(text[next])) name += text[next++];
     if (name.empty()) {
-      appendLimited(out, '$');
+      out += '$';
       return i + 1;
     }
   }
-  if (const char* value = std::getenv(name.c_str())) appendLimited(out, U_String(value));
+  if (const char* value = std::getenv(name.c_str())) out += value;
   return next;
 }
 
@@ -73,14 +62,12 @@ char escapedChar(char c) {
 
 }  // namespace
 
-bool readLine(U_String& line, size_t size, InputFileTranslator& file) {
+bool readLine(U_String& line, InputFileTranslator& file) {
   line.clear();
-  if (size < 2) return false;
-  const size_t limit = size - 1;
-  if (!readPhysical(line, limit, file)) return false;
+  if (!readPhysical(line, file)) return false;
   while (endsWithContinuation(line)) {
     line.resize(line.size() - 2);
-    if (!readPhysical(line, limit - line.size(), file)) break;
+    if (!readPhysical(line, file)) break;
   }
   return true;
 }
@@ -98,15 +85,15 @@ void translateData(U_String& text, bool stopAtNewline, bool expandVariables, boo
         std::printf("\nERROR: Badly formed variable substitution:\n\t%s\n", text.c_str());
         // The rest of the line is dropped; its newline still ends the line.
         size_t newline = text.find('\n', i);
-        if (!stopAtNewline && newline != U_String::npos) appendLimited(out, '\n');
+        if (!stopAtNewline && newline != U_String::npos) out += '\n';
         break;
       }
       i = next;
     } else if (processEscapes && c == '\\' && i + 1 < end) {
-      appendLimited(out, escapedChar(text[i + 1]));
+      out += escapedChar(text[i + 1]);
       i += 2;
     } else {
-      appendLimited(out, c);
+      out += c;
       ++i;
     }
   }
@@ -116,7 +103,7 @@ void translateData(U_String& text, bool stopAtNewline, bool expandVariables, boo
 int C_ConfigFileReader::getChar(InputFileTranslator& file, bool expandVariables) {
   while (m_position >= m_line.size()) {
     m_position = 0;
-    if (!readLine(m_line, C_LINE_LIMIT, file)) {
+    if (!readLine(m_line, file)) {
       m_line.clear();
       return -1;
     }

@@ -4,22 +4,16 @@
 #include "intl/InputFileTranslator.h"
 #include "util/U_String.h"
 
-// The longest line, joined line or substituted text the readers keep,
-// including room for a terminating byte: longer text is cut to
-// C_LINE_LIMIT - 1 bytes.
-constexpr size_t C_LINE_LIMIT = 1024;
-
-// Reads one line of at most size - 1 bytes, with its newline when the line
-// had one.  A line ending in a backslash is joined with the next line.  The
-// part of a physical line that does not fit is delivered as the next line.
-// False at the end of the file.
-bool readLine(U_String& line, size_t size, InputFileTranslator& file);
+// Reads one line whole, however long, with its newline when the line had
+// one.  A line ending in a backslash is joined with the next line.  False
+// at the end of the file.
+bool readLine(U_String& line, InputFileTranslator& file);
 
 // Rewrites text in place: with expandVariables "$$" gives "$" and $NAME or
 // ${NAME} the variable's value (nothing when unset); with processEscapes a
 // backslash before n or t gives a newline or a tab and before any other
 // character that character.  With stopAtNewline the text ends at its first
-// newline.  The result is cut to C_LINE_LIMIT - 1 bytes.
+// newline.  The result is kept whole, however long.
 void translateData(U_String& text, bool stopAtNewline, bool expandVariables, bool processEscapes);
 
 // Splits an argument file into words: white space separates words, quotes

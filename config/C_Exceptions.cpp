@@ -24,3 +24,7 @@ C_ValueExpectedException::C_ValueExpectedException(const U_String& optionName)
 
 C_InvalidViaException::C_InvalidViaException(const U_String& fileName)
     : C_InvalidArgValueException(FullText{}, "\nERROR: Unable to open " + fileName + "\n\n") {}
+
+C_RecursiveViaException::C_RecursiveViaException(const U_String& fileName)
+    : C_ConfigurationException("\nERROR: " + fileName +
+                               " names itself: it is already being read as an argument file\n\n") {}

@@ -50,4 +50,11 @@ class C_InvalidViaException : public C_InvalidArgValueException {
   explicit C_InvalidViaException(const U_String& fileName);
 };
 
+// An argument file named while it is still being read (by itself, or by a
+// file it names): reading it again would never end.  Ends processing.
+class C_RecursiveViaException : public C_ConfigurationException {
+ public:
+  explicit C_RecursiveViaException(const U_String& fileName);
+};
+
 #endif

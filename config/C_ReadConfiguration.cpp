@@ -102,7 +102,7 @@ U_XPtr<InputFileTranslator> C_ProductConfigs::readConfiguration(ExtendedCharEnco
   }
   ItemCursor cursor;
   U_String line;
-  while (readLine(line, C_LINE_LIMIT, *in)) {
+  while (readLine(line, *in)) {
     if (line[0] == '*') continue;
     if (line[0] != '#') {
       storeData(cursor, line, expandVariables);

@@ -1,5 +1,8 @@
 #include "messages/M_Output.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
@@ -32,10 +35,10 @@ M_OutputCommon& common() {
   return state;
 }
 
+// Gone from the output even when closing reports a failure.
 void closeSink() {
-  auto& c = common();
-  if (c.sink) c.sink->close();
-  c.sink.reset();
+  const std::unique_ptr<M_OutputBase> sink = std::move(common().sink);
+  if (sink) sink->close();
 }
 
 void install(M_OutputBase* sink, M_IOFormat::Type type) {
@@ -75,16 +78,22 @@ void createErrFile(const U_String& name, int type) {
 }
 
 // An existing file keeps its own record format, whatever was asked for.
+// An empty file (left by a run stopped before its header was written) is
+// made anew.  A symbolic link in the file's place is refused.
 void appendErrFile(const U_String& name, int type) {
-  FILE* f = std::fopen(name.c_str(), "rb");
-  if (!f) {
+  const int fd = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) {
     if (errno != ENOENT) throw M_BadFileOpenException(name);
     return createErrFile(name, type);
   }
   unsigned char b[4];
-  bool ok = std::fread(b, 1, 4, f) == 4;
-  std::fclose(f);
-  if (!ok) throw M_BadTextReadException();
+  ssize_t got;
+  do {
+    got = ::read(fd, b, sizeof b);
+  } while (got < 0 && errno == EINTR);
+  ::close(fd);
+  if (got == 0) return createErrFile(name, type);
+  if (got != 4) throw M_BadTextReadException();
   int32_t id = static_cast<int32_t>((uint32_t(b[0]) << 24) | (uint32_t(b[1]) << 16) | (uint32_t(b[2]) << 8) | b[3]);
   if (!M_ErrFileFormat::canAppend(id)) throw M_BadVersionForAppendException(id);
   installErrFileSink(id == M_ErrFileFormat::kOld7900, name, true);

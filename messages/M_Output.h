@@ -15,6 +15,7 @@ struct M_IOFormat {
 // A destination for the run's own diagnostics.
 class M_OutputBase {
  public:
+  // Ends the output; a sink writing a file throws when it failed.
   virtual void close() = 0;
   virtual void information(const U_BPtr<M_Diagnostic>& diag, bool suppressed) = 0;
   virtual void error(const U_BPtr<M_Diagnostic>& diag, bool suppressed) = 0;
@@ -37,6 +38,8 @@ class M_Output {
   static void open(const QL_String& source, int type);
   // Type 2 or 3 creates the error file named FILE itself.
   static void open_errfile(const QL_String& file, int type);
+  // Closes the output; throws M_BadFileOpenException when an error file
+  // did not take everything written to it.
   static void close();
 
   static void information(const U_BPtr<M_Diagnostic>& diag);

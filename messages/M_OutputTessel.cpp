@@ -33,11 +33,31 @@ int32_t checkWord(int msgNo) {
   return static_cast<int32_t>(generator() % 9999) ^ msgNo;
 }
 
+// Runs WRITE on WRITER; bytes the file refuses are reported with its name.
+template <typename Write>
+void writeOrFail(R_Writer& writer, Write write) {
+  try {
+    write();
+  } catch (const R_WritingException&) {
+    throw M_BadFileOpenException(writer.getFilename());
+  }
+}
+
+// A new file's header is on disk at once, so an interrupted run leaves a
+// readable error file rather than an empty one.
+void flushOrFail(R_Writer& writer) {
+  if (!writer.flush()) throw M_BadFileOpenException(writer.getFilename());
+}
+
 }  // namespace
 
 // ---- both formats ----
 
-M_ErrFileSink::~M_ErrFileSink() { close(); }
+// Closing here is unchecked: a run that ends normally has closed the file
+// with close(), which reports a failure.
+M_ErrFileSink::~M_ErrFileSink() {
+  if (m_writer) m_writer->discard();
+}
 
 void M_ErrFileSink::open(const QL_String& source) { open_errfile(errFileOf(source, productOutputPath())); }
 void M_ErrFileSink::append(const QL_String& source) { append(source, productOutputPath()); }
@@ -46,8 +66,9 @@ void M_ErrFileSink::append(const QL_String& source, const QL_String& directory) 
 }
 
 void M_ErrFileSink::close() {
-  if (m_writer) m_writer->close();
-  m_writer.reset();
+  if (!m_writer) return;
+  const std::unique_ptr<R_Writer> writer = std::move(m_writer);
+  if (!writer->close()) throw M_BadFileOpenException(writer->getFilename());
 }
 
 void M_ErrFileSink::information(const U_BPtr<M_Diagnostic>& diag, bool suppressed) {
@@ -59,31 +80,41 @@ void M_ErrFileSink::information(const U_BPtr<M_Diagnostic>& diag, bool suppresse
 void M_OutputTessel2::open_errfile(const U_String& name, bool parserOutput) {
   m_writer = std::make_unique<R_Writer>(name);
   if (!m_writer->open()) throw M_BadFileOpenException(name);
-  m_writer->writeInt(parserOutput ? kCur9200 : kCur9300);
-  m_writer->writeInt(0);
-  m_writer->writeByte(kRecSessionStart);
-  m_writer->writeInt(0);
+  writeOrFail(*m_writer, [&] {
+    m_writer->writeInt(parserOutput ? kCur9200 : kCur9300);
+    m_writer->writeInt(0);
+    m_writer->writeByte(kRecSessionStart);
+    m_writer->writeInt(0);
+  });
+  flushOrFail(*m_writer);
 }
 
 void M_OutputTessel2::append_errfile(const U_String& name) {
   m_writer = std::make_unique<R_Writer>(name);
   if (!m_writer->append()) throw M_BadFileOpenException(name);
-  m_writer->writeByte(kRecSessionStart);
-  m_writer->writeInt(0);
+  writeOrFail(*m_writer, [&] {
+    m_writer->writeByte(kRecSessionStart);
+    m_writer->writeInt(0);
+  });
+  flushOrFail(*m_writer);
 }
 
 void M_OutputTessel2::error(const U_BPtr<M_Diagnostic>& diag, bool suppressed) {
   if (!m_writer) return;
   int32_t flags = (suppressed ? kFlagHidden : 0) | (diag->isUserHidden() ? kFlagUserHidden : 0);
-  m_writer->writeByte(kRecDiagnosticTagged);
-  R_writeDiagnostic(*m_writer, *diag, flags);
-  m_writer->writeInt(checkWord(diag->getMsgNo()));
+  writeOrFail(*m_writer, [&] {
+    m_writer->writeByte(kRecDiagnosticTagged);
+    R_writeDiagnostic(*m_writer, *diag, flags);
+    m_writer->writeInt(checkWord(diag->getMsgNo()));
+  });
 }
 
 void M_OutputTessel2::suppressionRecord(const U_BPtr<M_SuppressionRecord>& record) {
   if (!m_writer || !record.isSet()) return;
-  m_writer->writeByte(kRecSuppression);
-  R_writeSuppressionRecord(*m_writer, *record);
+  writeOrFail(*m_writer, [&] {
+    m_writer->writeByte(kRecSuppression);
+    R_writeSuppressionRecord(*m_writer, *record);
+  });
 }
 
 // ---- older format ----
@@ -92,8 +123,11 @@ void M_OutputTessel::open_errfile(const U_String& name) {
   m_writer = std::make_unique<R_Writer>(name);
   m_haveLastFile = false;
   if (!m_writer->open()) throw M_BadFileOpenException(name);
-  m_writer->writeInt(kOld7900);
-  m_writer->writeInt(0);
+  writeOrFail(*m_writer, [&] {
+    m_writer->writeInt(kOld7900);
+    m_writer->writeInt(0);
+  });
+  flushOrFail(*m_writer);
 }
 
 void M_OutputTessel::append_errfile(const U_String& name) {
@@ -103,7 +137,7 @@ void M_OutputTessel::append_errfile(const U_String& name) {
 }
 
 void M_OutputTessel::error(const U_BPtr<M_Diagnostic>& diag, bool suppressed) {
-  if (m_writer) writeMessage(*diag, suppressed);
+  if (m_writer) writeOrFail(*m_writer, [&] { writeMessage(*diag, suppressed); });
 }
 
 // The older format has no suppression records.

@@ -1,25 +1,52 @@
 #include "messages/R_Binary.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <vector>
 
 #include "messages/M_ErrorFileExceptions.h"
 
-R_BasicWriter::~R_BasicWriter() { close(); }
+R_BasicWriter::~R_BasicWriter() { discard(); }
+
+namespace {
+
+// Opens NAME for writing with FLAGS added, never through a symbolic link:
+// a link where the file should be fails with ELOOP.
+FILE* openNoFollow(const U_String& name, int flags, const char* mode) {
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | flags, 0666);
+  if (fd < 0) return nullptr;
+  FILE* file = ::fdopen(fd, mode);
+  if (!file) ::close(fd);
+  return file;
+}
+
+}  // namespace
 
 bool R_BasicWriter::open() {
-  close();
-  m_file = std::fopen(m_filename.c_str(), "wb");
+  discard();
+  m_file = openNoFollow(m_filename, O_TRUNC, "wb");
   return m_file != nullptr;
 }
 
 bool R_BasicWriter::append() {
-  close();
-  m_file = std::fopen(m_filename.c_str(), "ab");
+  discard();
+  m_file = openNoFollow(m_filename, O_APPEND, "ab");
   return m_file != nullptr;
 }
 
-void R_BasicWriter::close() {
+bool R_BasicWriter::flush() { return m_file != nullptr && std::fflush(m_file) == 0; }
+
+bool R_BasicWriter::close() {
+  if (!m_file) return true;
+  const bool ok = std::ferror(m_file) == 0;
+  const bool closed = std::fclose(m_file) == 0;
+  m_file = nullptr;
+  return ok && closed;
+}
+
+void R_BasicWriter::discard() {
   if (m_file) std::fclose(m_file);
   m_file = nullptr;
 }

@@ -17,9 +17,15 @@ class R_BasicWriter {
   R_BasicWriter(const R_BasicWriter&) = delete;
   R_BasicWriter& operator=(const R_BasicWriter&) = delete;
 
-  bool open();    // "wb": create or truncate
-  bool append();  // "ab"
-  void close();
+  // Neither follows a symbolic link: a link at the file's name fails.
+  bool open();    // create or truncate
+  bool append();  // create or append
+  // Hands the buffered bytes to the system; false when it refuses them.
+  bool flush();
+  // False when a write since opening or the close itself failed.
+  bool close();
+  // Closes without asking whether the bytes reached the file.
+  void discard();
   bool isOpen() const { return m_file != nullptr; }
   // Throws R_WritingException when the bytes cannot all be written.
   void write(const void* data, int size);

@@ -151,6 +151,8 @@ bool splitFields(std::string_view line, RecordWords& w) {
 // texts; false when the record is malformed.
 bool interpretFields(const RecordWords& w, DefineRecordFields& out) {
   if (w.def.size() != 2 || w.def[0] != 'D' || w.space.size() != 2) return false;
+  // A line is never negative; such a record is as malformed as a missing field.
+  if (w.line < 0) return false;
   uint8_t spaceValue = DefineRecordParser::space(w.space[0], w.space[1]);
   if (spaceValue == P_SpaceTag && !isTagType(w.type)) return false;
 

@@ -1,9 +1,12 @@
 #include "report/Marshal_report.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
+#include <memory>
 
 #include "config/C_ProductConfigs.h"
 #include "intl/QL_FileStat.h"
@@ -16,6 +19,7 @@
 #include "report/XMLFormat.h"
 #include "report/Xutil.h"
 #include "util/U_FileStat.h"
+#include "util/U_ReplacingFile.h"
 
 namespace Marshal_report {
 
@@ -50,19 +54,55 @@ const std::vector<U_String>& sectionTitles() {
   return titles;
 }
 
+namespace {
+
+// Placeholders made by createEmptySectionFiles, waiting to be put in place.
+std::vector<std::unique_ptr<U_ReplacingFile>>& pendingPlaceholders() {
+  static std::vector<std::unique_ptr<U_ReplacingFile>> files;
+  return files;
+}
+
+}  // namespace
+
+namespace {
+
+[[noreturn]] void cannotOpen(const U_String& path) {
+  std::cerr << "cannot open file " << path << std::endl;
+  std::exit(10);
+}
+
+}  // namespace
+
 void createEmptySectionFiles(const U_String& outputDirectory) {
+  pendingPlaceholders().clear();
   for (const U_String& title : sectionTitles()) {
     const U_String path =
         U_FileStat::join(outputDirectory, Xutil::link_target(title) + ".kxdf.xml");
-    std::ofstream out(path.c_str(), std::ios::out | std::ios::trunc);
-    if (!out) {
-      std::cerr << "cannot open file " << path << std::endl;
-      std::exit(10);
-    }
-    out << "<?xml version='1.0' encoding='UTF-8'?>\n"
-        << "<kxdf:section created_by='standard.kxdf.generator' created_by_version='1.0' "
-        << "xmlns:kxdf='" << XMLFormat::kxdfNamespace() << "' />\n";
+    struct stat st;
+    const bool present = ::lstat(path.c_str(), &st) == 0;
+    // A directory cannot be replaced by a document.
+    if (present && S_ISDIR(st.st_mode)) cannotOpen(path);
+    auto file = std::make_unique<U_ReplacingFile>(path);
+    if (!file->isOpen()) cannotOpen(path);
+    file->stream() << "<?xml version='1.0' encoding='UTF-8'?>\n"
+                   << "<kxdf:section created_by='standard.kxdf.generator' created_by_version='1.0' "
+                   << "xmlns:kxdf='" << XMLFormat::kxdfNamespace() << "' />\n";
+    // A missing document gets its placeholder at once; an existing one
+    // stays as it is until the run has finished.
+    if (present) pendingPlaceholders().push_back(std::move(file));
+    else if (!file->commit()) throw U_CannotWriteException(path, errno);
   }
+}
+
+void placeEmptySectionFiles(const std::set<U_String>& written) {
+  for (auto& file : pendingPlaceholders()) {
+    if (written.count(file->target())) {
+      file->discard();
+    } else if (!file->commit()) {
+      throw U_CannotWriteException(file->target(), errno);
+    }
+  }
+  pendingPlaceholders().clear();
 }
 
 void do_all() {
@@ -88,6 +128,7 @@ void do_all() {
       "Calling Template_Usage_KxdfGeneratorSection::writeTemplate_Usage_KxdfGeneratorSection()");
   Template_Usage_KxdfGeneratorSection::writeTemplate_Usage_KxdfGeneratorSection(writer);
   writer->writeEnd();
+  placeEmptySectionFiles(writer->documentsWritten());
 }
 
 }  // namespace Marshal_report

@@ -1,6 +1,7 @@
 #ifndef REPORT_MARSHAL_REPORT_H
 #define REPORT_MARSHAL_REPORT_H
 
+#include <set>
 #include <vector>
 
 #include "util/U_String.h"
@@ -14,10 +15,16 @@ namespace Marshal_report {
 // appendix (report type "Template Usage Report") and the generator section.
 void do_all();
 
-// Writes a placeholder document for each of the seven sections, so that
-// every document exists after a run; exits with status 10 when one cannot
-// be created.
+// Writes a placeholder document for each of the seven sections that does
+// not exist yet; for an existing one the placeholder is kept aside, so that
+// a run that fails leaves it as it was.  Exits with status 10 when one
+// cannot be created.
 void createEmptySectionFiles(const U_String& outputDirectory);
+
+// Puts the placeholders kept aside in place of the documents the run did
+// not write (`written` holds the paths of those it did), so that every
+// document is this run's after a run.  Throws U_CannotWriteException.
+void placeEmptySectionFiles(const std::set<U_String>& written);
 
 // The seven section titles in writing order.
 const std::vector<U_String>& sectionTitles();

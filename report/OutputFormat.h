@@ -1,11 +1,12 @@
 #ifndef REPORT_OUTPUTFORMAT_H
 #define REPORT_OUTPUTFORMAT_H
 
-#include <fstream>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <vector>
 
+#include "util/U_ReplacingFile.h"
 #include "util/U_String.h"
 
 // The layout vocabulary the report writes through.  One document is
@@ -54,21 +55,26 @@ class OutputFormat {
   void initialiseDividerMarkerCounter() { m_dividerCounter = 0; }
   // Writes `text` to the current document as it is: no escaping, no line end.
   void write(const U_String& text);
+  // The paths of the documents put in place so far.
+  const std::set<U_String>& documentsWritten() const { return m_written; }
 
  protected:
   const U_String& outputDirectory() const { return m_outputDirectory; }
   // The current document; before the first section, a stream that drops
   // everything.
   std::ostream& stream();
-  // Makes a new file, truncated, the current document.  A file that cannot
-  // be opened leaves the stream failed and its output lost.
+  // Starts a new document for `path`, written aside and put in place by
+  // closeStream().  Throws U_CannotWriteException when it cannot be made.
   void openStream(const U_String& path);
+  // Puts the finished document in place of `path`.  Throws
+  // U_CannotWriteException when any of it could not be written.
   void closeStream();
   int nextDividerNumber() { return ++m_dividerCounter; }
 
  private:
   U_String m_outputDirectory;
-  std::unique_ptr<std::ofstream> m_stream;
+  std::unique_ptr<U_ReplacingFile> m_file;
+  std::set<U_String> m_written;
   int m_dividerCounter = 0;
 };
 

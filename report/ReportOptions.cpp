@@ -2,9 +2,25 @@
 
 #include <cstring>
 
+#include "config/C_Exceptions.h"
 #include "model/PI_Interface.h"
 
 namespace ReportOptions {
+
+namespace {
+
+// The report type is a value option: the name must be followed by " " or
+// "=" and the value.  Anything else ("-po mxo::report_type" alone, or with
+// "+") is the user's mistake and ends the run as a configuration error.
+void requireValue(const char* entry, const char* name) {
+  const char separator = entry[std::strlen(name)];
+  if (separator == ' ' || separator == '=') return;
+  throw C_ConfigurationException(
+      U_String("\nERROR: The product option mxo::") + name + " needs a value, as in -po \"mxo::" +
+      name + "=Template Usage Report\"; it was given as mxo::" + entry + "\n\n");
+}
+
+}  // namespace
 
 const U_String RepOpt::OPTION_KEY = "General Report";
 const U_String RepOpt::OPTION_NAME = "report_type";
@@ -19,6 +35,7 @@ void RepOpt::parseOptions() {
     if (entry == nullptr) continue;
     const char* name = PI_getOptionName(entry);
     if (name != nullptr && OPTION_NAME == name) {
+      requireValue(entry, name);
       const char* value = PI_getOptionValue(entry);
       m_reportType = value ? value : "";
     }

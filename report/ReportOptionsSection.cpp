@@ -1,5 +1,9 @@
 #include "report/ReportOptionsSection.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -10,6 +14,7 @@
 #include "report/ReportOptions.h"
 #include "report/Xutil.h"
 #include "util/U_FileStat.h"
+#include "util/U_ReplacingFile.h"
 
 namespace ReportOptionsSection {
 
@@ -107,15 +112,30 @@ void writePersonSettingsLine(OutputFormat* writer, const U_String& line) {
   for (const U_String& piece : wrapSettingsLine(line)) writer->verbatimLine(piece);
 }
 
+// The settings file is opened without following a symbolic link, so a link
+// left in the output directory cannot send the text elsewhere.
+static FILE* openSettingsFile(const U_String& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  FILE* out = ::fdopen(fd, "w");
+  if (out == nullptr) ::close(fd);
+  return out;
+}
+
 void writePersonSettings(OutputFormat* writer) {
   const U_String path = settings_file_path();
-  FILE* out = std::fopen(path.c_str(), "w");
+  FILE* out = openSettingsFile(path);
   if (out == nullptr) {
     std::cerr << "Failed to get personality settings" << std::endl;
     return;
   }
   argDisplaySettings(out);
-  std::fclose(out);
+  const bool written = std::ferror(out) == 0;
+  if (std::fclose(out) != 0 || !written) {
+    const int error = errno;
+    std::remove(path.c_str());
+    throw U_CannotWriteException(path, error);
+  }
   std::ifstream in(path.c_str());
   if (!in) {
     std::cerr << "Failed to open " << path << " to read personality settings" << std::endl;

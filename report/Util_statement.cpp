@@ -111,8 +111,9 @@ U_String get_statement_in_lines(const U_String& name, int line,
                                 const std::vector<U_String>& raw,
                                 const U_String& prefix) {
   const U_String wanted = trim_after_last_identifier_char(name);
+  // Checked before the subtraction, which would overflow at INT_MIN.
+  if (line < 1 || static_cast<size_t>(line) > clean.size()) return U_String();
   const int L = line - 1;
-  if (L < 0 || L >= static_cast<int>(clean.size())) return U_String();
   const Tokens tokens = tokens_of(clean, L);
   size_t k = 0;
   while (k < tokens.size() && tokens[k] != wanted) ++k;

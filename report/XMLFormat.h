@@ -55,8 +55,10 @@ class XMLFormat : public OutputFormat {
 };
 
 // Writes `target`: a header naming `source`, then every line of `source`
-// behind its right-aligned line number.  A target that cannot be created
-// ends the run with status 10.
+// behind its right-aligned line number.  The copy is written aside and put
+// in place when complete.  A target that cannot be created ends the run
+// with status 10; one that cannot be written in full throws
+// U_CannotWriteException.
 void writeNumberedSourceCopy(const U_String& source, const U_String& target);
 
 #endif

@@ -1,6 +1,6 @@
 // The files the writer makes: one document per section, and one numbered
 // text copy per linked source file.
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -13,6 +13,7 @@
 #include "report/Xutil.h"
 #include "source/Qgen.h"
 #include "util/U_FileStat.h"
+#include "util/U_ReplacingFile.h"
 
 namespace {
 
@@ -87,8 +88,8 @@ void XMLFormat::printFileLink(const U_String& file) {
 void writeNumberedSourceCopy(const U_String& source, const U_String& target) {
   const std::vector<U_String> lines = Qgen::load_file_as_ustringlist(source);
   const std::size_t width = Qgen::Image(static_cast<long>(lines.size())).size();
-  std::FILE* out = std::fopen(target.c_str(), "wb");
-  if (!out) {
+  U_ReplacingFile out(target);
+  if (!out.isOpen()) {
     std::cerr << "cannot open file " << target << "\n";
     std::cerr.flush();
     std::exit(10);
@@ -98,6 +99,5 @@ void writeNumberedSourceCopy(const U_String& source, const U_String& target) {
     const U_String number = Qgen::Image(static_cast<long>(i + 1));
     text += indent(width - number.size()) + number + ": " + lines[i] + "\n";
   }
-  std::fwrite(text.data(), 1, text.size(), out);
-  std::fclose(out);
+  if (!out.write(text) || !out.commit()) throw U_CannotWriteException(target, errno);
 }

@@ -28,8 +28,8 @@ U_String Expand_Tabs(const U_String& s, int width);
 // Size of the stream in bytes; the read position is restored.
 long fstream_size(std::istream& stream);
 // The file's lines without their line ends (split at '\n', trailing '\r'
-// removed).  A file that cannot be read gives an empty list and a message
-// on standard error.
+// removed).  A file that cannot be read, or is not a regular file (a FIFO,
+// a device), gives an empty list and a message on standard error.
 std::vector<U_String> load_file_as_ustringlist(const U_String& name);
 // Index of the first line in [from, to] (clamped to the list) holding
 // `text`; -1 when none does.

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,10 +15,23 @@ struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// Reads the whole file; false when it cannot be opened or read (a
-// directory opens but fails to read).
+// Opens a regular file for reading; null for anything else.  The open does
+// not wait (a FIFO would block it) and the type is checked on the opened
+// file itself, so a FIFO or a device such as /dev/zero is never read.
+std::FILE* openRegularFile(const U_String& name) {
+  const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat st;
+  std::FILE* file = nullptr;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) file = ::fdopen(fd, "rb");
+  if (file == nullptr) ::close(fd);
+  return file;
+}
+
+// Reads the whole file; false when it is not a regular file or cannot be
+// opened or read.
 bool readWholeFile(const U_String& name, U_String& content) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
+  std::unique_ptr<std::FILE, FileCloser> file(openRegularFile(name));
   if (!file) return false;
   // The size is only a hint for the buffer: the read goes on to the end
   // whatever it says.

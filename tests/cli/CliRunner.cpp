@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,6 +83,11 @@ pid_t CliSandbox::start(const std::vector<std::string>& args) {
     ::dup2(in, 0);
     ::dup2(out, 1);
     ::dup2(err, 2);
+    if (m_fileSizeLimit > 0) {
+      const rlimit limit{static_cast<rlim_t>(m_fileSizeLimit), static_cast<rlim_t>(m_fileSizeLimit)};
+      ::signal(SIGXFSZ, SIG_IGN);
+      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(127);
+    }
     ::execve(TUK_PROGRAM, argv.data(), envp.data());
     ::_exit(127);
   }

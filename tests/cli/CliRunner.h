@@ -36,6 +36,9 @@ class CliSandbox {
   std::string workPath(const std::string& relative) const { return workDir() + "/" + relative; }
 
   void setEnv(const std::string& name, const std::string& value) { m_env[name] = value; }
+  // Later runs may not grow any file beyond `bytes` (RLIMIT_FSIZE, with
+  // SIGXFSZ ignored so a write fails as on a full disk); 0 lifts the limit.
+  void setFileSizeLimit(long bytes) { m_fileSizeLimit = bytes; }
   void unsetEnv(const std::string& name) { m_env.erase(name); }
 
   // Runs the program with args (after the program name) and waits.
@@ -53,6 +56,7 @@ class CliSandbox {
   std::string m_root;
   std::map<std::string, std::string> m_env;
   int m_runs = 0;
+  long m_fileSizeLimit = 0;
   std::map<pid_t, int> m_runOfPid;  // which output files belong to a run
 };
 

@@ -70,6 +70,9 @@ TEST(DefineRecord, MalformedRecordsAreRejected) {
       "<DEFINE> x \"f.c\" 1 M DC TG F X int -",       // tag without "{k...}" type
       "<DEFINE> x \"f.c\" 1 M DC TG F X {c} -",       // tag type too short
       "<DEFINE> x \"\" 1 M DC OV F X int -",          // empty file name
+      "<DEFINE> x \"f.c\" -1 M DC OV F X int -",      // negative line
+      "<DEFINE> x \"f.c\" -2147483648 M DC OV F X int -",
+      "<DEFINE> x \"f.c\" -2147483648 I DC OV F X int -",  // included: the cached path
   };
   for (const char* line : bad) EXPECT_FALSE(record(line).isSet()) << line;
   std::string longLine = "<DEFINE> " + std::string(1 << 20, 'a') + " \"f.c\" 1 M DC OV F X int -";
@@ -78,6 +81,7 @@ TEST(DefineRecord, MalformedRecordsAreRejected) {
   withNul[10] = '\0';
   EXPECT_TRUE(record(withNul).isSet());
   EXPECT_TRUE(record("<DEFINE> x \"f.c\" 1 M DC OV F X int -\r").isSet());
+  EXPECT_TRUE(record("<DEFINE> x \"f.c\" 2147483647 M DC OV F X int -").isSet());
 }
 
 TEST(DefinePredicates, KindsScopesAndFlags) {

@@ -1,6 +1,8 @@
 // Code fragments cut out of source files around a declaration's name.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "TempDir.h"
 #include "report/Util.h"
 
@@ -97,4 +99,10 @@ TEST(UtilStatement, AddLineNumbersSkipsOnlyLeadingBlankLines) {
             ">3: int a;\n>4: \n>5: int b;\n");
   EXPECT_EQ(Util::add_line_numbers_to_statements({0, 1}, clean, raw, ""), "");
   EXPECT_EQ(Util::add_line_numbers_to_statements({}, clean, raw, ""), "");
+}
+
+TEST(UtilStatement, LinesOutsideTheFileGiveNoFragment) {
+  // INT_MIN would overflow when turned into an index.
+  for (int line : {INT_MIN, -1, 0, 35, INT_MAX})
+    EXPECT_EQ(Util::get_statement("Box", line, kBox, ""), "") << line;
 }
