@@ -104,6 +104,11 @@ class UnitRunner {
     return good;
   }
   bool anyFailed() const { return m_failed; }
+  // One line saying what the run did.
+  std::string summary() const {
+    return std::to_string(m_units.size()) + " units: " + std::to_string(m_scanned) + " scanned, " +
+           std::to_string(m_current) + " up to date, " + std::to_string(m_failures) + " failed";
+  }
   const std::string& recordName(size_t i) const { return m_names[i]; }
 
  private:
@@ -118,6 +123,7 @@ class UnitRunner {
         complain(m_units[i].source + ": its record file " + name + " would replace that of " +
                  m_units[it->second].source + "; not scanned");
         m_failed = true;
+        ++m_failures;
       }
     }
   }
@@ -137,6 +143,7 @@ class UnitRunner {
     if (fs::exists(met) && stampIsCurrent(stamp, key)) {
       std::lock_guard<std::mutex> lock(m_mutex);
       m_ok[i] = true;
+      ++m_current;
       m_progress.unitDone();
       return;
     }
@@ -159,6 +166,7 @@ class UnitRunner {
     if (!error.empty()) complain(error);
     m_ok[i] = result.ok && error.empty();
     if (!m_ok[i]) m_failed = true;
+    ++(m_ok[i] ? m_scanned : m_failures);
     m_progress.unitDone();
   }
 
@@ -171,6 +179,7 @@ class UnitRunner {
   std::atomic<size_t> m_next{0};
   std::mutex m_mutex;
   bool m_failed = false;
+  size_t m_scanned = 0, m_current = 0, m_failures = 0;
 };
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -216,6 +225,7 @@ int runScanner(const Options& options, const std::string& resourceDir) {
   const int jobs = static_cast<int>(std::min<size_t>(options.jobs > 0 ? options.jobs : cores, units.size()));
   UnitRunner runner(units, settings, outDir);
   const std::vector<size_t> good = runner.run(std::max(1, jobs));
+  complain(runner.summary());
   if (!writeGeneratorInput(outDir, units, good)) return kBadInput;
   return runner.anyFailed() ? kUnitFailed : kAllScanned;
 }

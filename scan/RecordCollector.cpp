@@ -188,13 +188,13 @@ void RecordCollector::tag(const TagDecl* d) {
     if (spec->getSpecializationKind() == TSK_ExplicitSpecialization) {
       if (recordHere) addDefine(spec, "DX", "TG");
     } else if (isInstantiation(spec->getSpecializationKind()) && spec->isCompleteDefinition()) {
-      classSpec(spec, spec->getTemplateInstantiationPattern(), spec->getPointOfInstantiation());
+      classSpec(spec, spec->getTemplateInstantiationPattern());
     }
     return;
   }
   if (rd && isInstantiation(rd->getTemplateSpecializationKind())) {
     if (rd->isCompleteDefinition() && rd->getMemberSpecializationInfo())
-      classSpec(rd, rd->getTemplateInstantiationPattern(), rd->getMemberSpecializationInfo()->getPointOfInstantiation());
+      classSpec(rd, rd->getTemplateInstantiationPattern());
     return;
   }
   if (inInstantiation(d) || inTemplatedFunction(d)) return;
@@ -226,22 +226,33 @@ void RecordCollector::function(const FunctionDecl* fd) {
 
 void RecordCollector::functionSpec(const FunctionDecl* fd) {
   const FunctionDecl* pattern = fd->getTemplateInstantiationPattern();
-  if (auto* primary = fd->getPrimaryTemplate()) {
+  auto* parent = dyn_cast<CXXRecordDecl>(fd->getDeclContext());
+  if (auto* primary = fd->getPrimaryTemplate(); primary && !parent) {
     const FunctionDecl* at = pattern ? pattern : primary->getTemplatedDecl();
-    if (recorded(at)) m_functionSpecs.push_back({fd->getPointOfInstantiation(), define(fd, at, "DS", "OF", false)});
+    if (recorded(at)) m_functionSpecs.push_back({orderOf(fd), define(fd, at, "DS", "OF", false)});
     return;
   }
+  // A member, also a member function template's specialisation: DS and DD,
+  // filed under its class.
   const FunctionDecl* from = fd->getInstantiatedFromMemberFunction();
   const FunctionDecl* at = from ? from : pattern;
-  auto* parent = dyn_cast<CXXRecordDecl>(fd->getDeclContext());
   if (!at || !parent || !recorded(at)) return;
   m_specMembers[parent].push_back(
-      {fd->getPointOfInstantiation(), define(fd, at, "DS", "OF", false) + "\n" + define(fd, at, "DD", "OF", false)});
+      {orderOf(fd), define(fd, at, "DS", "OF", false) + "\n" + define(fd, at, "DD", "OF", false)});
 }
 
-void RecordCollector::classSpec(const CXXRecordDecl* spec, const CXXRecordDecl* pattern, SourceLocation poi) {
+void RecordCollector::instantiating(const Decl* d) {
+  m_instantiationOrder.emplace(d, static_cast<unsigned>(m_instantiationOrder.size()));
+}
+
+unsigned RecordCollector::orderOf(const Decl* d) const {
+  auto found = m_instantiationOrder.find(d);
+  return found == m_instantiationOrder.end() ? ~0u : found->second;
+}
+
+void RecordCollector::classSpec(const CXXRecordDecl* spec, const CXXRecordDecl* pattern) {
   if (!pattern || !recorded(pattern) || m_specs.count(spec)) return;
-  m_specs[spec] = ClassSpec{spec, poi, define(spec, pattern, "DS", "TG", false)};
+  m_specs[spec] = Ordered{orderOf(spec), define(spec, pattern, "DS", "TG", false)};
   m_specOrder.push_back(spec);
 }
 
@@ -292,14 +303,15 @@ bool RecordCollector::before(SourceLocation a, SourceLocation b) const {
   return sm.isBeforeInTranslationUnit(sm.getExpansionLoc(a), sm.getExpansionLoc(b));
 }
 
+bool RecordCollector::byOrder(const Ordered& a, const Ordered& b) { return a.order < b.order; }
+
 void RecordCollector::emitSpec(const CXXRecordDecl* spec, std::vector<std::string>& out) const {
-  out.push_back(m_specs.at(spec).record);
+  out.push_back(m_specs.at(spec).text);
   auto members = m_specMembers.find(spec);
   if (members != m_specMembers.end()) {
-    std::vector<Positioned> sorted = members->second;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [this](const Positioned& a, const Positioned& b) { return before(a.at, b.at); });
-    for (const Positioned& member : sorted) {
+    std::vector<Ordered> sorted = members->second;
+    std::stable_sort(sorted.begin(), sorted.end(), byOrder);
+    for (const Ordered& member : sorted) {
       const size_t split = member.text.find('\n');
       out.push_back(member.text.substr(0, split));
       out.push_back(member.text.substr(split + 1));
@@ -309,7 +321,7 @@ void RecordCollector::emitSpec(const CXXRecordDecl* spec, std::vector<std::strin
   for (const CXXRecordDecl* candidate : m_specOrder)
     if (candidate->getDeclContext() == spec) nested.push_back(candidate);
   std::stable_sort(nested.begin(), nested.end(), [this](const CXXRecordDecl* a, const CXXRecordDecl* b) {
-    return before(m_specs.at(a).poi, m_specs.at(b).poi);
+    return m_specs.at(a).order < m_specs.at(b).order;
   });
   for (const CXXRecordDecl* inner : nested) emitSpec(inner, out);
 }
@@ -327,7 +339,8 @@ std::vector<std::string> RecordCollector::lines() const {
   std::vector<const ClassTemplateSpecializationDecl*> tops;
   for (const CXXRecordDecl* spec : m_specOrder)
     if (auto* top = dyn_cast<ClassTemplateSpecializationDecl>(spec)) tops.push_back(top);
-  std::stable_sort(tops.begin(), tops.end(), [this](auto* a, auto* b) { return before(m_specs.at(a).poi, m_specs.at(b).poi); });
+  std::stable_sort(tops.begin(), tops.end(),
+                   [this](auto* a, auto* b) { return m_specs.at(a).order < m_specs.at(b).order; });
   std::vector<const Decl*> groups;
   for (auto* spec : tops) {
     const Decl* primary = spec->getSpecializedTemplate()->getCanonicalDecl();
@@ -337,10 +350,22 @@ std::vector<std::string> RecordCollector::lines() const {
     for (auto* spec : tops)
       if (spec->getSpecializedTemplate()->getCanonicalDecl() == primary) emitSpec(spec, out);
 
-  std::vector<Positioned> functions = m_functionSpecs;
-  std::stable_sort(functions.begin(), functions.end(),
-                   [this](const Positioned& a, const Positioned& b) { return before(a.at, b.at); });
-  for (const Positioned& f : functions) out.push_back(f.text);
+  // Members instantiated in classes that are no implicit specialisations
+  // (member templates of ordinary classes).
+  std::vector<Ordered> orphans;
+  for (const auto& [parent, members] : m_specMembers)
+    if (!m_specs.count(parent))
+      for (const Ordered& member : members) orphans.push_back(member);
+  std::stable_sort(orphans.begin(), orphans.end(), byOrder);
+  for (const Ordered& member : orphans) {
+    const size_t split = member.text.find('\n');
+    out.push_back(member.text.substr(0, split));
+    out.push_back(member.text.substr(split + 1));
+  }
+
+  std::vector<Ordered> functions = m_functionSpecs;
+  std::stable_sort(functions.begin(), functions.end(), byOrder);
+  for (const Ordered& f : functions) out.push_back(f.text);
   out.insert(out.end(), m_calls.begin(), m_calls.end());
   return out;
 }

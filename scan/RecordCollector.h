@@ -26,6 +26,9 @@ class RecordCollector {
   void addInclude(clang::SourceLocation hash, const std::string& includedPath, bool system);
   // A #define of a macro.
   void addMacro(clang::SourceLocation name, const std::string& macro, bool functionLike);
+  // The compiler begins to instantiate d; implicit specialisations are
+  // written in the order they were instantiated.
+  void instantiating(const clang::Decl* d);
 
   // Walks the finished translation unit.
   void collect(clang::ASTContext& context);
@@ -45,11 +48,9 @@ class RecordCollector {
     clang::SourceLocation at;
     std::string text;
   };
-  // An implicit specialisation of a class with what was instantiated in it.
-  struct ClassSpec {
-    const clang::CXXRecordDecl* decl = nullptr;
-    clang::SourceLocation poi;
-    std::string record;
+  struct Ordered {
+    unsigned order;  // when it was instantiated
+    std::string text;
   };
 
   std::string define(const clang::NamedDecl* d, const clang::NamedDecl* at, const char* def,
@@ -58,10 +59,12 @@ class RecordCollector {
   void declarationRecords(const clang::NamedDecl* d, bool definition, bool seenBefore, const char* space);
   bool recorded(const clang::Decl* d);
   bool seenBefore(const clang::Decl* d);
-  void classSpec(const clang::CXXRecordDecl* spec, const clang::CXXRecordDecl* pattern, clang::SourceLocation poi);
+  void classSpec(const clang::CXXRecordDecl* spec, const clang::CXXRecordDecl* pattern);
+  unsigned orderOf(const clang::Decl* d) const;
   void functionSpec(const clang::FunctionDecl* fd);
   void calls(const clang::FunctionDecl* fd);
   bool before(clang::SourceLocation a, clang::SourceLocation b) const;
+  static bool byOrder(const Ordered& a, const Ordered& b);
   void emitSpec(const clang::CXXRecordDecl* spec, std::vector<std::string>& out) const;
 
   UnitFiles& m_files;
@@ -69,10 +72,11 @@ class RecordCollector {
   std::unique_ptr<NameText> m_names;
   std::vector<std::string> m_includes;
   std::vector<Positioned> m_defines;
-  std::map<const clang::CXXRecordDecl*, ClassSpec> m_specs;
+  std::map<const clang::Decl*, unsigned> m_instantiationOrder;
+  std::map<const clang::CXXRecordDecl*, Ordered> m_specs;
   std::vector<const clang::CXXRecordDecl*> m_specOrder;
-  std::map<const clang::CXXRecordDecl*, std::vector<Positioned>> m_specMembers;
-  std::vector<Positioned> m_functionSpecs;
+  std::map<const clang::CXXRecordDecl*, std::vector<Ordered>> m_specMembers;
+  std::vector<Ordered> m_functionSpecs;
   std::vector<std::string> m_calls;
   std::set<const clang::Decl*> m_done;
 };

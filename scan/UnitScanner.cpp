@@ -9,6 +9,9 @@
 #include <clang/Frontend/TextDiagnosticPrinter.h>
 #include <clang/Lex/PPCallbacks.h>
 #include <clang/Lex/Preprocessor.h>
+#include <clang/Sema/Sema.h>
+#include <clang/Sema/SemaConsumer.h>
+#include <clang/Sema/TemplateInstCallback.h>
 #include <clang/Tooling/ArgumentsAdjusters.h>
 #include <clang/Tooling/CompilationDatabase.h>
 #include <clang/Tooling/JSONCompilationDatabase.h>
@@ -49,11 +52,30 @@ class PreprocessorRecords : public PPCallbacks {
   RecordCollector& m_records;
 };
 
-class RecordConsumer : public ASTConsumer {
+// Tells the records in which order the compiler instantiates templates.
+class InstantiationOrder : public TemplateInstantiationCallback {
+ public:
+  explicit InstantiationOrder(RecordCollector& records) : m_records(records) {}
+  void initialize(const Sema&) override {}
+  void finalize(const Sema&) override {}
+  void atTemplateBegin(const Sema&, const Sema::CodeSynthesisContext& context) override {
+    if (context.Kind == Sema::CodeSynthesisContext::TemplateInstantiation && context.Entity)
+      m_records.instantiating(context.Entity);
+  }
+  void atTemplateEnd(const Sema&, const Sema::CodeSynthesisContext&) override {}
+
+ private:
+  RecordCollector& m_records;
+};
+
+class RecordConsumer : public SemaConsumer {
  public:
   RecordConsumer(std::unique_ptr<UnitFiles> files, UnitResult& result, const ScanSettings& settings)
       : m_files(std::move(files)), m_records(*m_files), m_result(result), m_settings(settings) {}
   RecordCollector& records() { return m_records; }
+  void InitializeSema(Sema& sema) override {
+    sema.TemplateInstCallbacks.push_back(std::make_unique<InstantiationOrder>(m_records));
+  }
   void HandleTranslationUnit(ASTContext& context) override {
     m_records.collect(context);
     m_result.lines = m_records.lines();

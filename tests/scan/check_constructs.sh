@@ -1,0 +1,41 @@
+#!/bin/bash
+# Scans the small sources in constructs/ and checks that each record of
+# NAME.expected appears in NAME.cpp.met (`@DIR@` stands for the folder of the
+# sources), and that no line of NAME.absent does.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+dir="$here/constructs"
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+"$SCANNER" "$dir"/*.cpp -o "$out" -j 2 -- -std=c++17 -nostdinc
+failed=0
+for expected in "$dir"/*.expected; do
+  name=$(basename "$expected" .expected)
+  records="$out/$name.cpp.met"
+  while IFS= read -r line; do
+    [ -z "$line" ] && continue
+    want=${line//@DIR@/$dir}
+    if ! grep -qxF -- "$want" "$records"; then
+      echo "missing in $name.cpp.met: $want"
+      failed=1
+    fi
+  done < "$expected"
+  absent="$dir/$name.absent"
+  [ -f "$absent" ] || continue
+  while IFS= read -r line; do
+    [ -z "$line" ] && continue
+    if grep -qF -- "$line" "$records"; then
+      echo "unexpected in $name.cpp.met: $line"
+      failed=1
+    fi
+  done < "$absent"
+done
+# Every instantiated member's DS is directly followed by its DD.
+for records in "$out"/*.met; do
+  if ! awk '$6 == "DS" && $7 == "OF" && $8 == "C" { want = $0; sub(/ DS OF /, " DD OF ", want); next_is = 1; next }
+            next_is { if ($0 != want) { print "no DD after: " want; bad = 1 } next_is = 0 }
+            END { exit bad }' "$records"; then
+    failed=1
+  fi
+done
+exit $failed
