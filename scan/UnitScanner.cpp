@@ -16,7 +16,10 @@
 #include <clang/Tooling/CompilationDatabase.h>
 #include <clang/Tooling/JSONCompilationDatabase.h>
 #include <clang/Tooling/Tooling.h>
+#include <llvm/Support/Error.h>
 #include <llvm/Support/FileSystem.h>
+#include <llvm/Support/JSON.h>
+#include <llvm/Support/MemoryBuffer.h>
 #include <llvm/Support/Path.h>
 #include <llvm/Support/raw_ostream.h>
 
@@ -172,9 +175,20 @@ UnitResult scanUnit(const UnitJob& job, const ScanSettings& settings) {
 
 bool loadCompileCommands(const std::string& buildDir, std::vector<UnitJob>& units, std::string& error) {
   const std::string file = buildDir + "/compile_commands.json";
+  auto buffer = llvm::MemoryBuffer::getFile(file);
+  if (!buffer) {
+    error = "cannot read " + file + ": " + buffer.getError().message();
+    return false;
+  }
+  // Checked as JSON first: the database's own parser reports syntax errors
+  // on standard error in its own words.
+  if (auto parsed = llvm::json::parse((*buffer)->getBuffer()); !parsed) {
+    error = "cannot read " + file + ": not valid JSON: " + llvm::toString(parsed.takeError());
+    return false;
+  }
   std::string why;
-  auto database =
-      tooling::JSONCompilationDatabase::loadFromFile(file, why, tooling::JSONCommandLineSyntax::AutoDetect);
+  auto database = tooling::JSONCompilationDatabase::loadFromBuffer((*buffer)->getBuffer(), why,
+                                                                   tooling::JSONCommandLineSyntax::AutoDetect);
   if (!database) {
     error = "cannot read " + file + ": " + why;
     return false;

@@ -18,9 +18,12 @@ cd "$work"
 printf 'int good() { return 1; }\n' > good.cpp
 printf 'int bad() { return undeclared_name; }\n' > bad.cpp
 mkdir build
-expect 2 "cannot read $work/build/compile_commands.json" -- "$SCANNER" -p build -o recs
+expect 2 "cannot read build/compile_commands.json: No such file" -- "$SCANNER" -p build -o recs
 printf '[{"directory": "%s", "file": "good.cpp", ' "$work" > build/compile_commands.json
-expect 2 "cannot read $work/build/compile_commands.json" -- "$SCANNER" -p build -o recs
+expect 2 "compile_commands.json: not valid JSON" -- "$SCANNER" -p build -o recs
+[ "$(wc -l < "$work/err")" = 1 ] || { echo "more than one line for bad JSON"; cat "$work/err"; failed=1; }
+printf '[{"directory": "%s", "file": "good.cpp"}]\n' "$work" > build/compile_commands.json
+expect 2 'Missing key: "command" or "arguments"' -- "$SCANNER" -p build -o recs
 printf '[{"directory": "%s", "file": "good.cpp", "command": "c++ -c good.cpp"}]\n' "$work" > build/compile_commands.json
 expect 2 "no compile command for other.cpp" -- "$SCANNER" -p build other.cpp -o recs
 expect 2 "cannot read source file missing.cpp" -- "$SCANNER" missing.cpp -o recs --

@@ -20,13 +20,13 @@ want "$classes" "geo::Grid Primary Class Template"
 want "$classes" "geo::Grid Partial Class Template Specialization"
 want "$classes" "geo::Grid Class Template Member(s) That Are Instantiated"
 want "$classes" "geo::Grid Primary Class Instantiation"
-want "$classes" "geo::Grid<int, 1> marker;"
+want "$classes" "geo::Grid&lt;int, 1&gt; marker;"
 want "$functions" "geo::sum"
 want "$functions" "Function Template Instantiated In File"
 want "$functions" "/src/stats.cpp"
 # Library templates from the recorded folders.
 want "$classes" "gsl::span Primary Class Template"
-want "$classes" "glm::vec Primary Class Template"
+want "$functions" "glm::dot Function Template Instantiated In File(s)"
 want "$functions" "gsl::narrow_cast"
 # Records of other system headers are left out; their includes are kept.
 if grep -q '^<DEFINE> std::' "$work/report/main.cpp.met"; then echo "standard library recorded"; failed=1; fi
