@@ -159,8 +159,10 @@ UnitResult scanUnit(const UnitJob& job, const ScanSettings& settings) {
   tool.appendArgumentsAdjuster(tooling::getClangStripDependencyFileAdjuster());
   tool.appendArgumentsAdjuster(tooling::getClangSyntaxOnlyAdjuster());
   tool.appendArgumentsAdjuster(resourceDirAdjuster(settings.resourceDir));
-  tool.appendArgumentsAdjuster(
-      tooling::getInsertArgumentAdjuster("-Wno-unknown-warning-option", tooling::ArgumentInsertPosition::END));
+  // Warnings are the build's business, not the scan's: a project built with
+  // another compiler and -Werror must not fail on clang's own warnings.
+  tool.appendArgumentsAdjuster(tooling::getInsertArgumentAdjuster(
+      tooling::CommandLineArguments{"-w", "-Wno-error"}, tooling::ArgumentInsertPosition::END));
 
   llvm::raw_string_ostream messages(result.diagnostics);
   auto options = llvm::makeIntrusiveRefCnt<DiagnosticOptions>();
