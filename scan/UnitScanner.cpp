@@ -1,9 +1,11 @@
 // Runs clang on one unit and turns what it saw into records.
 #include <algorithm>
 #include <memory>
+#include <set>
 
 #include <clang/AST/ASTConsumer.h>
 #include <clang/Basic/DiagnosticOptions.h>
+#include <clang/Driver/Options.h>
 #include <clang/Frontend/CompilerInstance.h>
 #include <clang/Frontend/FrontendAction.h>
 #include <clang/Frontend/TextDiagnosticPrinter.h>
@@ -16,6 +18,8 @@
 #include <clang/Tooling/CompilationDatabase.h>
 #include <clang/Tooling/JSONCompilationDatabase.h>
 #include <clang/Tooling/Tooling.h>
+#include <llvm/Option/ArgList.h>
+#include <llvm/Option/OptTable.h>
 #include <llvm/Support/Error.h>
 #include <llvm/Support/FileSystem.h>
 #include <llvm/Support/JSON.h>
@@ -148,6 +152,28 @@ tooling::ArgumentsAdjuster resourceDirAdjuster(const std::string& dir) {
   };
 }
 
+// Leaves out the options clang's driver does not know (another compiler's
+// own), so that a unit built with that compiler still scans; names them in
+// dropped.
+tooling::ArgumentsAdjuster unknownOptionRemover(std::vector<std::string>& dropped) {
+  return [&dropped](const tooling::CommandLineArguments& args, StringRef) {
+    if (args.size() < 2) return args;
+    std::vector<const char*> raw;
+    for (size_t i = 1; i < args.size(); ++i) raw.push_back(args[i].c_str());
+    unsigned missingIndex = 0, missingCount = 0;
+    const llvm::opt::InputArgList parsed = driver::getDriverOptTable().ParseArgs(raw, missingIndex, missingCount);
+    std::set<unsigned> unknown;
+    for (const llvm::opt::Arg* arg : parsed.filtered(driver::options::OPT_UNKNOWN)) unknown.insert(arg->getIndex());
+    if (unknown.empty()) return args;
+    tooling::CommandLineArguments out{args[0]};
+    for (size_t i = 1; i < args.size(); ++i) {
+      if (unknown.count(static_cast<unsigned>(i - 1))) dropped.push_back(args[i]);
+      else out.push_back(args[i]);
+    }
+    return out;
+  };
+}
+
 }  // namespace
 
 UnitResult scanUnit(const UnitJob& job, const ScanSettings& settings) {
@@ -155,6 +181,8 @@ UnitResult scanUnit(const UnitJob& job, const ScanSettings& settings) {
   OneCommand database(job);
   tooling::ClangTool tool(database, {job.source});
   tool.clearArgumentsAdjusters();
+  std::vector<std::string> dropped;
+  tool.appendArgumentsAdjuster(unknownOptionRemover(dropped));
   tool.appendArgumentsAdjuster(tooling::getClangStripOutputAdjuster());
   tool.appendArgumentsAdjuster(tooling::getClangStripDependencyFileAdjuster());
   tool.appendArgumentsAdjuster(tooling::getClangSyntaxOnlyAdjuster());
@@ -171,6 +199,11 @@ UnitResult scanUnit(const UnitJob& job, const ScanSettings& settings) {
   RecordActionFactory factory(result, job, settings);
   const int status = tool.run(&factory);
   messages.flush();
+  if (!dropped.empty()) {
+    std::string note = job.source + ": note: left out options clang does not know:";
+    for (const std::string& option : dropped) note += " " + option;
+    result.diagnostics = note + "\n" + result.diagnostics;
+  }
   result.ok = status == 0 && !result.inputs.empty();
   return result;
 }

@@ -49,6 +49,9 @@ if ls -a recs recs/.kxdf-scan | grep -q '\.tmp'; then echo "temporary file left"
 # A fixed unit is scanned on the next run; its old failure leaves no trace.
 printf 'int bad() { return 2; }\n' > bad.cpp
 expect 0 "2 units: 1 scanned, 1 up to date, 0 failed" -- "$SCANNER" good.cpp bad.cpp -o recs -- -std=c++17
+# Another compiler's own options are left out, with a note.
+expect 0 "left out options clang does not know: -fconcepts-diagnostics-depth=2" -- \
+  "$SCANNER" good.cpp -o gccflags -- -std=c++17 -fconcepts-diagnostics-depth=2
 # Two units whose record files would have the same name.
 mkdir sub && cp good.cpp sub/good.cpp
 expect 1 "would replace that of" -- "$SCANNER" good.cpp sub/good.cpp -o twins -- -std=c++17
