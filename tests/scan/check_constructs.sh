@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 dir="$here/constructs"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$SCANNER" "$dir"/*.cpp -o "$out" -j 2 -- -std=c++17 -nostdinc
+"$SCANNER" "$dir"/*.cpp -o "$out" -j 2 --clang-view -- -std=c++17 -nostdinc
 failed=0
 for expected in "$dir"/*.expected; do
   name=$(basename "$expected" .expected)
@@ -30,6 +30,12 @@ for expected in "$dir"/*.expected; do
     fi
   done < "$absent"
 done
+# clang's own view of a unit, written beside its record file.
+for want in 'class num::Wrap<int>' 'class num::Wrap<long>' 'function num::Wrap<int>::as<char>(void)' \
+            "variable a {cnum::Wrap<int>} \"$dir/members.cpp\" 22"; do
+  grep -qxF -- "$want" "$out/members.cpp.view" || { echo "missing in members.cpp.view: $want"; failed=1; }
+done
+
 # Every instantiated member's DS is directly followed by its DD.
 for records in "$out"/*.met; do
   if ! awk '$6 == "DS" && $7 == "OF" && $8 == "C" { want = $0; sub(/ DS OF /, " DD OF ", want); next_is = 1; next }
