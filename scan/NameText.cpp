@@ -55,6 +55,24 @@ class PlaceholderHelper : public PrinterHelper {
       os << m_names.expr(subst->getReplacement());
       return true;
     }
+    // Names qualified by a dependent type (`std::is_integral<T>::value`)
+    // and sizeof of a type: the types spelled as records spell them.
+    if (auto* dependent = dyn_cast<DependentScopeDeclRefExpr>(s)) {
+      os << m_names.qualifier(dependent->getQualifier()) << dependent->getDeclName().getAsString();
+      if (dependent->hasExplicitTemplateArgs()) {
+        std::vector<TemplateArgument> args;
+        for (const TemplateArgumentLoc& arg : dependent->template_arguments()) args.push_back(arg.getArgument());
+        os << "<" << m_names.templateArgs(args) << ">";
+      }
+      return true;
+    }
+    if (auto* trait = dyn_cast<UnaryExprOrTypeTraitExpr>(s); trait && trait->isArgumentType()) {
+      const char* word = trait->getKind() == UETT_SizeOf ? "sizeof" : trait->getKind() == UETT_AlignOf ? "alignof" : nullptr;
+      if (word) {
+        os << word << "(" << m_names.type(trait->getArgumentType(), false) << ")";
+        return true;
+      }
+    }
     return false;
   }
 

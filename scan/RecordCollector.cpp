@@ -336,9 +336,14 @@ std::vector<std::string> RecordCollector::lines() const {
 
   // Class specialisations grouped by their primary template, the groups in
   // the order their first specialisation was instantiated.
+  // Specialisations of member templates are written with their enclosing
+  // class when that is an implicit specialisation too.
   std::vector<const ClassTemplateSpecializationDecl*> tops;
-  for (const CXXRecordDecl* spec : m_specOrder)
-    if (auto* top = dyn_cast<ClassTemplateSpecializationDecl>(spec)) tops.push_back(top);
+  for (const CXXRecordDecl* spec : m_specOrder) {
+    auto* top = dyn_cast<ClassTemplateSpecializationDecl>(spec);
+    auto* parent = dyn_cast<CXXRecordDecl>(spec->getDeclContext());
+    if (top && !(parent && m_specs.count(parent))) tops.push_back(top);
+  }
   std::stable_sort(tops.begin(), tops.end(),
                    [this](auto* a, auto* b) { return m_specs.at(a).order < m_specs.at(b).order; });
   std::vector<const Decl*> groups;

@@ -36,6 +36,15 @@ for want in 'class num::Wrap<int>' 'class num::Wrap<long>' 'function num::Wrap<i
   grep -qxF -- "$want" "$out/members.cpp.view" || { echo "missing in members.cpp.view: $want"; failed=1; }
 done
 
+# A class specialisation is written once, nested ones with their class.
+for records in "$out"/*.met; do
+  dups=$(grep ' DS TG ' "$records" | sort | uniq -d)
+  [ -z "$dups" ] || { echo "written twice: $dups"; failed=1; }
+done
+if ! grep -A1 -F '<DEFINE> Outer<int> ' "$out/forms.cpp.met" | grep -qF '<DEFINE> Outer<int>::Inner<char> '; then
+  echo "Outer<int>::Inner<char> not after Outer<int>"; failed=1
+fi
+
 # Every instantiated member's DS is directly followed by its DD.
 for records in "$out"/*.met; do
   if ! awk '$6 == "DS" && $7 == "OF" && $8 == "C" { want = $0; sub(/ DS OF /, " DD OF ", want); next_is = 1; next }
