@@ -180,13 +180,15 @@ void RecordCollector::tag(const TagDecl* d) {
   auto* rd = dyn_cast<CXXRecordDecl>(d);
   if (rd && (rd->isLambda() || rd->isAnonymousStructOrUnion())) return;
   const bool recordHere = d->isThisDeclarationADefinition() || (!d->getDefinition() && d->isFirstDecl());
+  // A specialisation is filed under its template, so one of a template
+  // without records (a system header's) gets none either.
   if (auto* partial = dyn_cast<ClassTemplatePartialSpecializationDecl>(d)) {
-    if (recordHere) addDefine(partial, "DP", "TG");
+    if (recordHere && recorded(partial->getSpecializedTemplate())) addDefine(partial, "DP", "TG");
     return;
   }
   if (auto* spec = dyn_cast<ClassTemplateSpecializationDecl>(d)) {
     if (spec->getSpecializationKind() == TSK_ExplicitSpecialization) {
-      if (recordHere) addDefine(spec, "DX", "TG");
+      if (recordHere && recorded(spec->getSpecializedTemplate())) addDefine(spec, "DX", "TG");
     } else if (isInstantiation(spec->getSpecializationKind()) && spec->isCompleteDefinition()) {
       classSpec(spec, spec->getTemplateInstantiationPattern());
     }
@@ -216,7 +218,9 @@ void RecordCollector::function(const FunctionDecl* fd) {
   const bool definition = fd->isThisDeclarationADefinition();
   if (isFriendDeclarationOnly(fd, definition)) return;
   if (kind == TSK_ExplicitSpecialization) {
-    if (definition || (!fd->isDefined() && fd->isFirstDecl())) addDefine(fd, "DX", "OF");
+    const FunctionTemplateDecl* primary = fd->getPrimaryTemplate();
+    if ((definition || (!fd->isDefined() && fd->isFirstDecl())) && (!primary || recorded(primary)))
+      addDefine(fd, "DX", "OF");
     return;
   }
   declarationRecords(fd, definition, seenBefore(fd), "OF");
