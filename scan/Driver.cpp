@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -96,7 +98,14 @@ class UnitRunner {
     nameRecordFiles();
     std::vector<std::thread> threads;
     for (int i = 0; i < jobs; ++i) threads.emplace_back([this] { work(); });
+    std::thread ticker([this] { tick(); });
     for (std::thread& thread : threads) thread.join();
+    {
+      std::lock_guard<std::mutex> lock(m_mutex);
+      m_finished = true;
+    }
+    m_wake.notify_all();
+    ticker.join();
     m_progress.finish();
     std::vector<size_t> good;
     for (size_t i = 0; i < m_units.size(); ++i)
@@ -126,6 +135,13 @@ class UnitRunner {
         ++m_failures;
       }
     }
+  }
+
+  // Redraws the progress line every second until the units are done.
+  void tick() {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_progress.redraw();
+    while (!m_wake.wait_for(lock, std::chrono::seconds(1), [this] { return m_finished; })) m_progress.redraw();
   }
 
   void work() {
@@ -178,6 +194,8 @@ class UnitRunner {
   std::vector<bool> m_ok;
   std::atomic<size_t> m_next{0};
   std::mutex m_mutex;
+  std::condition_variable m_wake;
+  bool m_finished = false;
   bool m_failed = false;
   size_t m_scanned = 0, m_current = 0, m_failures = 0;
 };

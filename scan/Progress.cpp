@@ -20,6 +20,10 @@ std::string Progress::text(size_t done, size_t total, double elapsed) {
 
 void Progress::unitDone() {
   ++m_done;
+  redraw();
+}
+
+void Progress::redraw() {
   if (!m_enabled) return;
   const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
   std::fprintf(stderr, "\r\033[K%s", text(m_done, m_total, elapsed).c_str());

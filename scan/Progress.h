@@ -14,6 +14,8 @@ class Progress {
   Progress(size_t total, bool enabled);
   // One more unit is done; redraws the line.
   void unitDone();
+  // Draws the line again, so that the elapsed time moves during long units.
+  void redraw();
   // Removes the line so that other output starts on a clean line.
   void clear();
   // Ends the line for good.
