@@ -239,9 +239,6 @@ std::string NameText::pointerLike(QualType pointee, const char* op, bool braceTa
 }
 
 std::string NameText::unqualifiedType(const Type* t, bool braceTags) {
-  auto braced = [&](const TagDecl* tag, const std::string& name) {
-    return braceTags && tag ? std::string("{") + tagLetter(tag) + name + "}" : name;
-  };
   switch (t->getTypeClass()) {
     case Type::Builtin: return withoutBlanks(cast<BuiltinType>(t)->getName(m_policy).str());
     case Type::Pointer: return pointerLike(cast<PointerType>(t)->getPointeeType(), "*", braceTags);
@@ -251,62 +248,26 @@ std::string NameText::unqualifiedType(const Type* t, bool braceTags) {
       auto* mp = cast<MemberPointerType>(t);
       return type(mp->getPointeeType(), braceTags) + unqualifiedType(mp->getClass(), false) + "::*";
     }
-    case Type::ConstantArray: {
-      auto* at = cast<ConstantArrayType>(t);
-      llvm::SmallString<16> size;
-      at->getSize().toString(size, 10, false);
-      return type(at->getElementType(), braceTags) + "[" + size.str().str() + "]";
-    }
-    case Type::IncompleteArray: return type(cast<ArrayType>(t)->getElementType(), braceTags) + "[]";
-    case Type::DependentSizedArray: {
-      auto* at = cast<DependentSizedArrayType>(t);
-      return type(at->getElementType(), braceTags) + "[" + expr(at->getSizeExpr()) + "]";
-    }
-    case Type::VariableArray: {
-      auto* at = cast<VariableArrayType>(t);
-      return type(at->getElementType(), braceTags) + "[" + expr(at->getSizeExpr()) + "]";
-    }
+    case Type::ConstantArray:
+    case Type::IncompleteArray:
+    case Type::DependentSizedArray:
+    case Type::VariableArray: return arrayType(cast<ArrayType>(t), braceTags);
     case Type::Record:
     case Type::Enum: {
       auto* tag = cast<TagType>(t)->getDecl();
-      return braced(tag, tagName(tag));
+      return braced(tag, tagName(tag), braceTags);
     }
     case Type::FunctionProto:
-    case Type::FunctionNoProto: {
-      auto* ft = cast<FunctionType>(t);
-      std::string params;
-      if (auto* proto = dyn_cast<FunctionProtoType>(ft)) {
-        for (QualType param : proto->getParamTypes()) params += (params.empty() ? "" : ",") + type(param, false);
-        if (proto->isVariadic()) params += params.empty() ? "..." : ",...";
-      }
-      return "(" + (params.empty() ? std::string("void") : params) + ")" + type(ft->getReturnType(), false);
-    }
+    case Type::FunctionNoProto: return functionType(cast<FunctionType>(t));
     case Type::TemplateTypeParm: {
       auto* param = cast<TemplateTypeParmType>(t);
       return placeholder(param->getDepth(), param->getIndex(), false);
     }
     case Type::PackExpansion: return type(cast<PackExpansionType>(t)->getPattern(), braceTags) + "...";
-    case Type::InjectedClassName: {
-      auto* injected = cast<InjectedClassNameType>(t);
-      return braced(injected->getDecl(), unqualifiedType(injected->getInjectedSpecializationType().getTypePtr(), false));
-    }
-    case Type::TemplateSpecialization: {
-      auto* spec = cast<TemplateSpecializationType>(t);
-      const std::string name = templateName(spec->getTemplateName()) + "<" + templateArgs(spec->template_arguments()) + ">";
-      const TagDecl* tag = nullptr;
-      if (auto* ct = dyn_cast_or_null<ClassTemplateDecl>(spec->getTemplateName().getAsTemplateDecl()))
-        tag = ct->getTemplatedDecl();
-      return braced(tag, name);
-    }
-    case Type::DependentName: {
-      auto* dn = cast<DependentNameType>(t);
-      return qualifier(dn->getQualifier()) + dn->getIdentifier()->getName().str();
-    }
-    case Type::DependentTemplateSpecialization: {
-      auto* dt = cast<DependentTemplateSpecializationType>(t);
-      return qualifier(dt->getQualifier()) + dt->getIdentifier()->getName().str() + "<" +
-             templateArgs(dt->template_arguments()) + ">";
-    }
+    case Type::InjectedClassName:
+    case Type::TemplateSpecialization:
+    case Type::DependentName:
+    case Type::DependentTemplateSpecialization: return dependentType(t, braceTags);
     case Type::Decltype: return "decltype(" + expr(cast<DecltypeType>(t)->getUnderlyingExpr()) + ")";
     case Type::Auto:
     case Type::DeducedTemplateSpecialization: {
@@ -315,6 +276,51 @@ std::string NameText::unqualifiedType(const Type* t, bool braceTags) {
     }
     default: return withoutBlanks(QualType(t, 0).getAsString(m_policy));
   }
+}
+
+std::string NameText::braced(const TagDecl* tag, const std::string& name, bool braceTags) const {
+  return braceTags && tag ? std::string("{") + tagLetter(tag) + name + "}" : name;
+}
+
+std::string NameText::arrayType(const ArrayType* at, bool braceTags) {
+  std::string bound;
+  if (auto* constant = dyn_cast<ConstantArrayType>(at)) {
+    llvm::SmallString<16> size;
+    constant->getSize().toString(size, 10, false);
+    bound = size.str().str();
+  } else if (auto* dependent = dyn_cast<DependentSizedArrayType>(at)) {
+    bound = expr(dependent->getSizeExpr());
+  } else if (auto* variable = dyn_cast<VariableArrayType>(at)) {
+    bound = expr(variable->getSizeExpr());
+  }
+  return type(at->getElementType(), braceTags) + "[" + bound + "]";
+}
+
+std::string NameText::functionType(const FunctionType* ft) {
+  std::string params;
+  if (auto* proto = dyn_cast<FunctionProtoType>(ft)) {
+    for (QualType param : proto->getParamTypes()) params += (params.empty() ? "" : ",") + type(param, false);
+    if (proto->isVariadic()) params += params.empty() ? "..." : ",...";
+  }
+  return "(" + (params.empty() ? std::string("void") : params) + ")" + type(ft->getReturnType(), false);
+}
+
+// Types that still depend on template parameters.
+std::string NameText::dependentType(const Type* t, bool braceTags) {
+  if (auto* injected = dyn_cast<InjectedClassNameType>(t))
+    return braced(injected->getDecl(), unqualifiedType(injected->getInjectedSpecializationType().getTypePtr(), false),
+                  braceTags);
+  if (auto* spec = dyn_cast<TemplateSpecializationType>(t)) {
+    const std::string name = templateName(spec->getTemplateName()) + "<" + templateArgs(spec->template_arguments()) + ">";
+    const TagDecl* tag = nullptr;
+    if (auto* ct = dyn_cast_or_null<ClassTemplateDecl>(spec->getTemplateName().getAsTemplateDecl()))
+      tag = ct->getTemplatedDecl();
+    return braced(tag, name, braceTags);
+  }
+  if (auto* dn = dyn_cast<DependentNameType>(t)) return qualifier(dn->getQualifier()) + dn->getIdentifier()->getName().str();
+  auto* dt = cast<DependentTemplateSpecializationType>(t);
+  return qualifier(dt->getQualifier()) + dt->getIdentifier()->getName().str() + "<" +
+         templateArgs(dt->template_arguments()) + ">";
 }
 
 std::string NameText::templateArgs(llvm::ArrayRef<TemplateArgument> args) {

@@ -43,6 +43,10 @@ class NameText {
   std::string type(clang::QualType t, bool braceTags);
   std::string unqualifiedType(const clang::Type* t, bool braceTags);
   std::string pointerLike(clang::QualType pointee, const char* op, bool braceTags);
+  std::string braced(const clang::TagDecl* tag, const std::string& name, bool braceTags) const;
+  std::string arrayType(const clang::ArrayType* at, bool braceTags);
+  std::string functionType(const clang::FunctionType* ft);
+  std::string dependentType(const clang::Type* t, bool braceTags);
   std::string templateArgs(llvm::ArrayRef<clang::TemplateArgument> args);
   std::string templateArg(const clang::TemplateArgument& arg);
   std::string templateName(clang::TemplateName name);
