@@ -118,7 +118,6 @@ class UnitRunner {
     return std::to_string(m_units.size()) + " units: " + std::to_string(m_scanned) + " scanned, " +
            std::to_string(m_current) + " up to date, " + std::to_string(m_failures) + " failed";
   }
-  const std::string& recordName(size_t i) const { return m_names[i]; }
 
  private:
   // NAME.met is the main file's name; a second unit of the same name fails.
@@ -146,7 +145,11 @@ class UnitRunner {
 
   void work() {
     for (size_t i = m_next++; i < m_units.size(); i = m_next++) {
-      if (m_names[i].empty()) continue;
+      if (m_names[i].empty()) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_progress.unitDone();
+        continue;
+      }
       scanOne(i);
     }
   }
@@ -156,7 +159,8 @@ class UnitRunner {
     const std::string met = m_outDir + "/" + m_names[i];
     const std::string stamp = m_outDir + "/.kxdf-scan/" + m_names[i] + ".stamp";
     const std::string key = commandKey(unit, m_settings);
-    if (fs::exists(met) && stampIsCurrent(stamp, key)) {
+    std::error_code ec;
+    if (fs::exists(met, ec) && stampIsCurrent(stamp, key)) {
       std::lock_guard<std::mutex> lock(m_mutex);
       m_ok[i] = true;
       ++m_current;
@@ -171,7 +175,6 @@ class UnitRunner {
         error = writeWhole(m_outDir + "/" + m_names[i].substr(0, m_names[i].size() - 4) + ".view", result.viewLines);
       if (error.empty() && !writeStamp(stamp, key, result.inputs)) error = "cannot write " + stamp;
     } else {
-      std::error_code ec;
       fs::remove(met, ec);
       fs::remove(stamp, ec);
     }
