@@ -1,0 +1,91 @@
+#include "scan/UnitStamp.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace kxdf_scan {
+
+namespace {
+
+// The version of the record conventions; a change rescans every unit.
+constexpr const char* kRecordVersion = "kxdf.scan records 1";
+
+std::string hex64(const std::string& text) {
+  unsigned long long hash = 1469598103934665603ull;  // FNV-1a: stable across runs and builds
+  for (unsigned char c : text) {
+    hash ^= c;
+    hash *= 1099511628211ull;
+  }
+  char out[17];
+  std::snprintf(out, sizeof out, "%016llx", hash);
+  return out;
+}
+
+// Size and modification time of path, as one comparable text.
+std::string fileState(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return "missing";
+  return std::to_string(static_cast<long long>(st.st_size)) + " " + std::to_string(st.st_mtim.tv_sec) + "." +
+         std::to_string(st.st_mtim.tv_nsec);
+}
+
+}  // namespace
+
+std::string commandKey(const UnitJob& job, const ScanSettings& settings) {
+  std::string text = std::string(kRecordVersion) + '\0' + job.directory + '\0' + job.source + '\0';
+  for (const std::string& arg : job.arguments) text += arg + '\0';
+  text += "record";
+  for (const std::string& dir : settings.recordDirs) text += '\0' + dir;
+  text += settings.clangView ? "\0view" : "\0noview";
+  text += '\0' + settings.resourceDir;
+  return hex64(text);
+}
+
+bool stampIsCurrent(const std::string& stampPath, const std::string& key) {
+  std::ifstream in(stampPath);
+  std::string line;
+  if (!std::getline(in, line) || line != "key " + key) return false;
+  bool any = false;
+  while (std::getline(in, line)) {
+    // Each line: the state the file had, a tab, its path.
+    const size_t tab = line.find('\t');
+    if (tab == std::string::npos) return false;
+    if (fileState(line.substr(tab + 1)) != line.substr(0, tab)) return false;
+    any = true;
+  }
+  return any;
+}
+
+bool writeStamp(const std::string& stampPath, const std::string& key, const std::vector<std::string>& inputs) {
+  std::vector<std::string> lines{"key " + key};
+  for (const std::string& input : inputs) lines.push_back(fileState(input) + "\t" + input);
+  return writeWhole(stampPath, lines).empty();
+}
+
+std::string writeWhole(const std::string& path, const std::vector<std::string>& lines) {
+  const std::string temporary = path + ".tmp" + std::to_string(getpid());
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return "cannot write " + temporary + ": " + std::strerror(errno);
+    for (const std::string& line : lines) out << line << '\n';
+    out.close();
+    if (!out) {
+      std::remove(temporary.c_str());
+      return "cannot write " + temporary;
+    }
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    const std::string why = std::strerror(errno);
+    std::remove(temporary.c_str());
+    return "cannot rename " + temporary + " to " + path + ": " + why;
+  }
+  return "";
+}
+
+}  // namespace kxdf_scan

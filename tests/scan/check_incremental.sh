@@ -1,0 +1,39 @@
+#!/bin/bash
+# A rerun scans only the units whose command, main file or included files
+# changed.
+set -euo pipefail
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+printf '#pragma once\ntemplate <typename T> struct Box { T v; };\n' > box.h
+printf '#include "box.h"\nBox<int> a;\n' > a.cpp
+printf '#include "box.h"\nBox<long> b;\n' > b.cpp
+printf 'int c;\n' > c.cpp
+printf '[' > compile_commands.json
+sep=""
+for u in a b c; do
+  printf '%s{"directory": "%s", "file": "%s.cpp", "arguments": ["c++", "-std=c++17", "-c", "%s.cpp"]}' \
+    "$sep" "$work" "$u" "$u" >> compile_commands.json
+  sep=","
+done
+printf ']\n' >> compile_commands.json
+summary() { "$SCANNER" -p . -o recs "$@" 2>&1 | grep 'units:'; }
+check() {  # check WANTED GOT
+  if [ "$1" != "$2" ]; then echo "wanted '$1', got '$2'"; exit 1; fi
+}
+check "kxdf.scan: 3 units: 3 scanned, 0 up to date, 0 failed" "$(summary)"
+check "kxdf.scan: 3 units: 0 scanned, 3 up to date, 0 failed" "$(summary)"
+printf 'int c = 2;\n' > c.cpp
+check "kxdf.scan: 3 units: 1 scanned, 2 up to date, 0 failed" "$(summary)"
+grep -q '^<DEFINE> c ' recs/c.cpp.met
+# A header change reaches every unit that includes it, and only those.
+printf '#pragma once\ntemplate <typename T> struct Box { T v; T w; };\n' > box.h
+check "kxdf.scan: 3 units: 2 scanned, 1 up to date, 0 failed" "$(summary)"
+grep -q 'Box<@ClassTempParam1>::w ' recs/a.cpp.met
+# A changed command counts as a change; so does a lost record file.
+sed -i 's/"-std=c++17", "-c", "b.cpp"/"-std=c++20", "-c", "b.cpp"/' compile_commands.json
+check "kxdf.scan: 3 units: 1 scanned, 2 up to date, 0 failed" "$(summary)"
+rm recs/a.cpp.met
+check "kxdf.scan: 3 units: 1 scanned, 2 up to date, 0 failed" "$(summary)"
+# Other settings of the scanner count too.
+check "kxdf.scan: 3 units: 3 scanned, 0 up to date, 0 failed" "$(summary --record "$work")"

@@ -1,0 +1,129 @@
+// The scanner's plain parts: command line, progress text, unit stamps.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "scan/Options.h"
+#include "scan/Progress.h"
+#include "scan/UnitStamp.h"
+
+using namespace kxdf_scan;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool parse(std::vector<std::string> args, Options& options, std::string& error) {
+  args.insert(args.begin(), "kxdf.scan");
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  return parseOptions(static_cast<int>(argv.size()), argv.data(), options, error);
+}
+
+class ScratchDir : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() / ("scan_core_" + std::to_string(getpid()));
+    fs::create_directories(m_dir);
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+  std::string path(const std::string& name) const { return (m_dir / name).string(); }
+  void write(const std::string& name, const std::string& text) const { std::ofstream(path(name)) << text; }
+  fs::path m_dir;
+};
+
+}  // namespace
+
+TEST(ScanOptions, BuildDirSourcesAndJoinedValues) {
+  Options o;
+  std::string error;
+  ASSERT_TRUE(parse({"-p", "build", "-oout", "-j3", "--record=/usr/include/gsl", "--record", "lib", "a.cpp"}, o, error))
+      << error;
+  EXPECT_EQ(o.buildDir, "build");
+  EXPECT_EQ(o.outDir, "out");
+  EXPECT_EQ(o.jobs, 3);
+  EXPECT_EQ(o.recordDirs, (std::vector<std::string>{"/usr/include/gsl", "lib"}));
+  EXPECT_EQ(o.sources, (std::vector<std::string>{"a.cpp"}));
+}
+
+TEST(ScanOptions, CompilerArgumentsFollowTheDoubleDash) {
+  Options o;
+  std::string error;
+  ASSERT_TRUE(parse({"a.cpp", "b.cpp", "-o", "out", "--", "-std=c++17", "-o", "x"}, o, error)) << error;
+  EXPECT_EQ(o.sources, (std::vector<std::string>{"a.cpp", "b.cpp"}));
+  EXPECT_EQ(o.outDir, "out");
+  EXPECT_EQ(o.compilerArgs, (std::vector<std::string>{"-std=c++17", "-o", "x"}));
+}
+
+TEST(ScanOptions, UsageErrorsNameTheProblem) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+      {{"-p", "b"}, "no output directory"},
+      {{"-o", "out"}, "no units"},
+      {{"-o", "out", "--"}, "no source files"},
+      {{"-p", "b", "-o", "out", "-j0"}, "from 1 to 1024"},
+      {{"-p", "b", "-o", "out", "-j", "two"}, "not 'two'"},
+      {{"-p", "b", "-o"}, "option -o needs a value"},
+      {{"-p", "b", "-o", "out", "--frob"}, "unknown option --frob"},
+  };
+  for (const auto& [args, wanted] : cases) {
+    Options o;
+    std::string error;
+    EXPECT_FALSE(parse(args, o, error)) << wanted;
+    EXPECT_NE(error.find(wanted), std::string::npos) << error;
+  }
+  Options help;
+  std::string error;
+  EXPECT_TRUE(parse({"--help"}, help, error));
+  EXPECT_TRUE(help.help);
+}
+
+TEST(ScanProgress, EstimateFromTheMeanTimeOfDoneUnits) {
+  EXPECT_EQ(Progress::text(3, 10, 6.0), "[3/10] 6s elapsed, about 14s left");
+  EXPECT_EQ(Progress::text(10, 10, 21.4), "[10/10] 21s elapsed");
+  EXPECT_EQ(Progress::text(0, 4, 0.2), "[0/4] 0s elapsed");
+}
+
+TEST_F(ScratchDir, StampIsCurrentUntilAFileOrTheKeyChanges) {
+  write("a.cpp", "int a;\n");
+  write("a.h", "int h;\n");
+  const std::string stamp = path("a.stamp");
+  ASSERT_TRUE(writeStamp(stamp, "k1", {path("a.cpp"), path("a.h")}));
+  EXPECT_TRUE(stampIsCurrent(stamp, "k1"));
+  EXPECT_FALSE(stampIsCurrent(stamp, "k2"));
+  write("a.h", "int h; int i;\n");
+  EXPECT_FALSE(stampIsCurrent(stamp, "k1"));
+  ASSERT_TRUE(writeStamp(stamp, "k1", {path("a.cpp"), path("a.h")}));
+  fs::remove(path("a.h"));
+  EXPECT_FALSE(stampIsCurrent(stamp, "k1"));
+  EXPECT_FALSE(stampIsCurrent(path("none.stamp"), "k1"));
+}
+
+TEST(ScanStamp, KeyCoversCommandFolderAndSettings) {
+  const UnitJob job{"/p/a.cpp", "/p/build", {"c++", "-std=c++17", "-c", "/p/a.cpp"}};
+  const ScanSettings plain;
+  const std::string key = commandKey(job, plain);
+  EXPECT_EQ(key, commandKey(job, plain));
+  UnitJob otherArgs = job;
+  otherArgs.arguments[1] = "-std=c++20";
+  EXPECT_NE(key, commandKey(otherArgs, plain));
+  UnitJob otherDir = job;
+  otherDir.directory = "/p/other";
+  EXPECT_NE(key, commandKey(otherDir, plain));
+  ScanSettings recording;
+  recording.recordDirs = {"/usr/include/gsl"};
+  EXPECT_NE(key, commandKey(job, recording));
+}
+
+TEST_F(ScratchDir, WholeFilesAreRenamedIntoPlace) {
+  EXPECT_EQ(writeWhole(path("r.met"), {"<R>I \"a\" \"b\" 1 -", "x"}), "");
+  std::ifstream in(path("r.met"));
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, "<R>I \"a\" \"b\" 1 -\nx\n");
+  EXPECT_NE(writeWhole(path("missing/r.met"), {"x"}), "");
+  for (const auto& entry : fs::directory_iterator(m_dir))
+    EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+}
