@@ -36,7 +36,7 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
       options.compilerArgs.assign(argv + i + 1, argv + argc);
       break;
     }
-    if (arg == "-h" || arg == "--help") {
+    if (arg == "-h" || arg == "-help" || arg == "--help") {
       options.help = true;
     } else if (arg == "--clang-view") {
       options.clangView = true;
@@ -88,7 +88,7 @@ std::string usageText() {
          "  -j N            scan N units at once (default: one per core)\n"
          "  --record DIR    record the declarations of headers under DIR too\n"
          "  --clang-view    also write NAME.view: the specialisations clang instantiated\n"
-         "  -h, --help      show this text\n";
+         "  -h, --help      show this text (-help too)\n";
 }
 
 }  // namespace kxdf_scan
