@@ -1,14 +1,23 @@
 #!/bin/bash
 # Builds and installs the generator, then writes the Template Usage Report of
 # the bundled example project into ./report-out.
+#
+# TUK_BUILD_DIR, TUK_STAGE_DIR and TUK_REPORT_DIR, when set, name another
+# build directory, install prefix and report folder (scripts/test.sh runs
+# this script with a fresh prefix and report folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+build=${TUK_BUILD_DIR:-$root/build}
+stage=${TUK_STAGE_DIR:-$root/stage}
+report=${TUK_REPORT_DIR:-$root/report-out}
 bash scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target template_usage.kxdf.generator
-cmake --install build --prefix "$root/stage" >/dev/null
-export KTLPPBIN="$root/stage/bin"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Every target the install step copies: the generator, kxdf.errdump and the
+# post-analysis library.
+cmake --build "$build" -j "$(nproc)" --target template_usage.kxdf.generator kxdf.errdump tuk_pal
+cmake --install "$build" --prefix "$stage" >/dev/null
+export KTLPPBIN="$stage/bin"
 # A fresh directory each time, so no document of an earlier run is left beside the new ones.
-rm -rf "$root/report-out"
-bash examples/project/run.sh "$root/report-out" "$KTLPPBIN/template_usage.kxdf.generator"
+rm -rf "$report"
+bash examples/project/run.sh "$report" "$KTLPPBIN/template_usage.kxdf.generator"
