@@ -1,5 +1,5 @@
-// Record files that are not plain files: a named pipe is read like a file,
-// a directory is reported like a file that does not open.
+// A record file that is a named pipe is read like a file (a directory in
+// place of one: see CliEntry.CompleteRunReportsUnreadableRecordFiles).
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -47,19 +47,4 @@ TEST(RecordFileKinds, RunBlockedReadingAPipeEndsOnSigterm) {
   ASSERT_GE(writer, 0) << "the record file was never opened; status " << r.status << ", " << r.err;
   EXPECT_EQ(r.status, 19);
   EXPECT_EQ(r.err, "Caught signal: (SIGTERM)\nPlease contact Halcyra.\n");
-}
-
-TEST(RecordFileKinds, DirectoryInPlaceOfARecordFileIsReported) {
-  CliSandbox box;
-  box.writeFile("a.c", "int a;\n");
-  box.writeFile("b.c", "int b;\n");
-  box.writeFile("p.cmaf", "");
-  box.writeFile("out/a.c.met", "");
-  std::filesystem::create_directories(box.workPath("out/b.c.met"));
-  const std::string work = std::filesystem::canonical(box.workDir()).string();
-
-  const CliResult r =
-      box.run({"ktlpp", "-op", "out", "-deb", "simpleoutput", "-cmaf", "p.cmaf", "a.c", "b.c"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, work + "/p.cmaf:1: Msg=1540 #params=1 {" + work + "/out/b.c.met}\n");
 }
