@@ -10,6 +10,11 @@ bool M_MetricIterator::open(const QL_String& recordFile) {
   m_input = input;
   m_atEnd = false;
   getNextMetric();
+  // A name that opens but cannot be read (a directory) counts as not open.
+  if (hasReadError()) {
+    close();
+    return false;
+  }
   return true;
 }
 

@@ -35,13 +35,15 @@ class M_MetricIterator {
   M_MetricIterator() = default;
 
   // Opens the file and positions on its first record; false when the file
-  // cannot be opened (the iterator is then at end).
+  // cannot be opened or its first read fails (the iterator is then at end).
   bool open(const QL_String& recordFile);
   bool openForSourceFile(const QL_String& directory, const QL_String& source);
   void close();
 
   bool isOpen() const { return m_input.isSet(); }
   bool atEnd() const { return m_atEnd; }
+  // Whether the iterator reached its end through a read error.
+  bool hasReadError() const { return m_input.isSet() && m_input->hasReadError(); }
   const M_MetricLine& operator*() const { return m_current; }
   const M_MetricLine* operator->() const { return &m_current; }
   M_MetricIterator& operator++() {

@@ -66,7 +66,8 @@ SpareBuffer& spare() {
 M_RecordFile::M_RecordFile(const QL_String& file, ExtendedCharEncoding encoding)
     : m_encoding(encoding),
       m_converts(encoding != eceNone && encoding != eceEUC && encoding != eceInvalid) {
-  if (!QL_FileStat::isRegularFile(file)) return;
+  // Whatever opens is read, a named pipe as well as a file; a directory
+  // opens too, and its first read fails (hasReadError).
   m_file = std::fopen(QL_FileStat::toOS(file).c_str(), "rb");
   if (m_file == nullptr) return;
   SpareBuffer& kept = spare();
@@ -109,6 +110,7 @@ bool M_RecordFile::refill() {
   const size_t got = std::fread(buffer() + m_end, 1, m_capacity - m_end, m_file);
   if (got == 0) {
     m_eof = true;
+    m_readError = std::ferror(m_file) != 0;
     return false;
   }
   m_end += got;

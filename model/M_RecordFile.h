@@ -27,6 +27,9 @@ class M_RecordFile {
   // The next line without its "\n" (a "\r" before it stays); false at the
   // end of the file or on a read error.
   bool getline(U_String& line);
+  // Whether reading stopped on an error rather than at the end of the file
+  // (a directory, for one).
+  bool hasReadError() const { return m_readError; }
 
  private:
   bool refill();
@@ -45,6 +48,7 @@ class M_RecordFile {
   size_t m_begin = 0;  // first unread byte in m_buffer
   size_t m_end = 0;    // one past the last valid byte
   bool m_eof = false;
+  bool m_readError = false;
 };
 
 #endif

@@ -101,7 +101,11 @@ void MetricFileReader::processFile(const QL_Filename& directory, const QL_Filena
       dispatch(records->tagText(), records->lineText());
     }
   }
+  // A file that breaks off with a read error is reported like one that
+  // does not open; the records read before the error stay.
+  const bool broken = records.hasReadError();
   records.close();
+  if (broken) throw P_FileOpenException(recordFile);
 }
 
 void MetricFileReader::processEnd(SymbolTable& symbolTable) {

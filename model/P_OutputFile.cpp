@@ -16,9 +16,11 @@ QL_String& P_OutputFile::getOutputPath() {
 
 void P_OutputFile::setForRun(FileList& files, const QL_String* crossModuleFile) {
   if (crossModuleFile != nullptr) {
-    const QL_String name = QL_FileStat::getNormalisedFilename(*crossModuleFile);
-    getSource() = QL_Filename::create(name);
-    getOutputPath() = QL_FileStat::getDirectory(name);
+    // The output path is the real directory of the file, as in a
+    // single-file run: the report's file links then name the copies beside
+    // the documents whatever the working directory of whoever opens them.
+    getSource() = QL_Filename::create(QL_FileStat::getNormalisedFilename(*crossModuleFile));
+    getOutputPath() = QL_FileStat::getDirectory(getSource().getQLString());
     files.emplace_back(getOutputPath(), getSource());
   } else if (!files.empty()) {
     getSource() = files.front().second;

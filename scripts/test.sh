@@ -15,11 +15,16 @@ run_suite() {
 }
 
 echo "== normal build =="
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The README's first command comes first, while the build directory holds
+# only what it builds itself (on a fresh machine: nothing), with a fresh
+# install prefix and report folder.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUK_WERROR=ON >/dev/null
+bash scripts/check-example.sh build
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUK_WERROR=ON
 echo "== sanitizer build =="
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTUK_SANITIZE=ON
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTUK_SANITIZE=ON -DTUK_WERROR=ON
 echo "== fuzzing: error-file reader and message format language =="
-FUZZ_SECONDS=${FUZZ_SECONDS:-60} bash messages/fuzz/run_fuzzers.sh "$(pwd)/build-fuzz"
+FUZZ_SECONDS=${FUZZ_SECONDS:-60} bash messages/fuzz/run_fuzzers.sh "$(pwd)/build-fuzz" -DTUK_WERROR=ON
 echo "fuzzing: no crash found"

@@ -1,13 +1,14 @@
 #!/bin/bash
 # Builds the libFuzzer targets of the message layer with clang and runs each
-# for FUZZ_SECONDS (default 60).  Usage: messages/fuzz/run_fuzzers.sh [build-dir]
+# for FUZZ_SECONDS (default 60).
+# Usage: messages/fuzz/run_fuzzers.sh [build-dir [extra cmake arguments...]]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 dir="${1:-$root/build-fuzz}"
 seconds="${FUZZ_SECONDS:-60}"
 cmake -S "$root" -B "$dir" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=Debug -DTUK_SANITIZE=ON -DTUK_FUZZ=ON -DTUK_BUILD_TESTS=OFF \
-  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
+  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link "${@:2}" >/dev/null
 cmake --build "$dir" -j2 --target fuzz_errfile fuzz_format
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

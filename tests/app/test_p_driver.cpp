@@ -147,9 +147,10 @@ TEST(P_Driver, FileListPutsTheCrossModuleFileLast) {
   EXPECT_EQ(files[0].first.get(), out);
   EXPECT_EQ(files[1].second.str(), fs::canonical(p.path("src/a.c")).string());
   EXPECT_EQ(files[2].second.str(), fs::canonical(p.path("src/p.cmaf")).string());
-  EXPECT_EQ(files[2].first.get(), p.path("src"));
+  // The output path is the real directory of the cross-module file.
+  EXPECT_EQ(files[2].first.get(), fs::canonical(p.path("src")).string());
   EXPECT_EQ(P_OutputFile::getSource(), files[2].second);
-  EXPECT_EQ(P_OutputFile::getOutputPath().get(), p.path("src"));
+  EXPECT_EQ(P_OutputFile::getOutputPath().get(), fs::canonical(p.path("src")).string());
 
   TestDriver one;
   U_BPtr<C_CmdArgs> oneArgs = parse(one, {"-op", p.path("out"), p.path("src/a.c")});

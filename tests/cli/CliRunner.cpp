@@ -1,5 +1,7 @@
 #include "CliRunner.h"
 
+#include "TempDir.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -33,9 +35,8 @@ void passThrough(std::map<std::string, std::string>& env, const char* name) {
 }  // namespace
 
 CliSandbox::CliSandbox() {
-  std::string templ = (fs::temp_directory_path() / "tuk-cli-XXXXXX").string();
-  if (!::mkdtemp(templ.data())) throw std::runtime_error("cannot create a temporary directory");
-  m_root = templ;
+  m_root = makeScratchDirectory("tuk-cli-");
+  if (m_root.empty()) throw std::runtime_error("cannot create a temporary directory");
   for (const char* sub : {"bin", "work", "home", "tmp"}) fs::create_directory(m_root + "/" + sub);
 
   // The product configuration shipped with the sources, when there is one.
@@ -73,7 +74,7 @@ pid_t CliSandbox::start(const std::vector<std::string>& args) {
   for (auto& e : envText) envp.push_back(e.data());
   envp.push_back(nullptr);
 
-  const std::string work = workDir();
+  const std::string work = m_runDir.empty() ? workDir() : workPath(m_runDir);
   pid_t pid = ::fork();
   if (pid == 0) {
     int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

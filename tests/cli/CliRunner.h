@@ -35,6 +35,9 @@ class CliSandbox {
   // A path inside the working directory.
   std::string workPath(const std::string& relative) const { return workDir() + "/" + relative; }
 
+  // Later runs start in this directory below the working directory ("" for
+  // the working directory itself).
+  void setRunDirectory(const std::string& relative) { m_runDir = relative; }
   void setEnv(const std::string& name, const std::string& value) { m_env[name] = value; }
   // Later runs may not grow any file beyond `bytes` (RLIMIT_FSIZE, with
   // SIGXFSZ ignored so a write fails as on a full disk); 0 lifts the limit.
@@ -55,6 +58,7 @@ class CliSandbox {
  private:
   std::string m_root;
   std::map<std::string, std::string> m_env;
+  std::string m_runDir;
   int m_runs = 0;
   long m_fileSizeLimit = 0;
   std::map<pid_t, int> m_runOfPid;  // which output files belong to a run

@@ -60,7 +60,7 @@ TEST(ReportContent, DefinitionsOfOneTemplateFollowTheMixedFileOrder) {
   // bytes decide.
   std::string expected = header() + h2("Class Template Usage") + h3("Cell Primary Class Template");
   for (const char* unit : {"t9", "t10", "u07", "u7"})
-    expected += link(root + "/src/" + unit + ".cpp", "out") + eoln() +
+    expected += link(root + "/src/" + unit + ".cpp", root + "/out") + eoln() +
                 frame("1: template <typename T>\n2: struct Cell { T v; };\n") + eoln();
   expected += bold("There are no partial class template specializations of template class Cell.") +
               eoln();
@@ -80,10 +80,10 @@ TEST(ReportContent, ExplicitFunctionSpecialisationIsNoInstantiation) {
                          "src/user.cpp"});
   ASSERT_EQ(r.status, 0) << r.err;
   std::string expected = header() + separator() + h2("Function Template Usage");
-  expected += h3("pick Function Template") + link(root + "/src/pick.h", "out") + eoln();
+  expected += h3("pick Function Template") + link(root + "/src/pick.h", root + "/out") + eoln();
   expected += frame("3: template <typename T>\n4: T pick(T a, T b) { return a < b ? b : a; }\n") +
               eoln();
   expected += h4("pick Function Template Instantiated In File(s)") +
-              link(root + "/src/user.cpp", "out") + eoln();
+              link(root + "/src/user.cpp", root + "/out") + eoln();
   EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"), expected + end());
 }

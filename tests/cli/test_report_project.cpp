@@ -19,9 +19,9 @@ const std::vector<std::string> kArgs = {
     "src/a.cpp", "src/b.cpp", "src/c.cpp"};
 
 // With a cross-module analysis file the report goes to that file's
-// directory, named as it was given, so the copies are linked relatively.
+// directory, by its real path, so the copies are linked absolutely.
 std::string classDocument(const std::string& root) {
-  const std::string out = "out", a = root + "/src/a.cpp", b = root + "/src/b.cpp",
+  const std::string out = root + "/out", a = root + "/src/a.cpp", b = root + "/src/b.cpp",
                     c = root + "/src/c.cpp", shapes = root + "/src/geo/shapes.h",
                     store = root + "/src/geo/detail/store.h";
   std::string d = header() + h2("Class Template Usage");
@@ -70,14 +70,14 @@ std::string classDocument(const std::string& root) {
 }
 
 std::string functionDocument(const std::string& root) {
-  const std::string out = "out", shapes = root + "/src/geo/shapes.h";
+  const std::string out = root + "/out", shapes = root + "/src/geo/shapes.h";
   std::string d = header() + separator() + h2("Function Template Usage");
   d += h3("geo::area Function Template") + link(shapes, out) + eoln();
   d += frame("25: template <typename S>\n26: double area(const S& s)\n") + eoln();
   // Instantiated in all three units, twice in b.cpp: each file once.
   d += h4("geo::area Function Template Instantiated In File(s)");
   for (const char* unit : {"a", "b", "c"})
-    d += link(root + "/src/" + unit + ".cpp", "out") + eoln();
+    d += link(root + "/src/" + unit + ".cpp", out) + eoln();
   return d + end();
 }
 

@@ -1,34 +1,22 @@
 #ifndef TESTS_MODEL_READER_TEST_UTIL_H
 #define TESTS_MODEL_READER_TEST_UTIL_H
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "intl/QL_Filename.h"
 #include "intl/QL_String.h"
+#include "TempDir.h"
 
-// Directories made by the tests, removed when the test program ends.
-struct ReaderTestDirs {
-  std::vector<std::string> made;
-  ~ReaderTestDirs() {
-    std::error_code ignored;
-    for (const std::string& dir : made) std::filesystem::remove_all(dir, ignored);
-  }
-};
-
-// A fresh directory under /tmp for one test's record files.
+// A fresh scratch directory for one test's record files, removed when the
+// test program ends (the model keeps the names of files it read).
 inline std::string readerTestMakeDir() {
-  static ReaderTestDirs dirs;
-  char pattern[] = "/tmp/tuk_reader_XXXXXX";
-  const char* dir = mkdtemp(pattern);
-  if (dir == nullptr) return std::string("/tmp");
-  dirs.made.push_back(dir);
-  return dir;
+  static std::vector<std::unique_ptr<TempDir>> dirs;
+  dirs.push_back(std::make_unique<TempDir>("tuk-reader-"));
+  return dirs.back()->path();
 }
 
 // Writes `bytes` exactly (binary, no newline translation).

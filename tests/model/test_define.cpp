@@ -40,22 +40,6 @@ TEST(DefineRecord, DecodesEveryField) {
   EXPECT_EQ(all->getInc(), 1);
 }
 
-TEST(DefineRecord, LetterTables) {
-  const std::pair<char, int> defs[] = {{'C', 1}, {'R', 4}, {'S', 8}, {'I', 16}, {'X', 32}, {'P', 64}, {'D', 2}, {'?', 2}};
-  for (auto [c, v] : defs) EXPECT_EQ(DefineRecordParser::defBits(c), v) << c;
-  const std::pair<const char*, int> spaces[] = {{"O-", 8}, {"LB", 0}, {"MB", 2}, {"OE", 5}, {"OF", 4},
-                                                {"OM", 6}, {"OT", 3}, {"OV", 7}, {"TG", 1}};
-  for (auto [s, v] : spaces) EXPECT_EQ(DefineRecordParser::space(s[0], s[1]), v) << s;
-  const std::pair<char, int> scopes[] = {{'N', 0}, {'B', 2}, {'P', 3}, {'C', 4}, {'T', 5},
-                                         {'R', 6}, {'S', 7}, {'-', 8}, {'F', 1}};
-  for (auto [c, v] : scopes) EXPECT_EQ(DefineRecordParser::scope(c), v) << c;
-  const std::pair<char, int> linkages[] = {{'X', 1}, {'N', 2}, {'-', 3}, {'I', 0}};
-  for (auto [c, v] : linkages) EXPECT_EQ(DefineRecordParser::linkage(c), v) << c;
-  EXPECT_EQ(DefineRecordParser::flags("-"), 0u);
-  EXPECT_EQ(DefineRecordParser::flags("FO"), 3u);
-  EXPECT_EQ(DefineRecordParser::flags("U"), 0x10000u);
-}
-
 TEST(DefineRecord, MalformedRecordsAreRejected) {
   const char* bad[] = {
       "<DEFINE>",

@@ -170,8 +170,11 @@ TEST(ReaderRecordFile, LinesAcrossBlocksAndEncodedLines) {
   ASSERT_TRUE(raw.getline(line));
   EXPECT_EQ(line, accented);
 
-  EXPECT_FALSE(M_RecordFile(text(dir), eceNone).isOpen());  // a directory
+  M_RecordFile directory(text(dir), eceNone);  // opens, but cannot be read
+  EXPECT_FALSE(directory.getline(line));
+  EXPECT_TRUE(directory.hasReadError());
   M_RecordFile missing(text(dir + "/missing.met"), eceNone);
   EXPECT_FALSE(missing.isOpen());
   EXPECT_FALSE(missing.getline(line));
+  EXPECT_FALSE(blocks.hasReadError());
 }

@@ -2,9 +2,6 @@
 // templates, in which files implicit specialisations were seen.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -16,6 +13,7 @@
 #include "model/P_CurrentSource.h"
 #include "model/SymbolTable.h"
 #include "report/Template_Usage_Generate.h"
+#include "TempDir.h"
 
 namespace {
 
@@ -40,9 +38,9 @@ void readUnit(const std::string& dir, const std::string& unit) {
 TEST(InstantiationClient, RecordsEachFileOnceInByteOrderUnderTheGroupName) {
   PI_configureOnNewSymbol(Template_Usage_Generate::symbolClientFn);
   PI_configureOnProjRedecl(Template_Usage_Generate::symbolClientFn);
-  char pattern[] = "/tmp/tuk_instclient_XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string dir = pattern;
+  const TempDir scratch("tuk-instclient-");
+  ASSERT_FALSE(scratch.path().empty());
+  const std::string dir = scratch.path();
   // Unit b is read first and again last; z and b see the same instance,
   // z sees a second overload of the same group.
   std::ofstream(dir + "/b.cpp.met") << kTemplate << instance("int");
@@ -78,5 +76,4 @@ TEST(InstantiationClient, RecordsEachFileOnceInByteOrderUnderTheGroupName) {
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(texts(again->files), (Files{"/src/a.cpp", "/src/b.cpp", "/src/z.cpp"}));
   EXPECT_EQ(again->name, "tstrec::shift");
-  std::filesystem::remove_all(dir);
 }

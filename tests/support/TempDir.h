@@ -19,14 +19,21 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// A new, empty directory under the temporary directory (TMPDIR, else /tmp),
+// its name starting with `prefix`; empty when none could be made.  Every
+// scratch directory of the tests is made here.
+inline std::string makeScratchDirectory(const std::string& prefix = "tuk-test-") {
+  std::error_code error;
+  const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+  std::string pattern = ((error ? std::filesystem::path("/tmp") : base) / (prefix + "XXXXXX")).string();
+  return ::mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
 // A fresh directory of its own for one test, removed with everything in it
 // at the end.  A test may chdir into it.
 class TempDir {
  public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tuk-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data())) m_path = pattern;
-  }
+  explicit TempDir(const std::string& prefix = "tuk-test-") : m_path(makeScratchDirectory(prefix)) {}
   ~TempDir() {
     std::error_code ignored;
     if (!m_path.empty()) std::filesystem::remove_all(m_path, ignored);

@@ -258,24 +258,6 @@ TEST(ErrorFileFormat, BadContentsGiveTheirExceptions) {
   EXPECT_THROW(readFile(dir.file("missing.err")), M_BadFileOpenException);
 }
 
-TEST(ErrorFileFormat, ExceptionTexts) {
-  EXPECT_STREQ(M_BadIntReadException().what(), "problems reading an int from error file");
-  EXPECT_STREQ(M_BadTextReadException().what(), "problems reading a text string from error file");
-  EXPECT_STREQ(M_BadIntWriteException().what(), "problems writing an int from error file");
-  EXPECT_STREQ(M_BadTextWriteException().what(), "problems writing a text string from error file");
-  EXPECT_STREQ(M_BadInfoTypeException().what(), "unknown error record type in error file");
-  EXPECT_STREQ(M_HasListParameterException().what(), "error file has string list parameter");
-  EXPECT_STREQ(M_EOFException().what(), "M_EOFException");
-  EXPECT_STREQ(M_BadFileOpenException("/o/a.err").what(), "Cannot write error file '/o/a.err'.");
-  EXPECT_STREQ(M_BadVersionForAppendException(0x8100).what(),
-               "Cannot append to error file with incorrect version.  Error file has version: 8100. "
-               "Expected: 9300\n");
-  EXPECT_STREQ(R_ReadingReadException(0).what(), "Problems reading binary file. errno (0): Success");
-  EXPECT_STREQ(R_ReadingEOFException(2).what(),
-               "Problems reading binary file at eof. errno (2): No such file or directory");
-  EXPECT_STREQ(R_WritingException().what(), "Problems writing binary file.");
-}
-
 // Random corruption is left to the error-file reader's fuzzer.
 TEST(ErrorFileFormat, TruncatedFilesFailWithAnExceptionNeverACrash) {
   TempDir dir;
