@@ -29,10 +29,28 @@ inline std::string_view asText(const uint8_t* data, size_t size) {
   return std::string_view(reinterpret_cast<const char*>(data), size);
 }
 
-// A file of this process under /tmp, named after the target and `suffix`;
-// the path is the same for every input of one run.
+// Removes `path` when the process ends; paths go in the reverse order of
+// their registration, so a directory's files go before the directory.
+inline void removeAtExit(const std::string& path) {
+  static std::vector<std::string>* paths = [] {
+    auto* made = new std::vector<std::string>();
+    std::atexit([] {
+      for (auto it = paths->rbegin(); it != paths->rend(); ++it) std::remove(it->c_str());
+    });
+    return made;
+  }();
+  paths->push_back(path);
+}
+
+// A file of this process, named after the target and `suffix`; the path
+// is the same for every input of one run.  It lies in memory (/dev/shm)
+// where there is such a place: targets write a file for every input.
+// The file (or directory, once emptied) is removed when the process ends.
 inline std::string scratchPath(const char* target, const char* suffix) {
-  return "/tmp/tuk-fuzz-" + std::string(target) + "-" + std::to_string(getpid()) + suffix;
+  const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+  std::string path = std::string(dir) + "/tuk-fuzz-" + target + "-" + std::to_string(getpid()) + suffix;
+  removeAtExit(path);
+  return path;
 }
 
 // Replaces the file's content with `bytes`; false when it cannot be written.

@@ -22,6 +22,9 @@
 namespace {
 
 const char* const kProducts[] = {"KTLPP", "KTL", "MRV", "ZNT"};
+// matchArg is checked against a search of the whole table, which costs
+// more than the rest of an input: only the first words are checked.
+constexpr size_t kMatchedWords = 8;
 
 class WordHandler : public C_OrphanHandler {
  public:
@@ -43,19 +46,28 @@ const Scratch& scratch() {
     made.bin = made.dir + "/bin";
     made.rc = made.dir + "/rc";
     made.via = made.dir + "/args.via";
-    for (const std::string& d : {made.dir, made.bin, made.rc}) mkdir(d.c_str(), 0700);
+    for (const std::string& d : {made.dir, made.bin, made.rc}) {
+      mkdir(d.c_str(), 0700);
+      fuzz::removeAtExit(d);
+    }
+    for (const std::string& f : {made.bin + "/ktlpp.cfg", made.rc + "/.ktlpprc", made.via}) fuzz::removeAtExit(f);
     return made;
   }();
   return s;
 }
 
 // The longest spelling of the table that prefixes text, ignoring case,
-// found by looking at every row.
-size_t longestSpelling(const char* text, const C_OptionMapping* table, int rows) {
+// found by looking at every row.  Left out of the coverage feedback: it
+// only checks, and it is the costliest part of an input.
+__attribute__((no_sanitize("coverage"))) size_t longestSpelling(const char* text, const C_OptionMapping* table,
+                                                                int rows) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   size_t best = 0;
   for (int row = 0; row < rows; ++row) {
-    const size_t length = std::strlen(table[row].spelling);
-    if (length > best && U_strnicmp(text, table[row].spelling, length) == 0) best = length;
+    const char* spelling = table[row].spelling;
+    size_t length = 0;
+    while (spelling[length] != '\0' && lower(spelling[length]) == lower(text[length])) ++length;
+    if (spelling[length] == '\0' && length > best) best = length;
   }
   return best;
 }
@@ -114,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (std::string_view line : fuzz::splitLines(parts[3])) {
       // Words of a command line are C strings.
       words.emplace_back(line.substr(0, line.find('\0')));
-      if (!words.back().empty()) checkMatching(words.back());
+      if (!words.back().empty() && words.size() <= kMatchedWords) checkMatching(words.back());
     }
   }
   words.push_back("-via");

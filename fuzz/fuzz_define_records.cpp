@@ -18,7 +18,8 @@ namespace {
 
 void checkDefine(const P_Define& d) {
   FUZZ_CHECK(d.getName() != nullptr && d.getType() != nullptr);
-  FUZZ_CHECK(P_createUniqueStr(d.getName()) == d.getName());
+  // Names are interned with their length: a NUL byte is part of a name.
+  FUZZ_CHECK(P_createUniqueStr(std::string_view(d.getName(), P_getUniqueStrLength(d.getName()))) == d.getName());
   FUZZ_CHECK(d.getFile().isSet() && d.getFile()->getAbsPath() != nullptr);
   FUZZ_CHECK(IdentifierFields::getFullname(d.getName()) != nullptr);
   d.getTemplateFlags();
