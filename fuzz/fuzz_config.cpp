@@ -26,6 +26,7 @@ const char* const kProducts[] = {"KTLPP", "KTL", "MRV", "ZNT"};
 // more than the rest of an input: only the first words are checked.
 constexpr size_t kMatchedWords = 8;
 
+// Takes the words that are not options (the input files of a run).
 class WordHandler : public C_OrphanHandler {
  public:
   void handleArg(C_CmdArgs&, const U_String& word) override { m_count += word.empty() ? 0 : 1; }
@@ -35,6 +36,8 @@ class WordHandler : public C_OrphanHandler {
   size_t m_count = 0;
 };
 
+// This process's product directory (configuration file), rc directory and
+// argument file, made once and removed when the process ends.
 struct Scratch {
   std::string dir, bin, rc, via;
 };
@@ -46,10 +49,8 @@ const Scratch& scratch() {
     made.bin = made.dir + "/bin";
     made.rc = made.dir + "/rc";
     made.via = made.dir + "/args.via";
-    for (const std::string& d : {made.dir, made.bin, made.rc}) {
-      mkdir(d.c_str(), 0700);
-      fuzz::removeAtExit(d);
-    }
+    for (const std::string& d : {made.dir, made.bin, made.rc}) mkdir(d.c_str(), 0700);
+    for (const std::string& d : {made.bin, made.rc}) fuzz::removeAtExit(d);
     for (const std::string& f : {made.bin + "/ktlpp.cfg", made.rc + "/.ktlpprc", made.via}) fuzz::removeAtExit(f);
     return made;
   }();

@@ -10,6 +10,7 @@
 #include "model/DefineHandler.h"
 #include "model/DefineRecordParser.h"
 #include "model/IdentifierFields.h"
+#include "model/P_Define.h"
 #include "model/P_UniqueStr.h"
 #include "model/SymbolTable.h"
 #include "model/TemplateTable.h"
@@ -23,6 +24,24 @@ void checkDefine(const P_Define& d) {
   FUZZ_CHECK(d.getFile().isSet() && d.getFile()->getAbsPath() != nullptr);
   FUZZ_CHECK(IdentifierFields::getFullname(d.getName()) != nullptr);
   d.getTemplateFlags();
+}
+
+// What the checks ask of a define: every kind test and name part must
+// answer for any define the parser accepted.
+void queryDefine(const P_Define* d) {
+  for (bool (*predicate)(const P_Define*) :
+       {P_isDefineClass, P_isDefineStruct, P_isDefineUnion, P_isDefineEnum, P_isDefineBitfield,
+        P_isDefineConstructor, P_isDefineCopyConstructor, P_isDefineAssignmentOperator, P_isDefineMain,
+        P_isDefineSpecialisation, P_isDefineInHeader, P_isDefineDependent}) {
+    predicate(d);
+  }
+  for (const char* (*part)(const P_Define*) :
+       {P_getDefineUnqualName, P_getDefineIdentifier, P_getDefineSimpleIdentifier, P_getDefineScope,
+        P_getDefineFunctionParameters, P_getDefineTemplateParameters, P_getDefineUniqueName,
+        P_getDefineOverloadFuncQualName, P_getDefineOverloadFuncUnqualName, P_stripTemplateParams,
+        P_getDefineFilename}) {
+    FUZZ_CHECK(part(d) != nullptr);
+  }
 }
 
 bool sameFields(const P_Define& a, const P_Define& b) {
@@ -51,6 +70,7 @@ void parseTwice(std::string_view line) {
   if (!first.isSet()) return;
   checkDefine(*first);
   FUZZ_CHECK(sameFields(*first, *second));
+  queryDefine(first.pointer());
 }
 
 }  // namespace
