@@ -40,11 +40,14 @@ seeds() {
 # heap; they leave leaks to the check at the end of the run (three times
 # the executions).  Their large record files also make libFuzzer's
 # feature-frequency weighting (-entropic) cost more than the input itself.
+# The record, identifier and name targets get the tokens of record files
+# (fuzz/records.dict) to splice in.
 extra_options() {
   case $1 in
     fuzz_config) echo "-close_fd_mask=3" ;;
-    fuzz_define_records|fuzz_relation_records) echo "-detect_leaks=0 -entropic=0" ;;
-    fuzz_identifiers) echo "-detect_leaks=0" ;;
+    fuzz_define_records|fuzz_relation_records) echo "-detect_leaks=0 -entropic=0 -dict=$root/fuzz/records.dict" ;;
+    fuzz_identifiers) echo "-detect_leaks=0 -dict=$root/fuzz/records.dict" ;;
+    fuzz_record_lines|fuzz_names) echo "-dict=$root/fuzz/records.dict" ;;
   esac
 }
 
