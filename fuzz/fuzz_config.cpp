@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "FuzzSupport.h"
 #include "config/C_CmdArgs.h"
+#include "config/C_Options.h"
 #include "config/C_OptionTables.h"
 #include "config/C_ProductConfigs.h"
 #include "util/U_Exception.h"
@@ -97,6 +99,10 @@ void process(const std::vector<U_String>& words) {
   WordHandler handler;
   try {
     cmdArgs->process(handler);
+    // The settings display shows every option's value as read.
+    static std::FILE* nowhere = std::fopen("/dev/null", "w");
+    cmdArgs->assignToGlobalOptions();
+    argDisplaySettings(nowhere);
   } catch (const U_AssertException&) {
     throw;
   } catch (const U_Exception&) {
