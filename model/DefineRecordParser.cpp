@@ -68,7 +68,12 @@ U_BPtr<FilenameProxy> proxyOf(std::string_view text) {
   return *lastProxy;
 }
 
-bool isTagType(std::string_view type) { return type.size() >= 4 && type[0] == '{'; }
+// "{k" NAME "}".  The type is kept as a C string, so only the text before
+// a NUL byte counts.
+bool isTagType(std::string_view type) {
+  type = type.substr(0, type.find('\0'));
+  return type.size() >= 4 && type[0] == '{';
+}
 
 }  // namespace
 

@@ -66,6 +66,11 @@ TEST(DefineRecord, MalformedRecordsAreRejected) {
   EXPECT_TRUE(record(withNul).isSet());
   EXPECT_TRUE(record("<DEFINE> x \"f.c\" 1 M DC OV F X int -\r").isSet());
   EXPECT_TRUE(record("<DEFINE> x \"f.c\" 2147483647 M DC OV F X int -").isSet());
+  // A tag type is kept as a C string: a NUL byte in "{k" NAME "}" cuts it
+  // short, and the kind tests would then refuse it with an assertion.
+  std::string nulInTagType = "<DEFINE> x \"f.c\" 1 M DC TG F X {cABC} -";
+  nulInTagType[nulInTagType.find('{') + 1] = '\0';
+  EXPECT_FALSE(record(nulInTagType).isSet());
 }
 
 TEST(DefinePredicates, KindsScopesAndFlags) {
