@@ -11,6 +11,7 @@
 #include "model/P_PtrMap.h"
 #include "model/P_Symbol.h"
 #include "report/OutputFormat.h"
+#include "report/ReportOptions.h"
 #include "report/Define_Names.h"
 #include "report/Template_Usage_Generate.h"
 #include "report/Util.h"
@@ -183,7 +184,8 @@ void Template_Usage_Generate::list_grouped_functions_body(OutputFormat* writer,
     }
     previousFile = file;
     writer->textInFrame(
-        Util::get_statement(Util::object_name(def), Util::line(def), file, ""));
+        Util::get_statement(Util::object_name(def), Util::line(def), file, "",
+                            ReportOptions::getOptions().getIsStructuralMatch()));
     writer->new_line();
   }
   auto found = record.find(key);

@@ -1,0 +1,95 @@
+// The report switches "structural_match" and "omit_system_headers": each
+// run in both modes, so the default output is known to stay as it was.
+#include <gtest/gtest.h>
+
+#include "test_report_support.h"
+
+using namespace report_expect;
+
+namespace {
+
+const std::vector<std::string> kProjectArgs = {
+    "ktlpp", "-op", "out", "-cmaf", "out/project.cma", "-po",
+    "mxo::report_type=Template Usage Report", "src/a.cpp", "src/b.cpp", "src/c.cpp"};
+
+std::vector<std::string> with(std::vector<std::string> args, const std::string& option) {
+  args.insert(args.begin() + 1, {"-po", option});
+  return args;
+}
+
+std::string settingsDocument(const std::string& lines) {
+  return header() + h3("Report Settings") + "<kxdf:verbatim>\n" + lines + "</kxdf:verbatim>\n" +
+         end();
+}
+
+}  // namespace
+
+TEST(ReportStructural, SystemHeadersLeftOutOnlyWhenAsked) {
+  for (const bool omit : {false, true}) {
+    CliSandbox box;
+    const std::string root = installFixture(box, "ex2_headers_cmaf");
+    CliResult r = box.run(omit ? with(kProjectArgs, "mxo::omit_system_headers") : kProjectArgs);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> files = {root + "/src/a.cpp", root + "/src/b.cpp",
+                                      root + "/src/c.cpp", root + "/src/geo/detail/store.h",
+                                      root + "/src/geo/shapes.h", root + "/src/log.h"};
+    // sysinc/cstddef is included only through "S" include records.
+    if (!omit) files.push_back(root + "/sysinc/cstddef");
+    files.push_back(root + "/out/project.cma (CMA file)");
+    EXPECT_EQ(box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml"),
+              header() + h3("List of Analysed Files") + fileList(files) + end())
+        << "omit=" << omit;
+    EXPECT_EQ(box.readFile("out/template_usage_report_settings.kxdf.xml"),
+              settingsDocument(omit ? "Omit System Headers: true\n" : ""));
+  }
+}
+
+TEST(ReportStructural, SwitchesAreListedAndTheLastOneGivenWins) {
+  CliSandbox box;
+  installFixture(box, "ex2_headers_cmaf");
+  // with() puts each option first: structural_match+ is given last.
+  CliResult r = box.run(with(with(with(kProjectArgs, "mxo::structural_match+"),
+                                   "mxo::omit_system_headers-"),
+                              "mxo::structural_match-"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  // The later "+" of structural_match counts; omit_system_headers stays off.
+  EXPECT_EQ(box.readFile("out/template_usage_report_settings.kxdf.xml"),
+            settingsDocument("Structural Matching: true\n"));
+}
+
+TEST(ReportStructural, ASwitchGivenAValueIsAConfigurationError) {
+  for (const char* option : {"mxo::structural_match=1", "mxo::omit_system_headers yes",
+                             "mxo::structural_match-x"}) {
+    CliSandbox box;
+    installFixture(box, "ex2_headers_cmaf");
+    CliResult r = box.run(with(kProjectArgs, option));
+    EXPECT_EQ(r.status, 10) << option;
+    EXPECT_NE(r.err.find("is a switch"), std::string::npos) << r.err;
+  }
+}
+
+// ">>" closing two argument lists, a namespace macro and a documentation
+// comment above a declaration.
+TEST(ReportStructural, FragmentsEndAtTheirBodyAndStartAtTheDeclaration) {
+  for (const bool structural : {false, true}) {
+    CliSandbox box;
+    installFixture(box, "struct_fragments");
+    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
+    if (structural) args = with(args, "mxo::structural_match");
+    CliResult r = box.run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string doc = box.readFile("out/template_usage_class_templates.kxdf.xml");
+    // Specialisation fragments are indented by two spaces.
+    const std::string partial = structural
+        ? frame("  18: template <typename T>\n  19: struct is_contiguous<Buffer<T>> {};\n")
+        : frame("  18: template <typename T>\n  19: struct is_contiguous<Buffer<T>> {};\n"
+                "  20: \n  21: LIB_END_NAMESPACE\n  22: #endif\n");
+    EXPECT_NE(doc.find(partial), std::string::npos) << doc;
+    const std::string primary = structural
+        ? frame("10: template <typename T>\n11: struct Buffer {\n")
+        : frame(" 4: LIB_BEGIN_NAMESPACE\n 5: /**\n 6:  * A buffer with inline storage.\n"
+                " 7:  *\n 8:  * Grows on the heap.\n 9:  */\n10: template <typename T>\n"
+                "11: struct Buffer {\n");
+    EXPECT_NE(doc.find(primary), std::string::npos) << doc;
+  }
+}
