@@ -18,8 +18,14 @@
 // separators is the bucket key.  Patterns with a "%" outside brackets (rare)
 // are kept apart and tried for every query; a query with one is compared
 // against every pattern.
+//
+// In structural mode names are compared by their parsed structure
+// (Name_Parse::matches) and bucketed by the text outside all lists only, so
+// that qualified names and nested lists inside arguments match.
 class Pattern_Index {
  public:
+  // Chooses structural matching; call before the first add.
+  void setStructural(bool on) { m_structural = on; }
   void add(const U_String& pattern);
   size_t size() const { return m_patterns.size(); }
   // Positions (in adding order) of the patterns that match n.
@@ -33,7 +39,10 @@ class Pattern_Index {
  private:
   template <class Fn>
   void for_each_candidate(const U_String& n, Fn fn) const;
+  U_String bucket_key(const U_String& s, bool& wild) const;
+  bool match(const U_String& pattern, const U_String& n) const;
 
+  bool m_structural = false;
   std::vector<U_String> m_patterns;
   std::unordered_map<U_String, std::vector<size_t>> m_buckets;
   std::vector<size_t> m_wild;

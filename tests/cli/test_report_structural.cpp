@@ -93,3 +93,27 @@ TEST(ReportStructural, FragmentsEndAtTheirBodyAndStartAtTheDeclaration) {
     EXPECT_NE(doc.find(primary), std::string::npos) << doc;
   }
 }
+
+// A variable of an instance whose argument is a qualified name, and the
+// member instantiated for it.
+TEST(ReportStructural, QualifiedArgumentsFindTheirTemplate) {
+  for (const bool structural : {false, true}) {
+    CliSandbox box;
+    installFixture(box, "struct_qualified");
+    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
+    if (structural) args = with(args, "mxo::structural_match");
+    CliResult r = box.run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string doc = box.readFile("out/template_usage_class_templates.kxdf.xml");
+    EXPECT_NE(doc.find(frame("  4: conf::Setting<int> level;\n")), std::string::npos) << doc;
+    EXPECT_EQ(doc.find(frame("  5: conf::Setting<std::string> mode;\n")) != std::string::npos,
+              structural)
+        << doc;
+    // get() is instantiated only for the std::string instance.
+    const std::string members = h4("conf::Setting Class Template Member(s) That Are Instantiated");
+    EXPECT_EQ(doc.find(members) != std::string::npos, structural) << doc;
+    EXPECT_EQ(doc.find(frame("  5:     T get() const { return value; }\n")) != std::string::npos,
+              structural)
+        << doc;
+  }
+}
