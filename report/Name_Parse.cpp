@@ -209,6 +209,18 @@ U_String skeleton(const Node& node, bool& wild) {
   return out;
 }
 
+U_String overload_key(const U_String& qualName) {
+  const std::optional<Node> node = parse(qualName);
+  if (!node) return U_String();
+  U_String out;
+  for (const Piece& p : node->pieces) {
+    if (p.open == 0) out += p.text;
+    else if (p.open == '<') out += "<>";
+    else if (p.open != '(') out += render(Node{{p}});
+  }
+  return out;
+}
+
 bool matches(const Node& a, const Node& b) {
   if (is_wildcard(a) || is_wildcard(b)) return true;
   if (a.pieces.size() != b.pieces.size()) return false;

@@ -39,6 +39,12 @@ U_String render(const Node& node);
 // ("conf::Setting<>"); "%" outside lists sets `wild`.
 U_String skeleton(const Node& node, bool& wild);
 
+// The name that overloads of one function template share: parameter lists
+// left out, template argument lists emptied ("<>"), an operator's symbol
+// kept whole, so "operator<" and "operator<<" differ.  Empty when the name
+// does not parse.
+U_String overload_key(const U_String& qualName);
+
 // Whether two parsed names match: an entry that is "%" alone matches any
 // one entry, a "%" inside text any run of text; lists match when their
 // brackets and number of entries agree and every entry matches.

@@ -117,3 +117,49 @@ TEST(ReportStructural, QualifiedArgumentsFindTheirTemplate) {
         << doc;
   }
 }
+
+namespace {
+
+size_t count(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + 1)) ++n;
+  return n;
+}
+
+}  // namespace
+
+// operator<, operator<= and operator<< templates: one group each, with its
+// own instantiating file or none.
+TEST(ReportStructural, OperatorTemplatesAreGroupedByTheirOperator) {
+  for (const bool structural : {false, true}) {
+    CliSandbox box;
+    installFixture(box, "struct_operators");
+    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
+    if (structural) args = with(args, "mxo::structural_match");
+    CliResult r = box.run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string doc = box.readFile("out/template_usage_function_templates.kxdf.xml");
+    if (!structural) {
+      // The text key strips the operators' "<": one group for all three.
+      EXPECT_EQ(count(doc, "<kxdf:h3>"), 1u) << doc;
+      EXPECT_EQ(count(doc, h3("lib::operator<< Overloaded Function Templates")), 1u) << doc;
+      continue;
+    }
+    EXPECT_EQ(count(doc, "<kxdf:h3>"), 3u) << doc;
+    const size_t shift = doc.find(h3("lib::operator<< Function Template"));
+    const size_t lessEqual = doc.find(h3("lib::operator<= Function Template"));
+    const size_t less = doc.find(h3("lib::operator< Function Template"));
+    ASSERT_NE(shift, std::string::npos) << doc;
+    ASSERT_NE(lessEqual, std::string::npos) << doc;
+    ASSERT_NE(less, std::string::npos) << doc;
+    EXPECT_LT(shift, lessEqual);
+    EXPECT_LT(lessEqual, less);
+    const std::string shiftFiles = h4("lib::operator<< Function Template Instantiated In File(s)");
+    const std::string lessFiles = h4("lib::operator< Function Template Instantiated In File(s)");
+    EXPECT_NE(doc.find(shiftFiles, shift), std::string::npos);
+    EXPECT_LT(doc.find(shiftFiles, shift), lessEqual);
+    EXPECT_NE(doc.find(bold("No instantiations of function template lib::operator<=."), lessEqual),
+              std::string::npos);
+    EXPECT_GT(doc.find(lessFiles), less);
+  }
+}

@@ -85,3 +85,14 @@ TEST(NameParse, SkeletonKeepsOnlyTheOutsideText) {
   Name_Parse::skeleton(*Name_Parse::parse("%::f(int)"), wild);
   EXPECT_TRUE(wild);
 }
+
+TEST(NameParse, OverloadKeysKeepOperatorsWhole) {
+  using Name_Parse::overload_key;
+  EXPECT_EQ(overload_key("lib::<@<%>(lib::X<%>,lib::X<%>)"), "lib::<@<>");
+  EXPECT_EQ(overload_key("lib::<=@<%>(lib::X<%>,lib::X<%>)"), "lib::<=@<>");
+  EXPECT_EQ(overload_key("lib::<<@<long>(lib::X<long>,int)"), "lib::<<@<>");
+  // Overloads of one name share their key, whatever their lists hold.
+  EXPECT_EQ(overload_key("fmt::formatter<T,char>::parse<Ctx>(Ctx&)"),
+            overload_key("fmt::formatter<std::vector<int>>::parse<A,B>(A&,B)"));
+  EXPECT_EQ(overload_key("f(int"), "");
+}
