@@ -163,3 +163,29 @@ TEST(ReportStructural, OperatorTemplatesAreGroupedByTheirOperator) {
     EXPECT_GT(doc.find(lessFiles), less);
   }
 }
+
+// Member function templates of a class template and of its explicit
+// specialisation: their names interleave in the byte order of the
+// definitions, so the text grouping gives each heading twice.
+TEST(ReportStructural, NoFunctionTemplateHeadingTwice) {
+  for (const bool structural : {false, true}) {
+    CliSandbox box;
+    installFixture(box, "struct_headings");
+    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
+    if (structural) args = with(args, "mxo::structural_match");
+    CliResult r = box.run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string doc = box.readFile("out/template_usage_function_templates.kxdf.xml");
+    const std::string kind = structural ? " Overloaded Function Templates" : " Function Template";
+    EXPECT_EQ(count(doc, h3("lib::F::parse" + kind)), structural ? 1u : 2u) << doc;
+    EXPECT_EQ(count(doc, h3("lib::F::format" + kind)), structural ? 1u : 2u) << doc;
+    EXPECT_EQ(count(doc, "<kxdf:h3>"), structural ? 2u : 4u) << doc;
+    // Both overloads of parse, lines 4 and 9, under the one heading.
+    if (structural) {
+      const size_t parse = doc.find(h3("lib::F::parse" + kind));
+      EXPECT_LT(doc.find("4:   template &lt;typename C&gt; int parse", parse),
+                doc.find("9:   template &lt;typename C&gt; int parse", parse));
+      EXPECT_NE(doc.find("9:   template &lt;typename C&gt; int parse", parse), std::string::npos);
+    }
+  }
+}
