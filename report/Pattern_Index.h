@@ -2,9 +2,11 @@
 #define REPORT_PATTERN_INDEX_H
 
 #include <cstddef>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "report/Name_Parse.h"
 #include "util/U_String.h"
 
 // Finds, among name patterns added in order, those that match a name
@@ -40,9 +42,12 @@ class Pattern_Index {
   template <class Fn>
   void for_each_candidate(const U_String& n, Fn fn) const;
   U_String bucket_key(const U_String& s, bool& wild) const;
-  bool match(const U_String& pattern, const U_String& n) const;
+  // Whether the pattern at pos matches n; `parsed` is n parsed (structural
+  // mode only).
+  bool match(size_t pos, const U_String& n, const std::optional<Name_Parse::Node>& parsed) const;
 
   bool m_structural = false;
+  std::vector<std::optional<Name_Parse::Node>> m_parsed;  // structural mode: each pattern parsed
   std::vector<U_String> m_patterns;
   std::unordered_map<U_String, std::vector<size_t>> m_buckets;
   std::vector<size_t> m_wild;

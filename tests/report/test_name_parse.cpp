@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "report/Name_Parse.h"
+#include "report/Pattern_Index.h"
 
 namespace {
 
@@ -95,4 +96,31 @@ TEST(NameParse, OverloadKeysKeepOperatorsWhole) {
   EXPECT_EQ(overload_key("fmt::formatter<T,char>::parse<Ctx>(Ctx&)"),
             overload_key("fmt::formatter<std::vector<int>>::parse<A,B>(A&,B)"));
   EXPECT_EQ(overload_key("f(int"), "");
+}
+
+// In structural mode the index buckets by the text outside all lists: it
+// must still find exactly what a full pass of Name_Parse::matches finds.
+TEST(NameParse, StructuralPatternIndexFindsWhatAFullPassFinds) {
+  const std::vector<U_String> patterns = {
+      "conf::Setting<%>", "lib::Pair<%,int>", "%::Box<int>", "lib::Box<lib::Box<%>>",
+      "lib::Box<%>::size(void)", "const %", "bad<", "", "conf::Setting<std::string>"};
+  Pattern_Index index;
+  index.setStructural(true);
+  for (const U_String& p : patterns) index.add(p);
+  const std::vector<U_String> queries = {
+      "conf::Setting<std::string>", "conf::Setting<std::vector<a::b>>", "lib::Pair<x::y,int>",
+      "ns::Box<int>", "lib::Box<lib::Box<std::pair<int,int>>>", "lib::Box<a::b>::size(void)",
+      "const int", "bad<", "", "%", "conf::Setting<int,int>"};
+  for (const U_String& q : queries) {
+    std::vector<size_t> expected;
+    for (size_t i = 0; i < patterns.size(); ++i) {
+      const bool both = Name_Parse::parse(patterns[i]) && Name_Parse::parse(q);
+      if (both ? Name_Parse::matches(patterns[i], q) : patterns[i] == q) expected.push_back(i);
+    }
+    EXPECT_EQ(index.matches(q), expected) << q;
+    EXPECT_EQ(index.first_match(q), expected.empty() ? index.size() : expected.front()) << q;
+  }
+  EXPECT_EQ(index.matches("conf::Setting<std::vector<a::b>>"), (std::vector<size_t>{0}));
+  EXPECT_EQ(index.matches("conf::Setting<std::string>"), (std::vector<size_t>{0, 8}));
+  EXPECT_EQ(index.matches("bad<"), (std::vector<size_t>{6}));
 }
