@@ -142,7 +142,8 @@ class Reader {
 };
 
 bool is_wildcard(const Node& n) {
-  return n.pieces.size() == 1 && n.pieces[0].open == 0 && n.pieces[0].text == "%";
+  return n.pieces.size() == 1 && n.pieces[0].open == 0 &&
+         (n.pieces[0].text == "%" || n.pieces[0].text == "%...");
 }
 
 // "%" in `pattern` stands for any run of characters of `text`.
@@ -162,13 +163,28 @@ bool text_matches(const U_String& a, const U_String& b) {
   return b.find('%') != U_String::npos && glob(b, 0, a, 0);
 }
 
+bool is_pack(const Node& n) {
+  return n.pieces.size() == 1 && n.pieces[0].open == 0 && n.pieces[0].text == "%...";
+}
+
+// Entries of two lists; a last entry "%..." (a parameter pack) takes any
+// number of the other list's remaining entries, none included.
+bool entries_match(const std::vector<Node>& a, const std::vector<Node>& b) {
+  if (!a.empty() && is_pack(a.back()) && b.size() + 1 >= a.size()) {
+    for (size_t i = 0; i + 1 < a.size(); ++i)
+      if (!matches(a[i], b[i])) return false;
+    return true;
+  }
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (!matches(a[i], b[i])) return false;
+  return true;
+}
+
 bool piece_matches(const Piece& a, const Piece& b) {
   if (a.open != b.open) return false;
   if (a.open == 0) return text_matches(a.text, b.text);
-  if (a.items.size() != b.items.size()) return false;
-  for (size_t i = 0; i < a.items.size(); ++i)
-    if (!matches(a.items[i], b.items[i])) return false;
-  return true;
+  return entries_match(a.items, b.items) || entries_match(b.items, a.items);
 }
 
 }  // namespace

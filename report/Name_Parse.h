@@ -47,7 +47,8 @@ U_String overload_key(const U_String& qualName);
 
 // Whether two parsed names match: an entry that is "%" alone matches any
 // one entry, a "%" inside text any run of text; lists match when their
-// brackets and number of entries agree and every entry matches.
+// brackets and number of entries agree and every entry matches, except
+// that a last entry "%..." (a parameter pack) takes any number of entries.
 bool matches(const Node& a, const Node& b);
 
 // The same on texts; names that do not parse match only when equal.

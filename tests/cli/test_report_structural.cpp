@@ -189,3 +189,24 @@ TEST(ReportStructural, NoFunctionTemplateHeadingTwice) {
     }
   }
 }
+
+// Variables of instances of templates with a parameter pack: Tuple<Ts...>
+// with three and no arguments, Head<T, Rest...> with three.
+TEST(ReportStructural, PacksMatchAnyNumberOfArguments) {
+  for (const bool structural : {false, true}) {
+    CliSandbox box;
+    installFixture(box, "struct_packs");
+    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
+    if (structural) args = with(args, "mxo::structural_match");
+    CliResult r = box.run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string doc = box.readFile("out/template_usage_class_templates.kxdf.xml");
+    EXPECT_NE(doc.find(frame("  6: Tuple<> t0;\n")), std::string::npos) << doc;
+    EXPECT_EQ(doc.find(frame("  5: Tuple<int, char, long> t3;\n")) != std::string::npos,
+              structural)
+        << doc;
+    EXPECT_EQ(doc.find(frame("  7: Head<int, char, double> h;\n")) != std::string::npos,
+              structural)
+        << doc;
+  }
+}

@@ -78,6 +78,19 @@ TEST(NameParse, PlaceholdersMatchWholeEntriesOfAnyShape) {
   EXPECT_FALSE(matches("a<%", "a<b"));
 }
 
+TEST(NameParse, PacksTakeAnyNumberOfEntries) {
+  using Name_Parse::matches;
+  EXPECT_TRUE(matches("Tuple<%...>", "Tuple<int,char,long>"));
+  EXPECT_TRUE(matches("Tuple<%...>", "Tuple<>"));
+  EXPECT_TRUE(matches("Tuple<int,char>", "Tuple<%...>"));
+  EXPECT_TRUE(matches("Head<%,%...>", "Head<int>"));
+  EXPECT_TRUE(matches("Head<%,%...>", "Head<int,std::pair<a,b>,c>"));
+  EXPECT_FALSE(matches("Head<%,%...>", "Head<>"));
+  EXPECT_FALSE(matches("Head<int,%...>", "Head<char,int>"));
+  // Without "..." one placeholder is one entry.
+  EXPECT_FALSE(matches("Tuple<%>", "Tuple<int,char>"));
+}
+
 TEST(NameParse, SkeletonKeepsOnlyTheOutsideText) {
   bool wild = true;
   EXPECT_EQ(Name_Parse::skeleton(*Name_Parse::parse("conf::Setting<std::string>::get(void)"), wild),
