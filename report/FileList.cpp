@@ -33,16 +33,18 @@ bool FileList::getSourceFiles(P_Source* source) {
   return true;
 }
 
-void FileList::getHeaderAndCMAFiles() {
-  std::set<const char*, Name_Less> included;
+void FileList::getHeaderAndCMAFiles(bool omitSystemHeaders) {
+  std::set<const char*, Name_Less> included, userIncluded;
   for (PI_RelationIncludeIterHan it = PI_getFirstRelationInclude();
        !PI_isRelationIncludeIterEnd(it); PI_getRelationIncludeIterNext(it)) {
     P_RelationInclude* include = PI_getRelationIncludeIterData(it);
     const char* subject = include ? PI_getRelationIncludeSubject(include) : nullptr;
-    if (subject != nullptr) included.insert(subject);
+    if (subject == nullptr) continue;
+    included.insert(subject);
+    if (!PI_isRelationIncludeSystemHeader(include)) userIncluded.insert(subject);
   }
   Files& files = getSrcFiles();
-  for (const char* name : included) {
+  for (const char* name : omitSystemHeaders ? userIncluded : included) {
     if (!C_isSuppressedFile(QL_Filename::create(QL_String::create(name)))) files.push_back(name);
   }
   std::stable_sort(files.begin(), files.end(), Name_Less());

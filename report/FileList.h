@@ -19,8 +19,10 @@ class FileList {
   static bool getSourceFiles(P_Source* source);
 
   // Completes the list after reading: the included files once each, the
-  // byte-order sort and the cross-module analysis file at the end.
-  static void getHeaderAndCMAFiles();
+  // byte-order sort and the cross-module analysis file at the end.  With
+  // `omitSystemHeaders`, a file that every include record names as a
+  // system header ("S") is left out.
+  static void getHeaderAndCMAFiles(bool omitSystemHeaders = false);
 };
 
 #endif

@@ -109,7 +109,7 @@ void do_all() {
   const U_String outputDirectory = output_directory();
   createEmptySectionFiles(outputDirectory);
   ReportTrace::writeln("Calling FileList::getHeaderAndCMAFiles()");
-  FileList::getHeaderAndCMAFiles();
+  FileList::getHeaderAndCMAFiles(ReportOptions::getOptions().getOmitSystemHeaders());
   // The writer lives until the process ends: its copied-files record and
   // its last stream belong to the whole run.
   static XMLFormat* writer = new XMLFormat(outputDirectory);

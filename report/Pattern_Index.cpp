@@ -1,5 +1,6 @@
 #include "report/Pattern_Index.h"
 
+#include "report/Name_Parse.h"
 #include "report/Template_Usage_Generate.h"
 
 namespace {
@@ -28,11 +29,30 @@ U_String Pattern_Index::key(const U_String& s, bool& wild) {
   return out;
 }
 
+U_String Pattern_Index::bucket_key(const U_String& s, bool& wild) const {
+  if (m_structural) {
+    // A name that does not parse is compared as text, so only an equal
+    // name (same key) can find it.
+    if (const std::optional<Name_Parse::Node> node = Name_Parse::parse(s))
+      return Name_Parse::skeleton(*node, wild);
+  }
+  return key(s, wild);
+}
+
+bool Pattern_Index::match(size_t pos, const U_String& n,
+                          const std::optional<Name_Parse::Node>& parsed) const {
+  if (!m_structural) return Template_Usage_Generate::match_template_parameters(m_patterns[pos], n);
+  // A name that does not parse matches only an equal name.
+  if (!parsed || !m_parsed[pos]) return m_patterns[pos] == n;
+  return Name_Parse::matches(*m_parsed[pos], *parsed);
+}
+
 void Pattern_Index::add(const U_String& pattern) {
   const size_t pos = m_patterns.size();
   m_patterns.push_back(pattern);
+  if (m_structural) m_parsed.push_back(Name_Parse::parse(pattern));
   bool wild = false;
-  const U_String k = key(pattern, wild);
+  const U_String k = bucket_key(pattern, wild);
   if (wild) m_wild.push_back(pos);
   else m_buckets[k].push_back(pos);
 }
@@ -42,7 +62,7 @@ void Pattern_Index::add(const U_String& pattern) {
 template <class Fn>
 void Pattern_Index::for_each_candidate(const U_String& n, Fn fn) const {
   bool wild = false;
-  const U_String k = key(n, wild);
+  const U_String k = bucket_key(n, wild);
   if (wild) {
     for (size_t pos = 0; pos < m_patterns.size(); ++pos)
       if (!fn(pos)) return;
@@ -60,18 +80,22 @@ void Pattern_Index::for_each_candidate(const U_String& n, Fn fn) const {
 }
 
 std::vector<size_t> Pattern_Index::matches(const U_String& n) const {
+  const std::optional<Name_Parse::Node> parsed =
+      m_structural ? Name_Parse::parse(n) : std::nullopt;
   std::vector<size_t> out;
   for_each_candidate(n, [&](size_t pos) {
-    if (Template_Usage_Generate::match_template_parameters(m_patterns[pos], n)) out.push_back(pos);
+    if (match(pos, n, parsed)) out.push_back(pos);
     return true;
   });
   return out;
 }
 
 size_t Pattern_Index::first_match(const U_String& n) const {
+  const std::optional<Name_Parse::Node> parsed =
+      m_structural ? Name_Parse::parse(n) : std::nullopt;
   size_t result = m_patterns.size();
   for_each_candidate(n, [&](size_t pos) {
-    if (!Template_Usage_Generate::match_template_parameters(m_patterns[pos], n)) return true;
+    if (!match(pos, n, parsed)) return true;
     result = pos;
     return false;
   });

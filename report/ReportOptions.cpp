@@ -20,10 +20,22 @@ void requireValue(const char* entry, const char* name) {
       name + "=Template Usage Report\"; it was given as mxo::" + entry + "\n\n");
 }
 
+// A switch is its name alone or followed by "+" (on) or "-" (off).
+bool switchValue(const char* entry, const char* name) {
+  const char separator = entry[std::strlen(name)];
+  if (separator == '\0' || separator == '+') return true;
+  if (separator == '-' && entry[std::strlen(name) + 1] == '\0') return false;
+  throw C_ConfigurationException(U_String("\nERROR: The product option mxo::") + name +
+                                 " is a switch, as in -po mxo::" + name + " or -po mxo::" +
+                                 name + "-; it was given as mxo::" + entry + "\n\n");
+}
+
 }  // namespace
 
 const U_String RepOpt::OPTION_KEY = "General Report";
 const U_String RepOpt::OPTION_NAME = "report_type";
+const U_String RepOpt::STRUCTURAL_NAME = "structural_match";
+const U_String RepOpt::SYSTEM_HEADERS_NAME = "omit_system_headers";
 
 RepOpt::RepOpt() : m_reportType(OPTION_KEY) {}
 RepOpt::~RepOpt() = default;
@@ -38,6 +50,10 @@ void RepOpt::parseOptions() {
       requireValue(entry, name);
       const char* value = PI_getOptionValue(entry);
       m_reportType = value ? value : "";
+    } else if (name != nullptr && STRUCTURAL_NAME == name) {
+      m_structural = switchValue(entry, name);
+    } else if (name != nullptr && SYSTEM_HEADERS_NAME == name) {
+      m_omitSystemHeaders = switchValue(entry, name);
     }
   }
   // Options under the default report's name are read and ignored.

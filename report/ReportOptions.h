@@ -7,7 +7,8 @@
 #include "report/Template_Usage_ReportConfig.h"
 #include "util/U_String.h"
 
-// The report type, the one report option ("-po mxo::report_type=...").
+// The report options ("-po mxo::..."): the report type and two switches
+// that are off unless given.
 namespace ReportOptions {
 
 class RepOpt {
@@ -16,15 +17,27 @@ class RepOpt {
   static const U_String OPTION_KEY;
   // "report_type".
   static const U_String OPTION_NAME;
+  // "structural_match": templates, instances and names are matched by the
+  // structure of their names and argument lists, not by text.
+  static const U_String STRUCTURAL_NAME;
+  // "omit_system_headers": the list of analysed files leaves out headers
+  // included only as system headers.
+  static const U_String SYSTEM_HEADERS_NAME;
 
   RepOpt();
   virtual ~RepOpt();
 
-  // Takes the report type from the options of key "mxo"; the last
-  // "report_type" given wins.
+  // Takes the report type and the switches from the options of key "mxo";
+  // the last one given of each wins.  A switch is "name" or "name+" (on) or
+  // "name-" (off); any other form is a configuration error.
   void parseOptions();
   const U_String& getReportType() const { return m_reportType; }
   void setReportType(const U_String& type) { m_reportType = type; }
+
+  bool getIsStructuralMatch() const { return m_structural; }
+  void setIsStructuralMatch(bool on) { m_structural = on; }
+  bool getOmitSystemHeaders() const { return m_omitSystemHeaders; }
+  void setOmitSystemHeaders(bool on) { m_omitSystemHeaders = on; }
 
   bool getIsTemplate_Usage_ReportType() const;
   bool getIsGenReportType() const;
@@ -38,6 +51,8 @@ class RepOpt {
 
  private:
   U_String m_reportType;
+  bool m_structural = false;
+  bool m_omitSystemHeaders = false;
 };
 
 // The process's report options and report configuration, created on first

@@ -5,6 +5,7 @@
 
 #include "report/Define_Names.h"
 #include "report/OutputFormat.h"
+#include "report/ReportOptions.h"
 #include "report/Template_Usage_Generate.h"
 #include "report/Util.h"
 #include "source/Qgen.h"
@@ -13,7 +14,8 @@ namespace {
 
 // The numbered fragment declaring def, or "" when it cannot be found.
 U_String fragment(P_Define* def, const U_String& prefix) {
-  return Util::get_statement(Util::object_name(def), Util::line(def), Util::file(def), prefix);
+  return Util::get_statement(Util::object_name(def), Util::line(def), Util::file(def), prefix,
+                             ReportOptions::getOptions().getIsStructuralMatch());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 #include "intl/QL_String.h"
@@ -11,15 +12,23 @@
 #include "model/P_PtrMap.h"
 #include "model/P_Symbol.h"
 #include "report/OutputFormat.h"
+#include "report/ReportOptions.h"
 #include "report/Define_Names.h"
+#include "report/Name_Parse.h"
 #include "report/Template_Usage_Generate.h"
 #include "report/Util.h"
 
 namespace {
 
 // Overloads of one function template share this key: the name without
-// parameter lists and with emptied template argument lists.
+// parameter lists and with emptied template argument lists.  Structural
+// matching reads the name's structure, so operator symbols stay whole; a
+// name it cannot read keeps the text key.
 U_String overload_key_of(const U_String& qualName) {
+  if (ReportOptions::getOptions().getIsStructuralMatch()) {
+    const U_String key = Name_Parse::overload_key(qualName);
+    if (!key.empty()) return key;
+  }
   return Util::strip(Util::trim_function_arg_list(qualName));
 }
 U_String overload_key(P_Define* def) { return overload_key_of(Util::qual_name(def)); }
@@ -183,7 +192,8 @@ void Template_Usage_Generate::list_grouped_functions_body(OutputFormat* writer,
     }
     previousFile = file;
     writer->textInFrame(
-        Util::get_statement(Util::object_name(def), Util::line(def), file, ""));
+        Util::get_statement(Util::object_name(def), Util::line(def), file, "",
+                            ReportOptions::getOptions().getIsStructuralMatch()));
     writer->new_line();
   }
   auto found = record.find(key);
@@ -206,6 +216,37 @@ void Template_Usage_Generate::list_function_templates(OutputFormat* writer,
   writer->line_separator();
   writer->main_heading_h2("Function Template Usage");
   writer->initialiseDividerMarkerCounter();
+  if (ReportOptions::getOptions().getIsStructuralMatch()) {
+    list_function_groups_by_key(writer, functions, record);
+  } else {
+    list_function_groups_in_runs(writer, functions, record);
+  }
+  if (functions.empty()) {
+    writer->printPlainBoldText("No function template declarations.");
+    writer->new_line();
+  }
+  writer->sectionEnd();
+}
+
+void Template_Usage_Generate::list_function_groups_by_key(OutputFormat* writer,
+                                                          const FuncSet& functions,
+                                                          const InstantiationRecord& record) {
+  // Every overload of a key under one heading, the groups in the order of
+  // their first overload.
+  std::vector<U_String> order;
+  std::unordered_map<U_String, std::vector<P_Define*>> groups;
+  for (P_Define* def : functions) {
+    const U_String key = overload_key(def);
+    std::vector<P_Define*>& group = groups[key];
+    if (group.empty()) order.push_back(key);
+    group.push_back(def);
+  }
+  for (const U_String& key : order) list_grouped_functions_body(writer, groups[key], key, record);
+}
+
+void Template_Usage_Generate::list_function_groups_in_runs(OutputFormat* writer,
+                                                           const FuncSet& functions,
+                                                           const InstantiationRecord& record) {
   std::vector<P_Define*> group;
   U_String groupKey;
   for (P_Define* def : functions) {
@@ -218,11 +259,6 @@ void Template_Usage_Generate::list_function_templates(OutputFormat* writer,
     if (!key.empty()) groupKey = key;
   }
   list_grouped_functions_body(writer, group, groupKey, record);
-  if (functions.empty()) {
-    writer->printPlainBoldText("No function template declarations.");
-    writer->new_line();
-  }
-  writer->sectionEnd();
 }
 
 void Template_Usage_Generate::generate(OutputFormat* writer) {

@@ -2,6 +2,7 @@
 // function templates, their specialisations, the variables declared with an
 // instance of a class template and the member functions instantiated.
 #include "report/Define_Names.h"
+#include "report/ReportOptions.h"
 #include "report/Template_Usage_Generate.h"
 #include "report/Util.h"
 
@@ -122,6 +123,7 @@ const std::pair<P_Define*, P_Define*>* Template_Usage_Generate::Indexed::first(
 
 Template_Usage_Generate::Indexed Template_Usage_Generate::index_by_key(const HanMap& map) {
   Indexed out;
+  out.patterns.setStructural(ReportOptions::getOptions().getIsStructuralMatch());
   for (const auto& entry : map) {
     out.entries.push_back(entry);
     out.patterns.add(Util::names(entry.first).pattern());
@@ -131,6 +133,7 @@ Template_Usage_Generate::Indexed Template_Usage_Generate::index_by_key(const Han
 
 Template_Usage_Generate::Indexed Template_Usage_Generate::index_by_key(const HanSet& set) {
   Indexed out;
+  out.patterns.setStructural(ReportOptions::getOptions().getIsStructuralMatch());
   for (P_Define* def : set) {
     out.entries.push_back({def, def});
     out.patterns.add(Util::names(def).pattern());
@@ -140,6 +143,7 @@ Template_Usage_Generate::Indexed Template_Usage_Generate::index_by_key(const Han
 
 Template_Usage_Generate::Indexed Template_Usage_Generate::index_by_value(const HanMap& map) {
   Indexed out;
+  out.patterns.setStructural(ReportOptions::getOptions().getIsStructuralMatch());
   for (const auto& entry : map) {
     out.entries.push_back(entry);
     out.patterns.add(Util::names(entry.second).pattern());

@@ -117,6 +117,13 @@ class Template_Usage_Generate {
   static void list_han_instance_set(OutputFormat* writer, const GroupSet& set);
   static void list_function_templates(OutputFormat* writer, const FuncSet& functions,
                                       const InstantiationRecord& record);
+  // The overload groups in runs of equal keys in the set's order (a key
+  // whose overloads are not adjacent gets a heading per run).
+  static void list_function_groups_in_runs(OutputFormat* writer, const FuncSet& functions,
+                                           const InstantiationRecord& record);
+  // Every key's overloads under one heading (structural matching).
+  static void list_function_groups_by_key(OutputFormat* writer, const FuncSet& functions,
+                                          const InstantiationRecord& record);
   static void list_grouped_functions_body(OutputFormat* writer,
                                           const std::vector<P_Define*>& group,
                                           const U_String& key,

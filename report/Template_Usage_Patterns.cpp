@@ -5,6 +5,7 @@
 #include <list>
 #include <vector>
 
+#include "report/ReportOptions.h"
 #include "report/Template_Usage_Generate.h"
 #include "report/Util.h"
 
@@ -25,11 +26,16 @@ bool placeholder_at(const U_String& s, size_t i) {
 }  // namespace
 
 U_String Template_Usage_Generate::normalise_term(const U_String& s) {
+  // Structural matching keeps a parameter pack's "...", so that "%..."
+  // can stand for any number of arguments.
+  const bool keepPacks = ReportOptions::getOptions().getIsStructuralMatch();
   U_String out;
   for (size_t i = 0; i < s.size();) {
     if (s[i] == '@' && placeholder_at(s, i)) {
       out += '%';
+      const size_t start = i;
       while (i < s.size() && !is_delimiter(s[i])) ++i;
+      if (keepPacks && i - start > 3 && s.compare(i - 3, 3, "...") == 0) out += "...";
     } else {
       out += s[i++];
     }

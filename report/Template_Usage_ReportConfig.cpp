@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "model/PI_Interface.h"
+#include "report/ReportOptions.h"
 
 const U_String Template_Usage_ReportConfig::OPTION_KEY = "Template Usage Report";
 
@@ -22,4 +23,12 @@ void Template_Usage_ReportConfig::showUsage() {
   std::cout << OPTION_KEY << " has no specific parameters." << std::endl;
 }
 
-std::vector<U_String> Template_Usage_ReportConfig::dumpSettings() const { return {}; }
+std::vector<U_String> Template_Usage_ReportConfig::dumpSettings() const {
+  // A switch is listed only when on, so a report without them keeps its
+  // empty settings block.
+  const ReportOptions::RepOpt& options = ReportOptions::getOptions();
+  std::vector<U_String> lines;
+  if (options.getIsStructuralMatch()) lines.push_back("Structural Matching: true");
+  if (options.getOmitSystemHeaders()) lines.push_back("Omit System Headers: true");
+  return lines;
+}

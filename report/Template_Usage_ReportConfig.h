@@ -6,7 +6,8 @@
 #include "util/U_String.h"
 
 // The report's own configuration: it has no options of its own, but reads
-// (and ignores) any given under its name.
+// (and ignores) any given under its name.  Its settings lines are the
+// report switches that are on.
 class Template_Usage_ReportConfig {
  public:
   // "Template Usage Report".

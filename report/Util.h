@@ -36,13 +36,20 @@ void get_last_term(const U_String& name, U_String& last, U_String& head);
 
 // The numbered code fragment declaring `name` whose name token stands on
 // `line` (1-based) of `file`; empty when the name is not found there.
+// With `structural`, a token of closing angle brackets (">>") closes that
+// many lists, and a macro line above the declaration (an upper-case name,
+// perhaps with arguments, alone on its line) is not part of it.
 U_String get_statement(const U_String& name, int line, const U_String& file,
-                       const U_String& prefix);
+                       const U_String& prefix, bool structural = false);
 // The same over lines already read: `clean` is the blanked form of `raw`.
 U_String get_statement_in_lines(const U_String& name, int line,
                                 const std::vector<U_String>& clean,
                                 const std::vector<U_String>& raw,
-                                const U_String& prefix);
+                                const U_String& prefix, bool structural = false);
+// Whether a line's tokens are a macro use alone: one upper-case name
+// (with "_", or of four characters or more, or with arguments), perhaps
+// followed by a parenthesised argument list.
+bool is_macro_line(const std::vector<U_String>& tokens);
 // Formats the chosen 0-based lines, each as prefix, right-aligned line
 // number, ": " and the raw text; leading blank lines are left out.
 U_String add_line_numbers_to_statements(const std::list<int>& lines,

@@ -28,12 +28,19 @@ U_String trim_after_last_identifier_char(const U_String& name) {
   return p == U_String::npos ? U_String() : name.substr(0, p + 1);
 }
 
+// A token made of two or more ">" only, which closes that many lists.
+bool is_closer_run(const U_String& t) {
+  return t.size() > 1 && t.find_first_not_of('>') == U_String::npos;
+}
+
 struct Depths {
   int paren = 0, angle = 0, square = 0;
+  bool splitClosers = false;
   bool open() const { return paren > 0 || angle > 0 || square > 0; }
   // Counts t when it is a bracket; `sign` is +1 for the opening brackets.
   bool count(const U_String& t, int sign) {
     if (t == "(") paren += sign;
+    else if (splitClosers && is_closer_run(t)) angle -= sign * static_cast<int>(t.size());
     else if (t == "<") angle += sign;
     else if (t == "[") square += sign;
     else if (t == ")") paren -= sign;
@@ -50,8 +57,9 @@ bool ends_previous_statement(const U_String& t) {
 
 // Extends `lines` upwards from the name token at index k of line L.
 void scan_backward(const std::vector<U_String>& clean, int L, const Tokens& first,
-                   size_t k, std::list<int>& lines) {
+                   size_t k, std::list<int>& lines, bool structural) {
   Depths d;
+  d.splitClosers = structural;
   bool leading = true;
   Tokens tokens = first;
   int current = L;
@@ -72,6 +80,7 @@ void scan_backward(const std::vector<U_String>& clean, int L, const Tokens& firs
     if (--current < 0) return;
     tokens = tokens_of(clean, current);
     if (!tokens.empty() && tokens[0] == "#") return;
+    if (structural && !d.open() && is_macro_line(tokens)) return;
     lines.push_front(current);
     idx = static_cast<long>(tokens.size()) - 1;
   }
@@ -79,8 +88,9 @@ void scan_backward(const std::vector<U_String>& clean, int L, const Tokens& firs
 
 // Extends `lines` downwards from token index `start` of line L.
 void scan_forward(const std::vector<U_String>& clean, int L, const Tokens& first,
-                  size_t start, std::list<int>& lines) {
+                  size_t start, std::list<int>& lines, bool structural) {
   Depths d;
+  d.splitClosers = structural;
   bool leading = true;
   Tokens tokens = first;
   int current = L;
@@ -104,12 +114,30 @@ void scan_forward(const std::vector<U_String>& clean, int L, const Tokens& first
   }
 }
 
+bool is_macro_name(const U_String& t, bool withArguments) {
+  if (t.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != U_String::npos) return false;
+  if (t.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == U_String::npos) return false;
+  return withArguments || t.find('_') != U_String::npos || t.size() >= 4;
+}
+
 }  // namespace
+
+bool is_macro_line(const Tokens& tokens) {
+  if (tokens.empty()) return false;
+  if (tokens.size() == 1) return is_macro_name(tokens[0], false);
+  if (tokens[1] != "(" || tokens.back() != ")") return false;
+  int depth = 0;
+  for (size_t i = 1; i < tokens.size(); ++i) {
+    if (tokens[i] == "(") ++depth;
+    else if (tokens[i] == ")" && --depth == 0 && i + 1 != tokens.size()) return false;
+  }
+  return depth == 0 && is_macro_name(tokens[0], true);
+}
 
 U_String get_statement_in_lines(const U_String& name, int line,
                                 const std::vector<U_String>& clean,
                                 const std::vector<U_String>& raw,
-                                const U_String& prefix) {
+                                const U_String& prefix, bool structural) {
   const U_String wanted = trim_after_last_identifier_char(name);
   // Checked before the subtraction, which would overflow at INT_MIN.
   if (line < 1 || static_cast<size_t>(line) > clean.size()) return U_String();
@@ -119,16 +147,16 @@ U_String get_statement_in_lines(const U_String& name, int line,
   while (k < tokens.size() && tokens[k] != wanted) ++k;
   if (k == tokens.size()) return U_String();
   std::list<int> lines{L};
-  scan_backward(clean, L, tokens, k, lines);
-  scan_forward(clean, L, tokens, wanted == "operator" ? k + 2 : k + 1, lines);
+  scan_backward(clean, L, tokens, k, lines, structural);
+  scan_forward(clean, L, tokens, wanted == "operator" ? k + 2 : k + 1, lines, structural);
   return add_line_numbers_to_statements(lines, clean, raw, prefix);
 }
 
 U_String get_statement(const U_String& name, int line, const U_String& file,
-                       const U_String& prefix) {
+                       const U_String& prefix, bool structural) {
   const std::vector<U_String>& raw = Qdata::get_raw_file(file);
   const std::vector<U_String>& clean = Qdata::get_clean_raw_file(file);
-  return get_statement_in_lines(name, line, clean, raw, prefix);
+  return get_statement_in_lines(name, line, clean, raw, prefix, structural);
 }
 
 U_String add_line_numbers_to_statements(const std::list<int>& lines,

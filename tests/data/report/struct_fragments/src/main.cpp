@@ -1,0 +1,3 @@
+#include "buf.h"
+
+int main() { return 0; }

@@ -1,0 +1,2 @@
+#define LIB_BEGIN_NAMESPACE namespace lib {
+#define LIB_END_NAMESPACE }

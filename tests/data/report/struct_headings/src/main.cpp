@@ -1,0 +1,2 @@
+#include "f.h"
+int main() { return 0; }

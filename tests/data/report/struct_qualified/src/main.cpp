@@ -1,0 +1,5 @@
+#include <string>
+#include "setting.h"
+
+conf::Setting<int> level;
+conf::Setting<std::string> mode;

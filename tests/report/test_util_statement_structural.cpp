@@ -1,0 +1,88 @@
+// Code fragments in structural mode: ">>" closes two argument lists, and a
+// macro line above a declaration is not part of it.
+#include <gtest/gtest.h>
+
+#include "report/Util.h"
+
+namespace {
+
+using Lines = std::vector<U_String>;
+
+// `raw` with comment-only lines blanked, as the cleaned file form has them.
+Lines blank_comments(const Lines& raw) {
+  Lines clean;
+  for (const U_String& line : raw) {
+    const size_t p = line.find_first_not_of(' ');
+    const bool comment = p != U_String::npos && (line[p] == '/' || line[p] == '*');
+    clean.push_back(comment ? U_String(line.size(), ' ') : line);
+  }
+  return clean;
+}
+
+U_String fragment(const U_String& name, int line, const Lines& raw, bool structural) {
+  return Util::get_statement_in_lines(name, line, blank_comments(raw), raw, "", structural);
+}
+
+const Lines kNested = {
+    "template <typename T> struct Box;",
+    "template <typename T>",
+    "struct is_contiguous<Box<T>> : std::true_type {};",
+    "",
+    "template <typename T>",
+    "void fill(std::vector<std::vector<T>>& rows,",
+    "          T value)",
+    "{",
+    "}",
+    "int after;",
+};
+
+const Lines kMacros = {
+    "#include \"x.h\"",
+    "LIB_BEGIN_NAMESPACE",
+    "/**",
+    " * Documented.",
+    " */",
+    "template <typename T>",
+    "struct Holder {",
+    "};",
+    "LIB_EXPORT_IF(Holder)",
+    "template <typename T>",
+    "T",
+    "maxOf(T a, T b);",
+};
+
+}  // namespace
+
+TEST(UtilStatementStructural, DoubleClosersEndTheFragmentAtItsBody) {
+  EXPECT_EQ(fragment("is_contiguous", 3, kNested, true),
+            " 2: template <typename T>\n 3: struct is_contiguous<Box<T>> : std::true_type {};\n");
+  // Without the switch the lists never close and the fragment runs on.
+  EXPECT_NE(fragment("is_contiguous", 3, kNested, false).find("10: int after;"), U_String::npos);
+  // Inside a parameter list that spans lines; the "{" line alone is left out.
+  EXPECT_EQ(fragment("fill", 6, kNested, true),
+            " 5: template <typename T>\n 6: void fill(std::vector<std::vector<T>>& rows,\n"
+            " 7:           T value)\n");
+}
+
+TEST(UtilStatementStructural, MacroLinesAboveTheDeclarationAreLeftOut) {
+  EXPECT_EQ(fragment("Holder", 7, kMacros, true), " 6: template <typename T>\n 7: struct Holder {\n");
+  EXPECT_EQ(fragment("Holder", 7, kMacros, false),
+            " 2: LIB_BEGIN_NAMESPACE\n 3: /**\n 4:  * Documented.\n 5:  */\n"
+            " 6: template <typename T>\n 7: struct Holder {\n");
+  // A macro with arguments; a one-letter return type alone on its line stays.
+  EXPECT_EQ(fragment("maxOf", 12, kMacros, true),
+            "10: template <typename T>\n11: T\n12: maxOf(T a, T b);\n");
+}
+
+TEST(UtilStatementStructural, MacroLineShapes) {
+  using T = std::vector<U_String>;
+  EXPECT_TRUE(Util::is_macro_line(T{"LIB_BEGIN"}));
+  EXPECT_TRUE(Util::is_macro_line(T{"EXPORT"}));
+  EXPECT_TRUE(Util::is_macro_line(T{"API", "(", "x", "(", ")", ")"}));
+  EXPECT_FALSE(Util::is_macro_line(T{"T"}));
+  EXPECT_FALSE(Util::is_macro_line(T{"inline"}));
+  EXPECT_FALSE(Util::is_macro_line(T{"Lib_Begin"}));
+  EXPECT_FALSE(Util::is_macro_line(T{"API", "(", "x", ")", "int"}));
+  EXPECT_FALSE(Util::is_macro_line(T{"API", "(", "x", ")", "(", ")"}));
+  EXPECT_FALSE(Util::is_macro_line(T{}));
+}
