@@ -1,5 +1,7 @@
 #include "report/Xutil.h"
 
+#include "source/Qgen.h"
+
 #include <cctype>
 #include <climits>
 #include <cmath>
@@ -8,21 +10,8 @@
 namespace Xutil {
 
 void Global_Replace(U_String& s, U_String from, U_String to) {
-  if (s.empty() || from.empty()) return;
-  std::size_t p = s.find(from);
-  if (p == U_String::npos) return;
-  // Built in one pass: replacing in place would shift the rest of the
-  // string once per match, quadratic in a text made mostly of matches.
-  U_String out;
-  out.reserve(s.size());
-  std::size_t done = 0;
-  for (; p != U_String::npos; p = s.find(from, done)) {
-    out.append(s, done, p - done);
-    out += to;
-    done = p + from.size();
-  }
-  out.append(s, done, U_String::npos);
-  s.swap(out);
+  // The report's name for the source layer's one-pass replacement.
+  Qgen::Global_Replace(s, from, to);
 }
 
 U_String To_Lower(const U_String& s) {
