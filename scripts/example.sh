@@ -14,9 +14,10 @@ report=${TUK_REPORT_DIR:-$root/report-out}
 bash scripts/deps.sh
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # Every target the install step copies: the generator, kxdf.errdump, the
-# post-analysis library, the HTML view, the scanner and the manual pages.
+# post-analysis library, the HTML view, the scanner, the manual pages and the
+# package's changelog (scripts/check-example.sh fails when one is missing here).
 cmake --build "$build" -j "$(nproc)" --target template_usage.kxdf.generator kxdf.errdump tuk_pal \
-  kxdf.html kxdf.scan man_pages
+  kxdf.html kxdf.scan man_pages deb_changelog
 cmake --install "$build" --prefix "$stage" >/dev/null
 export KTLPPBIN="$stage/bin"
 # A fresh directory each time, so no document of an earlier run is left beside the new ones.
