@@ -171,8 +171,8 @@ std::string NameText::tagName(const TagDecl* tag) {
   else own = "@anon";
   if (auto* partial = dyn_cast<ClassTemplatePartialSpecializationDecl>(tag))
     own += "<" + templateArgs(partial->getTemplateArgs().asArray()) + ">";
-  else if (auto* spec = dyn_cast<ClassTemplateSpecializationDecl>(tag))
-    own += "<" + templateArgs(spec->getTemplateArgs().asArray()) + ">";
+  else if (auto* specialisation = dyn_cast<ClassTemplateSpecializationDecl>(tag))
+    own += "<" + templateArgs(specialisation->getTemplateArgs().asArray()) + ">";
   else if (rd && rd->getDescribedClassTemplate())
     own += "<" + ownParams(rd->getDescribedClassTemplate()->getTemplateParameters(), Owner::Class) + ">";
   return scopePrefix(tag->getDeclContext()) + own;
@@ -310,10 +310,10 @@ std::string NameText::dependentType(const Type* t, bool braceTags) {
   if (auto* injected = dyn_cast<InjectedClassNameType>(t))
     return braced(injected->getDecl(), unqualifiedType(injected->getInjectedSpecializationType().getTypePtr(), false),
                   braceTags);
-  if (auto* spec = dyn_cast<TemplateSpecializationType>(t)) {
-    const std::string name = templateName(spec->getTemplateName()) + "<" + templateArgs(spec->template_arguments()) + ">";
+  if (auto* specialisation = dyn_cast<TemplateSpecializationType>(t)) {
+    const std::string name = templateName(specialisation->getTemplateName()) + "<" + templateArgs(specialisation->template_arguments()) + ">";
     const TagDecl* tag = nullptr;
-    if (auto* ct = dyn_cast_or_null<ClassTemplateDecl>(spec->getTemplateName().getAsTemplateDecl()))
+    if (auto* ct = dyn_cast_or_null<ClassTemplateDecl>(specialisation->getTemplateName().getAsTemplateDecl()))
       tag = ct->getTemplatedDecl();
     return braced(tag, name, braceTags);
   }

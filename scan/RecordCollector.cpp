@@ -27,9 +27,9 @@ bool inInstantiation(const Decl* d) {
   for (const Decl* cur = d; cur; cur = parentDecl(cur)) {
     if (auto* fd = dyn_cast<FunctionDecl>(cur)) {
       if (isTemplateInstantiation(fd->getTemplateSpecializationKind())) return true;
-    } else if (auto* spec = dyn_cast<ClassTemplateSpecializationDecl>(cur)) {
-      if (!isa<ClassTemplatePartialSpecializationDecl>(spec) &&
-          spec->getSpecializationKind() != TSK_ExplicitSpecialization)
+    } else if (auto* specialisation = dyn_cast<ClassTemplateSpecializationDecl>(cur)) {
+      if (!isa<ClassTemplatePartialSpecializationDecl>(specialisation) &&
+          specialisation->getSpecializationKind() != TSK_ExplicitSpecialization)
         return true;
     } else if (auto* rd = dyn_cast<CXXRecordDecl>(cur)) {
       if (isTemplateInstantiation(rd->getTemplateSpecializationKind())) return true;
@@ -186,17 +186,17 @@ void RecordCollector::tag(const TagDecl* d) {
     if (recordHere && recorded(partial->getSpecializedTemplate())) addDefine(partial, "DP", "TG");
     return;
   }
-  if (auto* spec = dyn_cast<ClassTemplateSpecializationDecl>(d)) {
-    if (spec->getSpecializationKind() == TSK_ExplicitSpecialization) {
-      if (recordHere && recorded(spec->getSpecializedTemplate())) addDefine(spec, "DX", "TG");
-    } else if (isInstantiation(spec->getSpecializationKind()) && spec->isCompleteDefinition()) {
-      classSpec(spec, spec->getTemplateInstantiationPattern());
+  if (auto* specialisation = dyn_cast<ClassTemplateSpecializationDecl>(d)) {
+    if (specialisation->getSpecializationKind() == TSK_ExplicitSpecialization) {
+      if (recordHere && recorded(specialisation->getSpecializedTemplate())) addDefine(specialisation, "DX", "TG");
+    } else if (isInstantiation(specialisation->getSpecializationKind()) && specialisation->isCompleteDefinition()) {
+      classSpecialisation(specialisation, specialisation->getTemplateInstantiationPattern());
     }
     return;
   }
   if (rd && isInstantiation(rd->getTemplateSpecializationKind())) {
     if (rd->isCompleteDefinition() && rd->getMemberSpecializationInfo())
-      classSpec(rd, rd->getTemplateInstantiationPattern());
+      classSpecialisation(rd, rd->getTemplateInstantiationPattern());
     return;
   }
   if (inInstantiation(d) || inTemplatedFunction(d)) return;
@@ -241,7 +241,7 @@ void RecordCollector::functionSpec(const FunctionDecl* fd) {
   const FunctionDecl* from = fd->getInstantiatedFromMemberFunction();
   const FunctionDecl* at = from ? from : pattern;
   if (!at || !parent || !recorded(at)) return;
-  m_specMembers[parent].push_back(
+  m_specialisationMembers[parent].push_back(
       {orderOf(fd), define(fd, at, "DS", "OF", false) + "\n" + define(fd, at, "DD", "OF", false)});
 }
 
@@ -254,10 +254,10 @@ unsigned RecordCollector::orderOf(const Decl* d) const {
   return found == m_instantiationOrder.end() ? ~0u : found->second;
 }
 
-void RecordCollector::classSpec(const CXXRecordDecl* spec, const CXXRecordDecl* pattern) {
-  if (!pattern || !recorded(pattern) || m_specs.count(spec)) return;
-  m_specs[spec] = Ordered{orderOf(spec), define(spec, pattern, "DS", "TG", false)};
-  m_specOrder.push_back(spec);
+void RecordCollector::classSpecialisation(const CXXRecordDecl* specialisation, const CXXRecordDecl* pattern) {
+  if (!pattern || !recorded(pattern) || m_specialisations.count(specialisation)) return;
+  m_specialisations[specialisation] = Ordered{orderOf(specialisation), define(specialisation, pattern, "DS", "TG", false)};
+  m_specialisationOrder.push_back(specialisation);
 }
 
 void RecordCollector::variable(const VarDecl* vd) {
@@ -309,10 +309,10 @@ bool RecordCollector::before(SourceLocation a, SourceLocation b) const {
 
 bool RecordCollector::byOrder(const Ordered& a, const Ordered& b) { return a.order < b.order; }
 
-void RecordCollector::emitSpec(const CXXRecordDecl* spec, std::vector<std::string>& out) const {
-  out.push_back(m_specs.at(spec).text);
-  auto members = m_specMembers.find(spec);
-  if (members != m_specMembers.end()) {
+void RecordCollector::emitSpecialisation(const CXXRecordDecl* specialisation, std::vector<std::string>& out) const {
+  out.push_back(m_specialisations.at(specialisation).text);
+  auto members = m_specialisationMembers.find(specialisation);
+  if (members != m_specialisationMembers.end()) {
     std::vector<Ordered> sorted = members->second;
     std::stable_sort(sorted.begin(), sorted.end(), byOrder);
     for (const Ordered& member : sorted) {
@@ -322,12 +322,12 @@ void RecordCollector::emitSpec(const CXXRecordDecl* spec, std::vector<std::strin
     }
   }
   std::vector<const CXXRecordDecl*> nested;
-  for (const CXXRecordDecl* candidate : m_specOrder)
-    if (candidate->getDeclContext() == spec) nested.push_back(candidate);
+  for (const CXXRecordDecl* candidate : m_specialisationOrder)
+    if (candidate->getDeclContext() == specialisation) nested.push_back(candidate);
   std::stable_sort(nested.begin(), nested.end(), [this](const CXXRecordDecl* a, const CXXRecordDecl* b) {
-    return m_specs.at(a).order < m_specs.at(b).order;
+    return m_specialisations.at(a).order < m_specialisations.at(b).order;
   });
-  for (const CXXRecordDecl* inner : nested) emitSpec(inner, out);
+  for (const CXXRecordDecl* inner : nested) emitSpecialisation(inner, out);
 }
 
 std::vector<std::string> RecordCollector::lines() const {
@@ -343,27 +343,27 @@ std::vector<std::string> RecordCollector::lines() const {
   // Specialisations of member templates are written with their enclosing
   // class when that is an implicit specialisation too.
   std::vector<const ClassTemplateSpecializationDecl*> tops;
-  for (const CXXRecordDecl* spec : m_specOrder) {
-    auto* top = dyn_cast<ClassTemplateSpecializationDecl>(spec);
-    auto* parent = dyn_cast<CXXRecordDecl>(spec->getDeclContext());
-    if (top && !(parent && m_specs.count(parent))) tops.push_back(top);
+  for (const CXXRecordDecl* specialisation : m_specialisationOrder) {
+    auto* top = dyn_cast<ClassTemplateSpecializationDecl>(specialisation);
+    auto* parent = dyn_cast<CXXRecordDecl>(specialisation->getDeclContext());
+    if (top && !(parent && m_specialisations.count(parent))) tops.push_back(top);
   }
   std::stable_sort(tops.begin(), tops.end(),
-                   [this](auto* a, auto* b) { return m_specs.at(a).order < m_specs.at(b).order; });
+                   [this](auto* a, auto* b) { return m_specialisations.at(a).order < m_specialisations.at(b).order; });
   std::vector<const Decl*> groups;
-  for (auto* spec : tops) {
-    const Decl* primary = spec->getSpecializedTemplate()->getCanonicalDecl();
+  for (auto* specialisation : tops) {
+    const Decl* primary = specialisation->getSpecializedTemplate()->getCanonicalDecl();
     if (std::find(groups.begin(), groups.end(), primary) == groups.end()) groups.push_back(primary);
   }
   for (const Decl* primary : groups)
-    for (auto* spec : tops)
-      if (spec->getSpecializedTemplate()->getCanonicalDecl() == primary) emitSpec(spec, out);
+    for (auto* specialisation : tops)
+      if (specialisation->getSpecializedTemplate()->getCanonicalDecl() == primary) emitSpecialisation(specialisation, out);
 
   // Members instantiated in classes that are no implicit specialisations
   // (member templates of ordinary classes).
   std::vector<Ordered> orphans;
-  for (const auto& [parent, members] : m_specMembers)
-    if (!m_specs.count(parent))
+  for (const auto& [parent, members] : m_specialisationMembers)
+    if (!m_specialisations.count(parent))
       for (const Ordered& member : members) orphans.push_back(member);
   std::stable_sort(orphans.begin(), orphans.end(), byOrder);
   for (const Ordered& member : orphans) {

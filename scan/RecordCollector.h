@@ -59,13 +59,13 @@ class RecordCollector {
   void declarationRecords(const clang::NamedDecl* d, bool definition, bool seenBefore, const char* space);
   bool recorded(const clang::Decl* d);
   bool seenBefore(const clang::Decl* d);
-  void classSpec(const clang::CXXRecordDecl* spec, const clang::CXXRecordDecl* pattern);
+  void classSpecialisation(const clang::CXXRecordDecl* specialisation, const clang::CXXRecordDecl* pattern);
   unsigned orderOf(const clang::Decl* d) const;
   void functionSpec(const clang::FunctionDecl* fd);
   void calls(const clang::FunctionDecl* fd);
   bool before(clang::SourceLocation a, clang::SourceLocation b) const;
   static bool byOrder(const Ordered& a, const Ordered& b);
-  void emitSpec(const clang::CXXRecordDecl* spec, std::vector<std::string>& out) const;
+  void emitSpecialisation(const clang::CXXRecordDecl* specialisation, std::vector<std::string>& out) const;
 
   UnitFiles& m_files;
   clang::ASTContext* m_context = nullptr;
@@ -73,9 +73,9 @@ class RecordCollector {
   std::vector<std::string> m_includes;
   std::vector<Positioned> m_defines;
   std::map<const clang::Decl*, unsigned> m_instantiationOrder;
-  std::map<const clang::CXXRecordDecl*, Ordered> m_specs;
-  std::vector<const clang::CXXRecordDecl*> m_specOrder;
-  std::map<const clang::CXXRecordDecl*, std::vector<Ordered>> m_specMembers;
+  std::map<const clang::CXXRecordDecl*, Ordered> m_specialisations;
+  std::vector<const clang::CXXRecordDecl*> m_specialisationOrder;
+  std::map<const clang::CXXRecordDecl*, std::vector<Ordered>> m_specialisationMembers;
   std::vector<Ordered> m_functionSpecs;
   std::vector<std::string> m_calls;
   std::set<const clang::Decl*> m_done;
