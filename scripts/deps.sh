@@ -15,6 +15,8 @@ packages=(
   # kxdf.scan: clang's C++ tooling libraries, and the header-only libraries
   # its example CMake project uses
   "libclang-cpp$llvm-dev" "libclang-$llvm-dev" "llvm-$llvm-dev" libmsgsl-dev libglm-dev
+  # the header-only libraries of the matching benchmark's own projects (bench/projects)
+  nlohmann-json3-dev libfmt-dev
 )
 need=()
 for pkg in "${packages[@]}"; do
