@@ -36,6 +36,35 @@ for want in 'class num::Wrap<int>' 'class num::Wrap<long>' 'function num::Wrap<i
   grep -qxF -- "$want" "$out/members.cpp.view" || { echo "missing in members.cpp.view: $want"; failed=1; }
 done
 
+# Facts of the view that only name what the report can show.
+view="$out/view.cpp.view"
+for want in "unit \"$dir/view.cpp\"" \
+            "template class Cell<@ClassTempParam1> \"$dir/view.cpp\" 4" \
+            "template function twice<@FuncTempParam1>(@FuncTempParam1) \"$dir/view.cpp\" 12" \
+            "use twice<@FuncTempParam1>(@FuncTempParam1) twice<int>(int) \"$dir/view.cpp\" 12" \
+            "instance primary Cell<@ClassTempParam1> Board::first \"$dir/view.cpp\" 19" \
+            "member primary Cell<@ClassTempParam1> Cell<int>::get(void) \"$dir/view.cpp\" 7" \
+            "member primary Cell<@ClassTempParam1> Cell<int>::@constructor(void) \"$dir/view.cpp\" 5"; do
+  grep -qxF -- "$want" "$view" || { echo "missing in view.cpp.view: $want"; failed=1; }
+done
+# Not: the variable inside the instantiated function, the pointer member, the
+# deleted constructor, the generic lambda, anything of Cell<char>.
+for unwanted in "inside" "pointer" "Cell<int>const&" "@lambda" "Cell<char>"; do
+  if grep -v '^variable ' "$view" | grep -qF -- "$unwanted"; then echo "unexpected in view.cpp.view: $unwanted"; failed=1; fi
+done
+spec="$out/specialisations.cpp.view"
+for want in "template partial Map<int,@ClassTempParam1> \"$dir/specialisations.cpp\" 9" \
+            "template explicit Traits<int> \"$dir/specialisations.cpp\" 18" \
+            "instance partial Map<@ClassTempParam1,@ClassTempParam2> byInt \"$dir/specialisations.cpp\" 31" \
+            "member partial Map<@ClassTempParam1,@ClassTempParam2> Map<int,double>::find(int) \"$dir/specialisations.cpp\" 10" \
+            "member explicit Traits<@ClassTempParam1> Traits<int>::zero(void) \"$dir/specialisations.cpp\" 19" \
+            "member primary Holder<@ClassTempParam1> Holder<long>::get(void) \"$dir/specialisations.cpp\" 24"; do
+  grep -qxF -- "$want" "$spec" || { echo "missing in specialisations.cpp.view: $want"; failed=1; }
+done
+grep -qxF -- "member primary num::Wrap<@ClassTempParam1> num::Wrap<int>::as<char>(void) \"$dir/members.cpp\" 10" \
+  "$out/members.cpp.view" || { echo "member template's specialisation not a member"; failed=1; }
+if grep -q '^template class Traits' "$spec"; then echo "a declared template counted as defined"; failed=1; fi
+
 # A class specialisation is written once, nested ones with their class.
 for records in "$out"/*.met; do
   dups=$(grep ' DS TG ' "$records" | sort | uniq -d)
