@@ -332,8 +332,9 @@ def print_table(project, labels, results, header):
 
 
 def describe_missed(cat, key, name):
-    return "%s:%d  %s" % (key[-2], key[-1], name) if cat != "pair" else "%s:%d in %s  %s" % (
-        key[0], key[1], key[2], name)
+    if cat == "pair":
+        return "%s:%d in %s  %s" % (key[0], key[1], key[2], name)
+    return "%s  %s:%d  %s" % (" ".join(key[:-2]), key[-2], key[-1], name)
 
 
 def describe_wrong(cat, item):

@@ -19,8 +19,8 @@ grep -qxF "match_measure: fragments under an unknown heading left out: lib::Pair
 
 # The examples name what was missed and what is false.
 python3 "$tool" --views "$work/scan" --examples 10 "$work/report" >"$work/examples" 2>/dev/null
-for want in "instance variables missed: $work/main.cpp:7  d" \
-            "instance variables missed: $work/main.cpp:15  q" \
+for want in "instance variables missed: lib::Box  $work/main.cpp:7  d" \
+            "instance variables missed: lib::Pair  $work/main.cpp:15  q" \
             "instantiated members false: lib::Box primary  $work/box.h:24-24" \
             "class templates false: lib::Other  $work/pair.h:5-6" \
             "function/unit pairs false: $work/algo.h:40 in $work/util.cpp" \
