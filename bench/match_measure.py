@@ -50,10 +50,10 @@ How they are compared: template names are compared as spelled without
 template argument lists, without blanks, with an unnamed namespace written
 one way; a fragment shows an item when its file is the item's file and the
 item's line lies between the fragment's first and last line.  Within one
-template, category and file the fragments, in the order of their first
-lines, each take the first item not yet taken whose line they cover, so one
-fragment shows at most one item and one item is shown at most once; equal
-fragments count once.  A report item is a hit when it took an item; a
+template, category and file the fragments, shortest first, each take the
+first item not yet taken whose line they cover, so one fragment shows at
+most one item and one item is shown at most once, and a fragment that starts
+too early does not take its neighbour's item; equal fragments count once.  A report item is a hit when it took an item; a
 function/unit pair of the report is a hit when its overload took a
 function template and clang's view has that pair.
 """
@@ -111,13 +111,19 @@ class Truth:
         self.items = {cat: {} for cat, _ in CATEGORIES}
 
     def read_dir(self, folder):
-        names = sorted(n for n in os.listdir(folder) if n.endswith(".view"))
+        try:
+            names = sorted(n for n in os.listdir(folder) if n.endswith(".view"))
+        except OSError as error:
+            raise SystemExit("match_measure: cannot read %s: %s" % (folder, error.strerror))
         if not names:
             raise SystemExit("match_measure: no .view file in " + folder)
         lines = []
         for name in names:
-            with open(os.path.join(folder, name), encoding="utf-8", errors="replace") as f:
-                lines.append(f.read().splitlines())
+            try:
+                with open(os.path.join(folder, name), encoding="utf-8", errors="replace") as f:
+                    lines.append(f.read().splitlines())
+            except OSError as error:
+                raise SystemExit("match_measure: cannot read %s: %s" % (name, error.strerror))
         for view in lines:
             self._templates(view)
         for view in lines:
@@ -259,8 +265,8 @@ def truth_key(group, path, line):
 
 
 def match(fragments, items):
-    """Lets every distinct fragment take the first free item it covers;
-    returns the distinct fragments."""
+    """Lets every distinct fragment, shortest first, take the first free item
+    it covers; returns the distinct fragments."""
     distinct = {}
     for fragment in fragments:
         distinct.setdefault(fragment.key(), fragment).units |= fragment.units
@@ -268,7 +274,7 @@ def match(fragments, items):
     for key in items:
         lines.setdefault(key[:-1], []).append(key[-1])
     taken = set()
-    for fragment in sorted(distinct.values(), key=lambda f: f.key()):
+    for fragment in sorted(distinct.values(), key=lambda f: (f.last - f.first, f.key())):
         prefix = truth_key(fragment.group, fragment.path, 0)[:-1]
         for line in sorted(lines.get(prefix, [])):
             if fragment.first <= line <= fragment.last and prefix + (line,) not in taken:
