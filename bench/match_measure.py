@@ -69,7 +69,7 @@ CLASS_DOC = "template_usage_class_templates.kxdf.xml"
 FUNCTION_DOC = "template_usage_function_templates.kxdf.xml"
 CATEGORIES = [
     ("class", "class templates"),
-    ("spec", "specialisations"),
+    ("specialisation", "specialisations"),
     ("instance", "instance variables"),
     ("member", "instantiated members"),
     ("function", "function templates"),
@@ -140,12 +140,12 @@ class Truth:
             if kind == "class":
                 self.items["class"][(template_name(name),) + where] = name
             elif kind in ("partial", "explicit"):
-                self.items["spec"][(template_name(name), kind) + where] = name
+                self.items["specialisation"][(template_name(name), kind) + where] = name
             elif kind == "function":
                 self.items["function"][where] = name
 
     def _uses(self, view):
-        known = {key[0] for key in self.items["class"]} | {key[0] for key in self.items["spec"]}
+        known = {key[0] for key in self.items["class"]} | {key[0] for key in self.items["specialisation"]}
         unit = next((line[6:-1] for line in view if line.startswith('unit "')), None)
         for line in view:
             at = VIEW_AT.match(line)
@@ -185,9 +185,9 @@ def heading_group(text, template):
             "explicit" if "Explicit Class Template Member" in text else "primary")
         return ("member", template, kind)
     if "Partial Class Template Specialization" in text:
-        return ("spec", template, "partial")
+        return ("specialisation", template, "partial")
     if "Explicit Class Template Specialization" in text:
-        return ("spec", template, "explicit")
+        return ("specialisation", template, "explicit")
     if "Instantiation" in text:
         return ("instance", template)
     return None
@@ -315,7 +315,7 @@ def measure(report_dir, truth, unknown):
     classes = read_classes(os.path.join(report_dir, CLASS_DOC), unknown)
     functions = read_functions(os.path.join(report_dir, FUNCTION_DOC))
     scores = {}
-    for cat in ("class", "spec", "instance", "member"):
+    for cat in ("class", "specialisation", "instance", "member"):
         scores[cat], _ = score_fragments([f for f in classes if f.group[0] == cat], truth.items[cat])
     scores["function"], overloads = score_fragments(functions, truth.items["function"])
     scores["pair"] = score_pairs(overloads, truth.items["pair"])

@@ -52,18 +52,18 @@ done
 for unwanted in "inside" "pointer" "Cell<int>const&" "@lambda" "Cell<char>"; do
   if grep -v '^variable ' "$view" | grep -qF -- "$unwanted"; then echo "unexpected in view.cpp.view: $unwanted"; failed=1; fi
 done
-spec="$out/specialisations.cpp.view"
+specialisations="$out/specialisations.cpp.view"
 for want in "template partial Map<int,@ClassTempParam1> \"$dir/specialisations.cpp\" 9" \
             "template explicit Traits<int> \"$dir/specialisations.cpp\" 18" \
             "instance partial Map<@ClassTempParam1,@ClassTempParam2> byInt \"$dir/specialisations.cpp\" 31" \
             "member partial Map<@ClassTempParam1,@ClassTempParam2> Map<int,double>::find(int) \"$dir/specialisations.cpp\" 10" \
             "member explicit Traits<@ClassTempParam1> Traits<int>::zero(void) \"$dir/specialisations.cpp\" 19" \
             "member primary Holder<@ClassTempParam1> Holder<long>::get(void) \"$dir/specialisations.cpp\" 24"; do
-  grep -qxF -- "$want" "$spec" || { echo "missing in specialisations.cpp.view: $want"; failed=1; }
+  grep -qxF -- "$want" "$specialisations" || { echo "missing in specialisations.cpp.view: $want"; failed=1; }
 done
 grep -qxF -- "member primary num::Wrap<@ClassTempParam1> num::Wrap<int>::as<char>(void) \"$dir/members.cpp\" 10" \
   "$out/members.cpp.view" || { echo "member template's specialisation not a member"; failed=1; }
-if grep -q '^template class Traits' "$spec"; then echo "a declared template counted as defined"; failed=1; fi
+if grep -q '^template class Traits' "$specialisations"; then echo "a declared template counted as defined"; failed=1; fi
 
 # A class specialisation is written once, nested ones with their class.
 for records in "$out"/*.met; do
