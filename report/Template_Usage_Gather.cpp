@@ -84,6 +84,12 @@ void Template_Usage_Generate::get_class_instantiations(const Template_Searches& 
       return;
     const U_String className = class_name_in_type(Util::names(def).type);
     if (className.empty()) return;
+    if (searches.structural) {
+      // Filed under the class the name is an instance of.
+      const Owner owner = choose_owner(searches, className);
+      if (owner.primary != nullptr) instances[def] = owner.spec ? owner.spec : owner.primary;
+      return;
+    }
     const U_String n = norm(className);
     const auto* found = searches.explicits.first(n);
     if (found == nullptr) found = searches.partials.first(n);
@@ -101,6 +107,15 @@ void Template_Usage_Generate::get_primary_templates_members(const Template_Searc
     U_String last, head;
     Util::get_last_term(Util::names(def).qual, last, head);
     if (head.empty()) return;
+    if (searches.structural) {
+      // A specialisation's member maps to that specialisation.
+      const Owner owner = choose_owner(searches, head);
+      if (owner.primary == nullptr) return;
+      HanMap& map = owner.type == 0 ? explicitMembers
+                    : owner.type == 1 ? partialMembers : primaryMembers;
+      map.insert({def, owner.spec ? owner.spec : owner.primary});
+      return;
+    }
     auto exact = searches.explicitByName.find(head);
     if (exact != searches.explicitByName.end()) {
       explicitMembers.insert({def, exact->second});
@@ -159,5 +174,7 @@ Template_Usage_Generate::Template_Searches Template_Usage_Generate::make_searche
   out.classes = index_by_key(classes);
   for (const auto& entry : explicits)
     out.explicitByName.emplace(Util::names(entry.first).qual, entry.second);
+  if (ReportOptions::getOptions().getIsStructuralMatch())
+    add_structural_searches(out, partials, explicits);
   return out;
 }

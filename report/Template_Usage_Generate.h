@@ -87,7 +87,34 @@ class Template_Usage_Generate {
   struct Template_Searches {
     Indexed explicits, partials, classes;
     std::unordered_map<U_String, P_Define*> explicitByName;  // first by exact name
+    // Structural matching: explicit specialisations by canonical name, and
+    // partial specialisations with their primaries, positions bucketed by
+    // the canonical name's text outside all lists.
+    bool structural = false;
+    std::unordered_map<U_String, std::pair<P_Define*, P_Define*>> explicitByCanonical;
+    std::vector<std::pair<P_Define*, P_Define*>> partialList;
+    std::unordered_map<U_String, std::vector<size_t>> partialsBySkeleton;
   };
+  // Fills the structural parts of the searches.
+  static void add_structural_searches(Template_Searches& out, const HanMap& partials,
+                                      const HanMap& explicits);
+  // The class a class name is an instance of: the explicit or the most
+  // specialised partial specialisation (type 0 or 1, `spec` set) or the
+  // primary (type 2, `spec` null); `primary` null when none is found.
+  struct Owner {
+    Member_Type type = 2;
+    P_Define* spec = nullptr;
+    P_Define* primary = nullptr;
+  };
+  // Structural matching: the owner chosen for a class name.
+  static Owner choose_owner(const Template_Searches& searches, const U_String& className);
+  // Structural matching: the members and instances of the specialisations
+  // in `group` (members and instances map to the specialisation owning
+  // them), written after the group's fragments.
+  typedef std::map<P_Define*, GroupSet, Compare_Less_Define_Han_Func_2> OwnedMap;
+  static OwnedMap by_owner(const HanMap& map);
+  static void list_owned(OutputFormat* writer, Member_Type type, const GroupSet& group,
+                         const OwnedMap& members, const OwnedMap& instances);
   static Template_Searches make_searches(const HanSet& classes, const HanMap& partials,
                                          const HanMap& explicits);
 
@@ -109,11 +136,11 @@ class Template_Usage_Generate {
                                    const HanMap& explicits, const Template_Searches& searches);
   static void list_members(OutputFormat* writer, Member_Type type, P_Define* p,
                            const Indexed& members);
-  static void list_template_specializations_or_instantiations(OutputFormat* writer,
-                                                              Member_Type type,
-                                                              const Indexed& entries,
-                                                              const Indexed& members,
-                                                              P_Define* p);
+  // With `owned` (structural matching), each group's members and instances
+  // are those its specialisations own (list_owned).
+  static void list_template_specializations_or_instantiations(
+      OutputFormat* writer, Member_Type type, const Indexed& entries, const Indexed& members,
+      P_Define* p, const std::pair<OwnedMap, OwnedMap>* owned = nullptr);
   static void list_han_instance_set(OutputFormat* writer, const GroupSet& set);
   static void list_function_templates(OutputFormat* writer, const FuncSet& functions,
                                       const InstantiationRecord& record);
