@@ -65,6 +65,39 @@ void Template_Usage_Generate::examine_specializations(P_Template* tmpl, P_Define
   }
 }
 
+void Template_Usage_Generate::gather_primaries(HanSet& primaries, HanMap& partials,
+                                               HanMap& explicits) {
+  const bool structural = ReportOptions::getOptions().getIsStructuralMatch();
+  for (PI_TemplateIterHan t = PI_getFirstTemplate(); !PI_isTemplateIterEnd(t);
+       PI_getTemplateIterNext(t)) {
+    P_Template* tmpl = PI_getTemplateIterData(t);
+    P_Symbol* symbol = tmpl ? PI_getTemplatePrimaryTemplate(tmpl) : nullptr;
+    if (symbol == nullptr) continue;
+    P_Define* firstDeclaration = nullptr;
+    bool defined = false;
+    for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
+         PI_getDefineIterNext(d)) {
+      P_Define* def = PI_getDefineIterData(d);
+      if (def != nullptr && firstDeclaration == nullptr) firstDeclaration = def;
+      if (def == nullptr || !PI_isDefineDefinition(def)) continue;
+      defined = true;
+      primaries.insert(def);
+      examine_specializations(tmpl, def, partials, explicits);
+    }
+    if (structural && !defined && firstDeclaration != nullptr)
+      add_declared_only(tmpl, firstDeclaration, primaries, partials, explicits);
+  }
+}
+
+void Template_Usage_Generate::add_declared_only(P_Template* tmpl, P_Define* declaration,
+                                                HanSet& primaries, HanMap& partials,
+                                                HanMap& explicits) {
+  if (!has_class_type(Util::names(declaration).type)) return;
+  const size_t before = partials.size() + explicits.size();
+  examine_specializations(tmpl, declaration, partials, explicits);
+  if (partials.size() + explicits.size() != before) primaries.insert(declaration);
+}
+
 void Template_Usage_Generate::get_class_and_function_primary_template_handles(
     const HanSet& primaries, HanSet& classes, FuncSet& functions) {
   for (P_Define* def : primaries) {

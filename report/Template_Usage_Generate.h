@@ -119,6 +119,13 @@ class Template_Usage_Generate {
                                          const HanMap& explicits);
 
   // Gathering.
+  // Every template's definitions into primaries, with their partial and
+  // explicit specialisations.  With structural matching, a class template
+  // that is only declared is represented by its first declaration when it
+  // has specialisations (add_declared_only), so that they are listed.
+  static void gather_primaries(HanSet& primaries, HanMap& partials, HanMap& explicits);
+  static void add_declared_only(P_Template* tmpl, P_Define* declaration, HanSet& primaries,
+                                HanMap& partials, HanMap& explicits);
   static void examine_specializations(P_Template* tmpl, P_Define* primary,
                                       HanMap& partials, HanMap& explicits);
   static void examine_symbol(P_Symbol* symbol, P_Define* primary, HanMap& map);

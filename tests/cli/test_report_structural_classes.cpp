@@ -98,3 +98,39 @@ TEST(ReportStructuralClasses, InstancesAndMembersGoToTheMostSpecialisedPartial) 
               doc.rfind(frame("  22:     K key() const { return k; }\n")));
   }
 }
+
+// A template that is only declared, with two explicit specialisations.
+TEST(ReportStructuralClasses, ExplicitSpecialisationsOfADeclaredTemplateAreListed) {
+  for (const bool structural : {false, true}) {
+    std::string root;
+    const std::string doc = classDocument("struct_cls_declared", structural, &root);
+    if (!structural) {
+      EXPECT_NE(doc.find(bold("No primary template classes.")), std::string::npos) << doc;
+      EXPECT_EQ(doc.find("<kxdf:h3>"), std::string::npos) << doc;
+      continue;
+    }
+    // The declaration stands for the primary; both specialisations, their
+    // members and the variable follow.
+    EXPECT_NE(
+        inOrder(doc,
+                {h3("lib::constructor Primary Class Template"), fileLink(root, "ctor.h"),
+                 frame(" 4: template <kind K>\n 5: struct constructor;\n"),
+                 bold("There are no partial class template specializations of template class "
+                      "lib::constructor."),
+                 h4("lib::constructor Explicit Class Template Specializations"),
+                 frame("   7: template <>\n   8: struct constructor<kind::number> {\n"),
+                 frame("  12: template <>\n  13: struct constructor<kind::text> {\n"),
+                 h5("lib::constructor Explicit Class Template Member(s) That Are Instantiated"),
+                 frame("   9:     static int make() { return 1; }\n"),
+                 frame("  14:     static int make() { return 2; }\n"),
+                 h5("lib::constructor Explicit Class Template Specialization Instance(s)"),
+                 fileLink(root, "main.cpp"),
+                 frame("  4:     lib::constructor<lib::kind::number> n;\n"),
+                 bold("There are no primary class instantiations of template class "
+                      "lib::constructor.")}),
+        std::string::npos)
+        << doc;
+    // lib::unused, declared without specialisations, is not listed.
+    EXPECT_EQ(doc.find("<kxdf:h3>"), doc.rfind("<kxdf:h3>"));
+  }
+}
