@@ -136,7 +136,12 @@ void Template_Usage_Generate::get_primary_templates_members(const Template_Searc
                                                             HanMap& partialMembers,
                                                             HanMap& explicitMembers) {
   for_each_define([&](P_Define* def) {
-    if (!PI_isDefineFunction(def) || !PI_isDefineDefinition(def)) return;
+    if (!PI_isDefineFunction(def)) return;
+    // An instantiated member function template reaches the model as its
+    // implicit specialisation alone: the definition record that follows it
+    // names no template and is not kept.
+    const bool templateInstance = searches.structural && PI_isDefineSpecialisation(def);
+    if (!PI_isDefineDefinition(def) && !templateInstance) return;
     U_String last, head;
     Util::get_last_term(Util::names(def).qual, last, head);
     if (head.empty()) return;

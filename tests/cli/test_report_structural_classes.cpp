@@ -134,3 +134,49 @@ TEST(ReportStructuralClasses, ExplicitSpecialisationsOfADeclaredTemplateAreListe
     EXPECT_EQ(doc.find("<kxdf:h3>"), doc.rfind("<kxdf:h3>"));
   }
 }
+
+// Member function templates of a class template and of an explicit
+// specialisation (format<Context>), and a plain member of that
+// specialisation (parse).
+TEST(ReportStructuralClasses, MemberTemplatesAndExplicitMembersAreInstantiatedMembers) {
+  for (const bool structural : {false, true}) {
+    std::string root;
+    const std::string doc = classDocument("struct_cls_members", structural, &root);
+    const std::string put =
+        frame("  22:     template <typename U>\n  23:     void put(U u) { (void)u; }\n");
+    const std::string primaryFormat =
+        frame("   7:     template <typename Context>\n"
+              "   8:     int format(const T& value, Context& ctx) const { return 0; }\n");
+    const std::string pointFormat = frame(
+        "  16:     template <typename Context>\n"
+        "  17:     int format(const geo::Point& p, Context& ctx) const { return p.x + ctx.n; }\n");
+    if (!structural) {
+      EXPECT_EQ(doc.find("Member(s) That Are Instantiated"), std::string::npos) << doc;
+      EXPECT_NE(doc.find(bold("No members of explicit class specialization text::formatter are "
+                              "instantiated.")),
+                std::string::npos)
+          << doc;
+      continue;
+    }
+    EXPECT_NE(inOrder(doc, {h3("text::Box Primary Class Template"),
+                            h4("text::Box Class Template Member(s) That Are Instantiated"),
+                            fileLink(root, "fmt.h"), put}),
+              std::string::npos)
+        << doc;
+    // formatter<int> instantiates the primary's format, formatter<geo::Point>
+    // its own; parse() belongs to the specialisation.
+    EXPECT_NE(
+        inOrder(doc, {h3("text::formatter Primary Class Template"),
+                      h4("text::formatter Class Template Member(s) That Are Instantiated"),
+                      primaryFormat, h4("text::formatter Explicit Class Template Specialization"),
+                      h5("text::formatter Explicit Class Template Member(s) That Are Instantiated"),
+                      frame("  15:     int parse(int spec) { return spec; }\n"), pointFormat,
+                      h5("text::formatter Explicit Class Template Specialization Instance(s)"),
+                      frame("   5:     text::formatter<geo::Point> f;\n"),
+                      h4("text::formatter Primary Class Instantiation"),
+                      frame("   7:     text::formatter<int> g;\n")}),
+        std::string::npos)
+        << doc;
+    EXPECT_EQ(doc.find(pointFormat), doc.rfind(pointFormat));
+  }
+}
