@@ -126,11 +126,24 @@ U_String opaque(const U_String& name) {
   return out;
 }
 
+// Each placeholder of a pattern is one level of recursion in the match:
+// a pattern with more is not tried, so that no name can exhaust the stack.
+constexpr size_t kMaxPlaceholders = 1000;
+
+size_t placeholder_count(const U_String& s) {
+  size_t n = 0;
+  for (size_t i = s.find('@'); i != U_String::npos; i = s.find('@', i + 1)) {
+    bool pack = false;
+    if (placeholder_length(s, i, pack) > 0) ++n;
+  }
+  return n;
+}
+
 }  // namespace
 
 bool deduces(const U_String& pattern, const U_String& name) {
   const std::optional<U_String> p = canonical(pattern), t = canonical(name);
-  if (!p || !t) return false;
+  if (!p || !t || placeholder_count(*p) > kMaxPlaceholders) return false;
   return Deducer(*p, *t).run();
 }
 

@@ -39,6 +39,15 @@ void Template_Usage_Generate::add_structural_searches(Template_Searches& out,
 
 Template_Usage_Generate::Owner Template_Usage_Generate::choose_owner(
     const Template_Searches& searches, const U_String& className) {
+  auto cached = searches.ownerCache.find(className);
+  if (cached != searches.ownerCache.end()) return cached->second;
+  const Owner out = find_owner(searches, className);
+  searches.ownerCache.emplace(className, out);
+  return out;
+}
+
+Template_Usage_Generate::Owner Template_Usage_Generate::find_owner(
+    const Template_Searches& searches, const U_String& className) {
   Owner out;
   U_String canonical, skeleton;
   if (canonical_parts(className, canonical, skeleton)) {
