@@ -51,14 +51,6 @@ TEST(SpecialisationOrder, BadNamesDoNotDeduce) {
     name += "a*a*";
   }
   EXPECT_FALSE(deduces(pattern + "b>", name + ">"));
-  // Too many parameters to try at all, though they would deduce.
-  U_String many = "Y<", args = "Y<";
-  for (int i = 0; i < 1500; ++i) {
-    many += std::string(i ? "," : "") + "@ClassTempParam" + std::to_string(i + 1);
-    args += std::string(i ? "," : "") + "int";
-  }
-  EXPECT_TRUE(deduces("Y<@ClassTempParam1,@ClassTempParam2>", "Y<int,int>"));
-  EXPECT_FALSE(deduces(many + ">", args + ">"));
 }
 
 TEST(SpecialisationOrder, OrderTakesTheOtherParametersAsOpaque) {
