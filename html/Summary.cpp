@@ -55,6 +55,8 @@ HeadingKind headingKind(const std::string& heading) {
   if (endsWithEither(heading, "Partial Class Template Specialization")) return HeadingKind::Partial;
   if (endsWithEither(heading, "Explicit Class Template Specialization")) return HeadingKind::Explicit;
   if (endsWithEither(heading, "Primary Class Instantiation")) return HeadingKind::Instances;
+  // Structural matching lists the instances of a specialisation under it.
+  if (endsWith(heading, " Class Template Specialization Instance(s)")) return HeadingKind::Instances;
   if (endsWith(heading, " Function Template Instantiated In File(s)")) return HeadingKind::InstantiatedIn;
   return HeadingKind::Other;
 }

@@ -74,7 +74,7 @@ void Template_Usage_Generate::list_members(OutputFormat* writer, Member_Type typ
 
 void Template_Usage_Generate::list_template_specializations_or_instantiations(
     OutputFormat* writer, Member_Type type, const Indexed& entries, const Indexed& members,
-    P_Define* p) {
+    P_Define* p, const std::pair<OwnedMap, OwnedMap>* owned) {
   const U_String n = Util::names(p).pattern();
   const U_String name = Util::names(p).rendered();
   GroupSet group;
@@ -84,7 +84,8 @@ void Template_Usage_Generate::list_template_specializations_or_instantiations(
   auto write_group = [&]() {
     writer->sub_heading_h4(name + " " + template_name_computed(type, group.size()));
     list_han_instance_set(writer, group);
-    list_members(writer, type, last, members);
+    if (owned != nullptr) list_owned(writer, type, group, owned->first, owned->second);
+    else list_members(writer, type, last, members);
     written = true;
   };
   for (size_t pos : entries.patterns.matches(n)) {
@@ -120,7 +121,21 @@ void Template_Usage_Generate::list_class_templates(OutputFormat* writer, const H
   const Indexed explicitMemberIndex = index_by_value(explicitMembers);
   const Indexed partialIndex = index_by_value(partials);
   const Indexed explicitIndex = index_by_value(explicits);
-  const Indexed instanceIndex = index_by_value(instances);
+  // Structural matching files an instance of a specialisation under that
+  // specialisation; only the primary's own instances stay in its list.
+  HanMap primaryInstances, specInstances;
+  for (const auto& entry : instances) {
+    const bool ofSpec = partials.count(entry.second) != 0 || explicits.count(entry.second) != 0;
+    (searches.structural && ofSpec ? specInstances : primaryInstances).insert(entry);
+  }
+  const Indexed instanceIndex = index_by_value(primaryInstances);
+  std::pair<OwnedMap, OwnedMap> partialOwned, explicitOwned;
+  if (searches.structural) {
+    partialOwned = {by_owner(partialMembers), by_owner(specInstances)};
+    explicitOwned = {by_owner(explicitMembers), partialOwned.second};
+  }
+  const auto* partialOwnedPtr = searches.structural ? &partialOwned : nullptr;
+  const auto* explicitOwnedPtr = searches.structural ? &explicitOwned : nullptr;
   if (classes.empty()) {
     writer->printPlainBoldText("No primary template classes.");
     writer->new_line();
@@ -141,9 +156,9 @@ void Template_Usage_Generate::list_class_templates(OutputFormat* writer, const H
     if (next != classes.end() && Util::qual_name(*next) == qualName) continue;
     list_members(writer, 2, p, primaryIndex);
     list_template_specializations_or_instantiations(writer, 1, partialIndex, partialMemberIndex,
-                                                    p);
+                                                    p, partialOwnedPtr);
     list_template_specializations_or_instantiations(writer, 0, explicitIndex,
-                                                    explicitMemberIndex, p);
+                                                    explicitMemberIndex, p, explicitOwnedPtr);
     list_template_specializations_or_instantiations(writer, 2, instanceIndex, noMembers, p);
   }
   writer->sectionEnd();

@@ -266,19 +266,7 @@ void Template_Usage_Generate::generate(OutputFormat* writer) {
   Util::Define_Names_Scope keepNames;
   HanSet primaries;
   HanMap partials, explicits;
-  for (PI_TemplateIterHan t = PI_getFirstTemplate(); !PI_isTemplateIterEnd(t);
-       PI_getTemplateIterNext(t)) {
-    P_Template* tmpl = PI_getTemplateIterData(t);
-    P_Symbol* symbol = tmpl ? PI_getTemplatePrimaryTemplate(tmpl) : nullptr;
-    if (symbol == nullptr) continue;
-    for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
-         PI_getDefineIterNext(d)) {
-      P_Define* def = PI_getDefineIterData(d);
-      if (def == nullptr || !PI_isDefineDefinition(def)) continue;
-      primaries.insert(def);
-      examine_specializations(tmpl, def, partials, explicits);
-    }
-  }
+  gather_primaries(primaries, partials, explicits);
   HanSet classes;
   FuncSet functions;
   get_class_and_function_primary_template_handles(primaries, classes, functions);

@@ -65,6 +65,39 @@ void Template_Usage_Generate::examine_specializations(P_Template* tmpl, P_Define
   }
 }
 
+void Template_Usage_Generate::gather_primaries(HanSet& primaries, HanMap& partials,
+                                               HanMap& explicits) {
+  const bool structural = ReportOptions::getOptions().getIsStructuralMatch();
+  for (PI_TemplateIterHan t = PI_getFirstTemplate(); !PI_isTemplateIterEnd(t);
+       PI_getTemplateIterNext(t)) {
+    P_Template* tmpl = PI_getTemplateIterData(t);
+    P_Symbol* symbol = tmpl ? PI_getTemplatePrimaryTemplate(tmpl) : nullptr;
+    if (symbol == nullptr) continue;
+    P_Define* firstDeclaration = nullptr;
+    bool defined = false;
+    for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
+         PI_getDefineIterNext(d)) {
+      P_Define* def = PI_getDefineIterData(d);
+      if (def != nullptr && firstDeclaration == nullptr) firstDeclaration = def;
+      if (def == nullptr || !PI_isDefineDefinition(def)) continue;
+      defined = true;
+      primaries.insert(def);
+      examine_specializations(tmpl, def, partials, explicits);
+    }
+    if (structural && !defined && firstDeclaration != nullptr)
+      add_declared_only(tmpl, firstDeclaration, primaries, partials, explicits);
+  }
+}
+
+void Template_Usage_Generate::add_declared_only(P_Template* tmpl, P_Define* declaration,
+                                                HanSet& primaries, HanMap& partials,
+                                                HanMap& explicits) {
+  if (!has_class_type(Util::names(declaration).type)) return;
+  const size_t before = partials.size() + explicits.size();
+  examine_specializations(tmpl, declaration, partials, explicits);
+  if (partials.size() + explicits.size() != before) primaries.insert(declaration);
+}
+
 void Template_Usage_Generate::get_class_and_function_primary_template_handles(
     const HanSet& primaries, HanSet& classes, FuncSet& functions) {
   for (P_Define* def : primaries) {
@@ -84,6 +117,12 @@ void Template_Usage_Generate::get_class_instantiations(const Template_Searches& 
       return;
     const U_String className = class_name_in_type(Util::names(def).type);
     if (className.empty()) return;
+    if (searches.structural) {
+      // Filed under the class the name is an instance of.
+      const Owner owner = choose_owner(searches, className);
+      if (owner.primary != nullptr) instances[def] = owner.spec ? owner.spec : owner.primary;
+      return;
+    }
     const U_String n = norm(className);
     const auto* found = searches.explicits.first(n);
     if (found == nullptr) found = searches.partials.first(n);
@@ -97,10 +136,24 @@ void Template_Usage_Generate::get_primary_templates_members(const Template_Searc
                                                             HanMap& partialMembers,
                                                             HanMap& explicitMembers) {
   for_each_define([&](P_Define* def) {
-    if (!PI_isDefineFunction(def) || !PI_isDefineDefinition(def)) return;
+    if (!PI_isDefineFunction(def)) return;
+    // An instantiated member function template reaches the model as its
+    // implicit specialisation alone: the definition record that follows it
+    // names no template and is not kept.
+    const bool templateInstance = searches.structural && PI_isDefineSpecialisation(def);
+    if (!PI_isDefineDefinition(def) && !templateInstance) return;
     U_String last, head;
     Util::get_last_term(Util::names(def).qual, last, head);
     if (head.empty()) return;
+    if (searches.structural) {
+      // A specialisation's member maps to that specialisation.
+      const Owner owner = choose_owner(searches, head);
+      if (owner.primary == nullptr) return;
+      HanMap& map = owner.type == 0 ? explicitMembers
+                    : owner.type == 1 ? partialMembers : primaryMembers;
+      map.insert({def, owner.spec ? owner.spec : owner.primary});
+      return;
+    }
     auto exact = searches.explicitByName.find(head);
     if (exact != searches.explicitByName.end()) {
       explicitMembers.insert({def, exact->second});
@@ -159,5 +212,7 @@ Template_Usage_Generate::Template_Searches Template_Usage_Generate::make_searche
   out.classes = index_by_key(classes);
   for (const auto& entry : explicits)
     out.explicitByName.emplace(Util::names(entry.first).qual, entry.second);
+  if (ReportOptions::getOptions().getIsStructuralMatch())
+    add_structural_searches(out, partials, explicits);
   return out;
 }

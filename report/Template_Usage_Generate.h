@@ -82,16 +82,56 @@ class Template_Usage_Generate {
   static Indexed index_by_key(const HanMap& map);    // value: the entry's value
   static Indexed index_by_key(const HanSet& set);    // value: the definition
   static Indexed index_by_value(const HanMap& map);  // value: the entry's value
+  // The class a class name is an instance of: the explicit or the most
+  // specialised partial specialisation (type 0 or 1, `spec` set) or the
+  // primary (type 2, `spec` null); `primary` null when none is found.
+  struct Owner {
+    Member_Type type = 2;
+    P_Define* spec = nullptr;
+    P_Define* primary = nullptr;
+  };
   // What the instance and member searches look in: explicit and partial
   // specialisations and primary class templates, each mapped to its primary.
   struct Template_Searches {
     Indexed explicits, partials, classes;
     std::unordered_map<U_String, P_Define*> explicitByName;  // first by exact name
+    // Structural matching: explicit specialisations by canonical name, and
+    // partial specialisations with their primaries, positions bucketed by
+    // the canonical name's text outside all lists.
+    bool structural = false;
+    std::unordered_map<U_String, std::pair<P_Define*, P_Define*>> explicitByCanonical;
+    std::vector<std::pair<P_Define*, P_Define*>> partialList;
+    std::unordered_map<U_String, std::vector<size_t>> partialsBySkeleton;
+    // Owners already chosen, by class name: the members of one instance
+    // share their scope.
+    mutable std::unordered_map<U_String, Owner> ownerCache;
   };
   static Template_Searches make_searches(const HanSet& classes, const HanMap& partials,
                                          const HanMap& explicits);
+  // Fills the structural parts of the searches.
+  static void add_structural_searches(Template_Searches& out, const HanMap& partials,
+                                      const HanMap& explicits);
+  // Structural matching: the owner chosen for a class name, remembered in
+  // the searches (choose_owner) or worked out (find_owner).
+  static Owner choose_owner(const Template_Searches& searches, const U_String& className);
+  static Owner find_owner(const Template_Searches& searches, const U_String& className);
+  // Structural matching: members or instances grouped by the
+  // specialisation owning them (by_owner, from a map to the owner), and
+  // those owned by the specialisations of `group` written after the
+  // group's fragments (list_owned).
+  typedef std::map<P_Define*, GroupSet, Compare_Less_Define_Han_Func_2> OwnedMap;
+  static OwnedMap by_owner(const HanMap& map);
+  static void list_owned(OutputFormat* writer, Member_Type type, const GroupSet& group,
+                         const OwnedMap& members, const OwnedMap& instances);
 
   // Gathering.
+  // Every template's definitions into primaries, with their partial and
+  // explicit specialisations.  With structural matching, a class template
+  // that is only declared is represented by its first declaration when it
+  // has specialisations (add_declared_only), so that they are listed.
+  static void gather_primaries(HanSet& primaries, HanMap& partials, HanMap& explicits);
+  static void add_declared_only(P_Template* tmpl, P_Define* declaration, HanSet& primaries,
+                                HanMap& partials, HanMap& explicits);
   static void examine_specializations(P_Template* tmpl, P_Define* primary,
                                       HanMap& partials, HanMap& explicits);
   static void examine_symbol(P_Symbol* symbol, P_Define* primary, HanMap& map);
@@ -109,11 +149,11 @@ class Template_Usage_Generate {
                                    const HanMap& explicits, const Template_Searches& searches);
   static void list_members(OutputFormat* writer, Member_Type type, P_Define* p,
                            const Indexed& members);
-  static void list_template_specializations_or_instantiations(OutputFormat* writer,
-                                                              Member_Type type,
-                                                              const Indexed& entries,
-                                                              const Indexed& members,
-                                                              P_Define* p);
+  // With `owned` (structural matching), each group's members and instances
+  // are those its specialisations own (list_owned).
+  static void list_template_specializations_or_instantiations(
+      OutputFormat* writer, Member_Type type, const Indexed& entries, const Indexed& members,
+      P_Define* p, const std::pair<OwnedMap, OwnedMap>* owned = nullptr);
   static void list_han_instance_set(OutputFormat* writer, const GroupSet& set);
   static void list_function_templates(OutputFormat* writer, const FuncSet& functions,
                                       const InstantiationRecord& record);

@@ -53,6 +53,23 @@ TEST(HtmlSummary, ClassFragmentsAreCountedUnderTheHeadingTheyFollow) {
   EXPECT_EQ(s.instancesPerTemplate[2].value, 0);
 }
 
+TEST(HtmlSummary, InstancesOfASpecialisationCountAsInstancesOfItsTemplate) {
+  const std::string classes =
+      "<kxdf:h2>Class Template Usage</kxdf:h2>\n<kxdf:h3>A Primary Class Template</kxdf:h3>\n" +
+      frameXml("1: a\n") + "<kxdf:h4>A Partial Class Template Specialization</kxdf:h4>\n" +
+      frameXml("3: p\n") + "<kxdf:h5>A Partial Class Template Specialization Instance(s)</kxdf:h5>\n" +
+      frameXml("8: v\n") + frameXml("9: w\n") +
+      "<kxdf:h4>A Explicit Class Template Specialization</kxdf:h4>\n" + frameXml("6: e\n") +
+      "<kxdf:h5>A Explicit Class Template Specialization Instance(s)</kxdf:h5>\n" + frameXml("7: x\n");
+  const ClassSummary s = summariseClasses(parseSection(classes));
+  EXPECT_EQ(s.definitions, 1);
+  EXPECT_EQ(s.partialSpecs, 1);
+  EXPECT_EQ(s.explicitSpecs, 1);
+  EXPECT_EQ(s.instances, 3);
+  ASSERT_EQ(s.instancesPerTemplate.size(), 1u);
+  EXPECT_EQ(s.instancesPerTemplate[0].value, 3);
+}
+
 TEST(HtmlSummary, FunctionFilesAreCountedPerTemplateAndOnceOverall) {
   const FunctionSummary s = summariseFunctions(parseSection(kFunctions));
   EXPECT_EQ(s.templates, 3);
