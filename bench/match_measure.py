@@ -40,7 +40,7 @@ How the report is read: in the class document an h3 heading names the
 template of everything up to the next h3; h4 and h5 headings say the
 category of the fragments after them ("Member(s) That Are Instantiated":
 members, of a partial or explicit specialisation when the heading says so;
-"Specialization": specialisations; "Instantiation": instance variables); a
+"Specialization": specialisations; "Instantiation" or "Specialization Instance(s)": instance variables); a
 file link names the file of the fragments after it.  In the function
 document every fragment is an overload; the files listed after an
 "Instantiated In File(s)" heading are its units, and they belong to the
@@ -184,12 +184,12 @@ def heading_group(text, template):
         kind = "partial" if "Partial Class Template Member" in text else (
             "explicit" if "Explicit Class Template Member" in text else "primary")
         return ("member", template, kind)
+    if text.endswith("Specialization Instance(s)") or "Instantiation" in text:
+        return ("instance", template)
     if "Partial Class Template Specialization" in text:
         return ("specialisation", template, "partial")
     if "Explicit Class Template Specialization" in text:
         return ("specialisation", template, "explicit")
-    if "Instantiation" in text:
-        return ("instance", template)
     return None
 
 
