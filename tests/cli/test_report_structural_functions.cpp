@@ -1,0 +1,88 @@
+// Function templates under "structural_match": each overload lists the
+// files that instantiate it, and fragments start at the template header.
+// Every case runs in both modes, so the default output is known to stay.
+#include <gtest/gtest.h>
+
+#include "test_report_support.h"
+
+using namespace report_expect;
+
+namespace {
+
+std::vector<std::string> with(std::vector<std::string> args, const std::string& option) {
+  args.insert(args.begin() + 1, {"-po", option});
+  return args;
+}
+
+size_t count(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + 1)) ++n;
+  return n;
+}
+
+// What follows the framed fragment `code` up to the next fragment or
+// heading of a template; empty when the fragment is not in `doc`.
+std::string after_fragment(const std::string& doc, const std::string& code) {
+  const std::string framed = frame(code) + eoln();
+  const size_t at = doc.find(framed);
+  if (at == std::string::npos) return std::string();
+  const size_t from = at + framed.size();
+  size_t to = std::min(doc.find("<kxdf:table", from), doc.find("<kxdf:h3>", from));
+  to = std::min(to, doc.find("</kxdf:section>", from));
+  return doc.substr(from, to == std::string::npos ? std::string::npos : to - from);
+}
+
+}  // namespace
+
+// Overloads put(T*), put(T&), put(const T&), put(T, T) and put(T, T, T),
+// instantiated by three units; show(T) twice, told apart only by a return
+// type that enables one or the other.
+TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
+  for (const bool structural : {false, true}) {
+    CliSandbox box;
+    const std::string root = installFixture(box, "struct_fn_overloads");
+    std::vector<std::string> args = {
+        "ktlpp", "-op", "out", "-cmaf", "out/project.cma", "-po",
+        "mxo::report_type=Template Usage Report", "src/a.cpp", "src/b.cpp", "src/c.cpp"};
+    if (structural) args = with(args, "mxo::structural_match");
+    CliResult r = box.run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string doc = box.readFile("out/template_usage_function_templates.kxdf.xml");
+    const std::string out = root + "/out";
+    const auto files = [&](std::initializer_list<const char*> units) {
+      std::string text;
+      for (const char* unit : units) text += link(root + "/src/" + unit + ".cpp", out) + eoln();
+      return text;
+    };
+    const std::string put = h4("lib::put Function Template Instantiated In File(s)");
+    const std::string show = h4("lib::show Function Template Instantiated In File(s)");
+    const std::string ptr = " 4: template <typename T>\n 5: int put(T* p) { return 1; }\n";
+    const std::string ref = " 6: template <typename T>\n 7: int put(T& r) { return 2; }\n";
+    const std::string cref = " 8: template <typename T>\n 9: int put(const T& r) { return 3; }\n";
+    const std::string two = "10: template <typename T>\n11: int put(T a, T b) { return 4; }\n";
+    const std::string three = "12: template <typename T>\n13: int put(T a, T b, T c) { return 5; }\n";
+    const std::string show4 =
+        "17: template <typename T>\n18: typename when<sizeof(T) == 4, int>::type show(T v) { return 6; }\n";
+    const std::string showOther =
+        "19: template <typename T>\n20: typename when<sizeof(T) != 4, int>::type show(T v) { return 7; }\n";
+    if (!structural) {
+      // One list per group, after all of its overloads.
+      EXPECT_EQ(count(doc, "<kxdf:h4>"), 2u) << doc;
+      EXPECT_NE(doc.find(put + files({"a", "b", "c"})), std::string::npos) << doc;
+      EXPECT_NE(doc.find(show + files({"a", "c"})), std::string::npos) << doc;
+      EXPECT_EQ(after_fragment(doc, ptr), "") << doc;
+      continue;
+    }
+    EXPECT_EQ(after_fragment(doc, ptr), put + files({"a", "c"})) << doc;
+    EXPECT_EQ(after_fragment(doc, ref), put + files({"a"})) << doc;
+    EXPECT_EQ(after_fragment(doc, cref), put + files({"b"})) << doc;
+    EXPECT_EQ(after_fragment(doc, two), put + files({"b"})) << doc;
+    EXPECT_EQ(after_fragment(doc, three),
+              bold("No instantiations of function template lib::put.") + eoln())
+        << doc;
+    // Equal names: the line the instantiation's record carries decides.
+    EXPECT_EQ(after_fragment(doc, show4), show + files({"a"})) << doc;
+    EXPECT_EQ(after_fragment(doc, showOther), show + files({"c"})) << doc;
+    EXPECT_EQ(count(doc, h3("lib::put Overloaded Function Templates")), 1u) << doc;
+  }
+}

@@ -1,0 +1,123 @@
+// Telling an instantiation's overload by binding its template arguments,
+// on names as the analyser writes them.
+#include <gtest/gtest.h>
+
+#include "report/Name_Parse.h"
+#include "report/Overload_Match.h"
+
+using Overload_Match::at_least_as_specialised;
+using Overload_Match::choose;
+using Overload_Match::specialises;
+
+namespace {
+
+const U_String kPtr = "lib::f<@FuncTempParam1>(@FuncTempParam1*)";
+const U_String kRef = "lib::f<@FuncTempParam1>(@FuncTempParam1&)";
+const U_String kConstRef = "lib::f<@FuncTempParam1>(@FuncTempParam1const&)";
+const U_String kTwo = "lib::f<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1)";
+const U_String kValue = "lib::f<@FuncTempParam1>(@FuncTempParam1)";
+
+}  // namespace
+
+TEST(OverloadMatch, PointerReferenceConstReferenceAndArityDiffer) {
+  const std::vector<U_String> overloads = {kPtr, kRef, kConstRef, kTwo};
+  const std::vector<std::pair<U_String, size_t>> cases = {
+      {"lib::f<int>(int*)", 0},        {"lib::f<intconst>(intconst*)", 0},
+      {"lib::f<int>(int&)", 1},        {"lib::f<int>(intconst&)", 2},
+      {"lib::f<int>(int,int)", 3},     {"lib::f<std::vector<int>>(std::vector<int>&)", 1}};
+  for (const auto& [instance, which] : cases)
+    for (size_t i = 0; i < overloads.size(); ++i)
+      EXPECT_EQ(specialises(overloads[i], instance), i == which) << instance << " / " << i;
+}
+
+TEST(OverloadMatch, ReferencesCollapseAndTopLevelConstIsDropped) {
+  const U_String forward = "lib::g<@FuncTempParam1>(@FuncTempParam1&&)";
+  EXPECT_TRUE(specialises(forward, "lib::g<int&>(int&)"));
+  EXPECT_TRUE(specialises(forward, "lib::g<int>(int&&)"));
+  EXPECT_FALSE(specialises(forward, "lib::g<int>(int&)"));
+  EXPECT_TRUE(specialises(forward, "lib::g<int&&>(int&&)"));
+  // const on a reference is ignored; const on a const type is not doubled.
+  EXPECT_TRUE(specialises(kConstRef, "lib::f<int&>(int&)"));
+  EXPECT_TRUE(specialises(kConstRef, "lib::f<intconst>(intconst&)"));
+  // A by-value const parameter: the function's type has no const.
+  EXPECT_TRUE(specialises("lib::k<@FuncTempParam1>(@FuncTempParam1const)", "lib::k<int>(int)"));
+  EXPECT_TRUE(specialises(kPtr, "lib::f<int>(int*const)"));
+}
+
+TEST(OverloadMatch, PacksExpandOnePerArgument) {
+  const U_String h =
+      "lib::h<@FuncTempParam1,@FuncTempParam2...>(@FuncTempParam1,@FuncTempParam2const&...)";
+  EXPECT_TRUE(specialises(h, "lib::h<int,char,double>(int,charconst&,doubleconst&)"));
+  EXPECT_TRUE(specialises(h, "lib::h<int>(int)"));
+  EXPECT_FALSE(specialises(h, "lib::h<int,char>(int,char)"));
+  EXPECT_FALSE(specialises(h, "lib::h<int,char>(int,charconst&,charconst&)"));
+  const U_String tuple = "t<@FuncTempParam1...>(std::tuple<@FuncTempParam1...>const&)";
+  EXPECT_TRUE(specialises(tuple, "t<int,long>(std::tuple<int,long>const&)"));
+  EXPECT_TRUE(specialises("e<@FuncTempParam1...>(@FuncTempParam1...)", "e<>(void)"));
+}
+
+TEST(OverloadMatch, ClassPlaceholdersAndTheScopeBind) {
+  const U_String member = "lib::F<@ClassTempParam1>::parse<@FuncTempParam1>(@FuncTempParam1&,"
+                          "@ClassTempParam1)";
+  EXPECT_TRUE(specialises(member, "lib::F<char>::parse<int>(int&,char)"));
+  EXPECT_FALSE(specialises(member, "lib::F<char>::parse<int>(int&,long)"));
+  EXPECT_FALSE(specialises(member, "lib::G<char>::parse<int>(int&,char)"));
+  // A partial specialisation's scope: the placeholder inside "T*" is found
+  // from the text around it.
+  const U_String partial = "lib::P<@ClassTempParam1*>::put<@FuncTempParam1>(@ClassTempParam1,"
+                           "@FuncTempParam1)";
+  EXPECT_TRUE(specialises(partial, "lib::P<int*>::put<long>(int,long)"));
+  EXPECT_FALSE(specialises(partial, "lib::P<int*>::put<long>(char,long)"));
+  // Operators keep their symbol; a member's trailing const must agree.
+  EXPECT_TRUE(specialises("lib::<<@<@FuncTempParam1>(lib::X<@FuncTempParam1>,int)",
+                          "lib::<<@<long>(lib::X<long>,int)"));
+  EXPECT_FALSE(specialises("A::get<@FuncTempParam1>(@FuncTempParam1)const", "A::get<int>(int)"));
+}
+
+TEST(OverloadMatch, PartialOrdering) {
+  EXPECT_TRUE(at_least_as_specialised(kPtr, kValue));
+  EXPECT_FALSE(at_least_as_specialised(kValue, kPtr));
+  EXPECT_TRUE(at_least_as_specialised(kConstRef, kRef));  // T& takes "const U"
+  EXPECT_TRUE(at_least_as_specialised(kPtr, kPtr));
+  const U_String pairT = "p<@FuncTempParam1>(X<@FuncTempParam1>,@FuncTempParam1)";
+  const U_String pairTU = "p<@FuncTempParam1,@FuncTempParam2>(X<@FuncTempParam1>,@FuncTempParam2)";
+  EXPECT_TRUE(at_least_as_specialised(pairT, pairTU));
+  EXPECT_FALSE(at_least_as_specialised(pairTU, pairT));
+}
+
+TEST(OverloadMatch, ChoiceAmongSeveralMatches) {
+  // f(T, int) and f(T, T) both take f<int>(int,int), neither is more
+  // specialised: the instantiation's line decides.
+  const std::vector<U_String> tie = {"f<@FuncTempParam1>(@FuncTempParam1,int)",
+                                     "f<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1)"};
+  EXPECT_EQ(choose(tie, {3, 7}, {true, true}, "f<int>(int,int)", 7), std::vector<size_t>{1});
+  EXPECT_EQ(choose(tie, {3, 7}, {true, true}, "f<int>(int,int)", 9),
+            (std::vector<size_t>{0, 1}));
+  // Among loose matches the more specialised overload wins: f(T*) over f(T).
+  EXPECT_EQ(choose({kValue, kPtr}, {2, 3}, {true, true}, "lib::f<odd>(text)", 2),
+            std::vector<size_t>{1});
+  // No exact match: the loose matches, then the line, then every overload.
+  const std::vector<U_String> two = {kPtr, kRef};
+  EXPECT_EQ(choose(two, {2, 3}, {false, true}, "lib::f<odd>(text)", 0), std::vector<size_t>{1});
+  EXPECT_EQ(choose(two, {2, 3}, {false, false}, "lib::f<odd>(text)", 2), std::vector<size_t>{0});
+  EXPECT_EQ(choose(two, {2, 3}, {false, false}, "lib::f<odd>(text)", 5),
+            (std::vector<size_t>{0, 1}));
+}
+
+TEST(OverloadMatch, UnreadableNamesMatchNothing) {
+  EXPECT_FALSE(specialises(kPtr, "lib::f<int(int*)"));
+  EXPECT_FALSE(specialises("lib::f<@FuncTempParam1", "lib::f<int>(int*)"));
+  EXPECT_FALSE(specialises(kPtr, "lib::f<int>"));
+  // Many free placeholders against a long name end without hanging.
+  U_String pat = "f(", text = "f(";
+  for (int i = 0; i < 30; ++i) pat += "@FuncTempParam" + std::to_string(i + 1) + "x";
+  for (int i = 0; i < 2000; ++i) text += "x";
+  EXPECT_FALSE(specialises(pat + "y)", text + ")"));
+}
+
+// A parameter list that starts with a placeholder right after a template
+// argument list is no operator "(@".
+TEST(OverloadMatch, PlaceholderAfterAListIsNoOperator) {
+  EXPECT_EQ(Name_Parse::overload_key(kPtr), "lib::f<>");
+  EXPECT_EQ(Name_Parse::overload_key("A::()@<@FuncTempParam1>(@FuncTempParam1)"), "A::()@<>");
+}
