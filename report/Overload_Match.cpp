@@ -317,14 +317,14 @@ bool at_least_as_specialised(const U_String& a, const U_String& b) {
 
 std::vector<size_t> choose(const std::vector<U_String>& overloads,
                            const std::vector<int>& overloadLines,
-                           const std::vector<bool>& looseMatches, const U_String& instance,
-                           int instanceLine) {
+                           const std::function<bool(size_t)>& looseMatch,
+                           const U_String& instance, int instanceLine) {
   std::vector<size_t> candidates;
   for (size_t i = 0; i < overloads.size(); ++i)
     if (specialises(overloads[i], instance)) candidates.push_back(i);
   if (candidates.empty())
-    for (size_t i = 0; i < overloads.size() && i < looseMatches.size(); ++i)
-      if (looseMatches[i]) candidates.push_back(i);
+    for (size_t i = 0; i < overloads.size(); ++i)
+      if (looseMatch(i)) candidates.push_back(i);
   std::vector<size_t> best;
   if (candidates.empty()) {
     for (size_t i = 0; i < overloads.size(); ++i) candidates.push_back(i);

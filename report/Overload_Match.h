@@ -2,6 +2,7 @@
 #define REPORT_OVERLOAD_MATCH_H
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "util/U_String.h"
@@ -29,12 +30,12 @@ bool at_least_as_specialised(const U_String& a, const U_String& b);
 // specialised, those declared on the instantiation's line (its record
 // carries the line of the template it was made from), else all of them.
 // When it specialises none, the overloads whose placeholder pattern
-// matches its name (`looseMatches`), ranked the same way; when none of
-// those either, the overloads on its line, else all.
+// matches its name (`looseMatch(i)`, asked only then), ranked the same way;
+// when none of those either, the overloads on its line, else all.
 std::vector<size_t> choose(const std::vector<U_String>& overloads,
                            const std::vector<int>& overloadLines,
-                           const std::vector<bool>& looseMatches, const U_String& instance,
-                           int instanceLine);
+                           const std::function<bool(size_t)>& looseMatch,
+                           const U_String& instance, int instanceLine);
 
 }  // namespace Overload_Match
 

@@ -180,9 +180,9 @@ std::vector<Overload_Files> files_per_overload(const std::vector<P_Define*>& gro
     lines.push_back(Util::line(def));
   }
   for (const Group_Instantiations::Instance& instance : found->instances) {
-    std::vector<bool> loose;
-    for (P_Define* def : group) loose.push_back(Name_Parse::matches(Util::names(def).pattern(),
-                                                                    instance.qual));
+    const auto loose = [&](size_t i) {
+      return Name_Parse::matches(Util::names(group[i]).pattern(), instance.qual);
+    };
     for (size_t i : Overload_Match::choose(names, lines, loose, instance.qual, instance.line)) {
       if (out[i].name.empty()) out[i].name = Util::rendered_name_of(instance.qual);
       out[i].files.insert(instance.files.begin(), instance.files.end());
@@ -282,7 +282,9 @@ void Template_Usage_Generate::list_grouped_functions_body(OutputFormat* writer,
   for (size_t i = 0; i < group.size(); ++i) {
     P_Define* def = group[i];
     const U_String file = Util::file(def);
-    if (i == 0 || file != previousFile) {
+    // After an overload's own list of files, the next overload's file is
+    // named again, so that the link before a fragment always names its file.
+    if (i == 0 || file != previousFile || structural) {
       writer->printFileLink(Util::os_file(def));
       writer->new_line();
     }

@@ -38,7 +38,13 @@ struct Depths {
   bool splitClosers = false;
   bool open() const { return paren > 0 || angle > 0 || square > 0; }
   // Counts t when it is a bracket; `sign` is +1 for the opening brackets.
+  // In structural mode "<" and ">" inside parentheses or square brackets
+  // are comparisons ("FMT_ENABLE_IF(sizeof(To) > sizeof(From))"), which
+  // the open parenthesis keeps inside the declaration anyway.
   bool count(const U_String& t, int sign) {
+    if (splitClosers && (paren > 0 || square > 0) &&
+        (t == "<" || t == ">" || is_closer_run(t)))
+      return true;
     if (t == "(") paren += sign;
     else if (splitClosers && is_closer_run(t)) angle -= sign * static_cast<int>(t.size());
     else if (t == "<") angle += sign;
@@ -80,7 +86,6 @@ void scan_backward(const std::vector<U_String>& clean, int L, const Tokens& firs
     if (--current < 0) return;
     tokens = tokens_of(clean, current);
     if (!tokens.empty() && tokens[0] == "#") return;
-    if (structural && !d.open() && is_macro_line(tokens)) return;
     lines.push_front(current);
     idx = static_cast<long>(tokens.size()) - 1;
   }
@@ -111,6 +116,29 @@ void scan_forward(const std::vector<U_String>& clean, int L, const Tokens& first
     lines.push_back(current);
     tokens = tokens_of(clean, current);
     idx = (!tokens.empty() && tokens[0] == "#") ? tokens.size() : 0;
+  }
+}
+
+bool is_template_header(const Tokens& tokens) {
+  return tokens.size() >= 2 && tokens[0] == "template" && tokens[1] == "<";
+}
+
+// Where a structural fragment starts, once the statement above the name
+// line L is known: at its template header when it has one (a macro line
+// may stand between header and declaration, as an attribute), else after
+// the macro lines leading it.  Macro lines (a namespace-opening macro, an
+// export macro) expand to code the cleaned text does not show, so the
+// statement boundary above them is not where the declaration starts.
+void trim_front(const std::vector<U_String>& clean, int L, std::list<int>& lines) {
+  for (auto it = lines.begin(); it != lines.end() && *it <= L; ++it) {
+    if (!is_template_header(tokens_of(clean, *it))) continue;
+    lines.erase(lines.begin(), it);
+    return;
+  }
+  while (lines.size() > 1 && lines.front() < L) {
+    const Tokens tokens = tokens_of(clean, lines.front());
+    if (!tokens.empty() && !is_macro_line(tokens)) return;
+    lines.pop_front();
   }
 }
 
@@ -148,6 +176,7 @@ U_String get_statement_in_lines(const U_String& name, int line,
   if (k == tokens.size()) return U_String();
   std::list<int> lines{L};
   scan_backward(clean, L, tokens, k, lines, structural);
+  if (structural) trim_front(clean, L, lines);
   scan_forward(clean, L, tokens, wanted == "operator" ? k + 2 : k + 1, lines, structural);
   return add_line_numbers_to_statements(lines, clean, raw, prefix);
 }

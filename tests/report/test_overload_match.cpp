@@ -17,6 +17,13 @@ const U_String kConstRef = "lib::f<@FuncTempParam1>(@FuncTempParam1const&)";
 const U_String kTwo = "lib::f<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1)";
 const U_String kValue = "lib::f<@FuncTempParam1>(@FuncTempParam1)";
 
+// Loose pattern matches for choose(): all, none, or one overload.
+const std::function<bool(size_t)> kAll = [](size_t) { return true; };
+const std::function<bool(size_t)> kNone = [](size_t) { return false; };
+std::function<bool(size_t)> only(size_t which) {
+  return [which](size_t i) { return i == which; };
+}
+
 }  // namespace
 
 TEST(OverloadMatch, PointerReferenceConstReferenceAndArityDiffer) {
@@ -90,17 +97,17 @@ TEST(OverloadMatch, ChoiceAmongSeveralMatches) {
   // specialised: the instantiation's line decides.
   const std::vector<U_String> tie = {"f<@FuncTempParam1>(@FuncTempParam1,int)",
                                      "f<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1)"};
-  EXPECT_EQ(choose(tie, {3, 7}, {true, true}, "f<int>(int,int)", 7), std::vector<size_t>{1});
-  EXPECT_EQ(choose(tie, {3, 7}, {true, true}, "f<int>(int,int)", 9),
+  EXPECT_EQ(choose(tie, {3, 7}, kAll, "f<int>(int,int)", 7), std::vector<size_t>{1});
+  EXPECT_EQ(choose(tie, {3, 7}, kAll, "f<int>(int,int)", 9),
             (std::vector<size_t>{0, 1}));
   // Among loose matches the more specialised overload wins: f(T*) over f(T).
-  EXPECT_EQ(choose({kValue, kPtr}, {2, 3}, {true, true}, "lib::f<odd>(text)", 2),
+  EXPECT_EQ(choose({kValue, kPtr}, {2, 3}, kAll, "lib::f<odd>(text)", 2),
             std::vector<size_t>{1});
   // No exact match: the loose matches, then the line, then every overload.
   const std::vector<U_String> two = {kPtr, kRef};
-  EXPECT_EQ(choose(two, {2, 3}, {false, true}, "lib::f<odd>(text)", 0), std::vector<size_t>{1});
-  EXPECT_EQ(choose(two, {2, 3}, {false, false}, "lib::f<odd>(text)", 2), std::vector<size_t>{0});
-  EXPECT_EQ(choose(two, {2, 3}, {false, false}, "lib::f<odd>(text)", 5),
+  EXPECT_EQ(choose(two, {2, 3}, only(1), "lib::f<odd>(text)", 0), std::vector<size_t>{1});
+  EXPECT_EQ(choose(two, {2, 3}, kNone, "lib::f<odd>(text)", 2), std::vector<size_t>{0});
+  EXPECT_EQ(choose(two, {2, 3}, kNone, "lib::f<odd>(text)", 5),
             (std::vector<size_t>{0, 1}));
 }
 

@@ -32,5 +32,9 @@ T twice(T v) { return v + v; }
 template <typename T>
 // A comment between header and declaration.
 T half(T v) { return v / 2; }
+
+template <typename T> T zero() { return T(); }
+template <typename T, int N = (sizeof(T) > 2 ? 1 : 0)>
+T wide(T v) { return v; }
 LIB_END
 #endif
