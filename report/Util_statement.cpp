@@ -39,7 +39,7 @@ struct Depths {
   bool open() const { return paren > 0 || angle > 0 || square > 0; }
   // Counts t when it is a bracket; `sign` is +1 for the opening brackets.
   // In structural mode "<" and ">" inside parentheses or square brackets
-  // are comparisons ("FMT_ENABLE_IF(sizeof(To) > sizeof(From))"), which
+  // are comparisons ("LIB_ENABLE_IF(sizeof(To) > sizeof(From))"), which
   // the open parenthesis keeps inside the declaration anyway.
   bool count(const U_String& t, int sign) {
     if (splitClosers && (paren > 0 || square > 0) &&
