@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <optional>
+#include <set>
 #include <utility>
 
 #include "report/Name_Parse.h"
@@ -22,13 +23,25 @@ using Pairs = std::vector<std::pair<U_String, U_String>>;
 struct Bindings {
   std::map<U_String, U_String> one;                 // placeholder -> argument
   std::map<U_String, std::vector<U_String>> packs;  // pack placeholder -> arguments
+  int fresh = 0;                                    // free placeholders made so far
+  // Placeholders bound to two different arguments in the name: a class
+  // template nested in another numbers its parameters from 1 too, so
+  // "@ClassTempParam1" may be either; such a one stays free.
+  std::set<U_String> ambiguous;
 };
+
+// Free placeholders that stand for dependent names are numbered from here,
+// far above any template's own parameters.
+constexpr int kFreshBase = 1000000;
 
 // Free placeholders may be tried at every end of a run; this many tries
 // per comparison is far beyond real names and stops a pathological one.
 constexpr long kUnifyBudget = 100000;
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_ident(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || is_digit(c) || c == '_';
+}
 
 // The length of the placeholder token at s[i], or 0.
 size_t placeholder_at(const U_String& s, size_t i) {
@@ -141,14 +154,18 @@ bool unify(const U_String& pat, size_t i, const U_String& t, size_t j, Bindings&
       i += n, j += bound->second.size();
       continue;
     }
+    // A free placeholder followed by "..." stands for a pack: its run may
+    // hold commas.
+    const bool pack = pat.compare(i + n, 3, "...") == 0;
+    const size_t next = pack ? i + n + 3 : i + n;
     int depth = 0;
     for (size_t k = j; k < t.size(); ++k) {
       if (is_open(t[k])) ++depth;
       else if (is_close(t[k]) && --depth < 0) break;
-      else if (t[k] == ',' && depth == 0) break;
+      else if (t[k] == ',' && depth == 0 && !pack) break;
       if (depth != 0) continue;
       b.one[name] = t.substr(j, k + 1 - j);
-      if (unify(pat, i + n, t, k + 1, b, budget)) return true;
+      if (unify(pat, next, t, k + 1, b, budget)) return true;
       b.one.erase(name);
     }
     return false;
@@ -156,9 +173,56 @@ bool unify(const U_String& pat, size_t i, const U_String& t, size_t j, Bindings&
   return j == t.size();
 }
 
+// Where the qualified name whose "::" stands at s[i] starts, when the part
+// before the "::" depends on a placeholder ("@FuncTempParam1::type",
+// "X<@FuncTempParam1>::type"); npos otherwise.
+size_t dependent_start(const U_String& s, size_t i) {
+  if (i == 0) return U_String::npos;
+  if (s[i - 1] != '>') {
+    size_t k = i;
+    while (k > 0 && is_digit(s[k - 1])) --k;
+    const size_t at = s.rfind('@', k);
+    return at != U_String::npos && placeholder_at(s, at) == i - at ? at : U_String::npos;
+  }
+  int depth = 0;
+  size_t k = i;
+  while (k-- > 0) {
+    if (s[k] == '>') ++depth;
+    else if (s[k] == '<' && --depth == 0) break;
+  }
+  if (k == U_String::npos || !has_placeholder(s.substr(k, i - k))) return U_String::npos;
+  while (k > 0 && (is_ident(s[k - 1]) || s[k - 1] == ':')) --k;
+  return k;
+}
+
+// The pattern with each dependent qualified name made a fresh free
+// placeholder: the analyser writes the instantiation's types canonical,
+// and what "T::value_type" or "X<T>::type" names cannot be worked out from
+// the names alone.
+U_String generalise_dependent(U_String s, Bindings& b) {
+  for (size_t i = s.find("::"); i != U_String::npos; i = s.find("::", i + 2)) {
+    const size_t start = dependent_start(s, i);
+    if (start == U_String::npos) continue;
+    size_t end = i;
+    while (s.compare(end, 2, "::") == 0) {
+      size_t e = end + 2;
+      while (e < s.size() && is_ident(s[e])) ++e;
+      // The analyser writes "const" right after the name it qualifies.
+      if (e - (end + 2) > 5 && s.compare(e - 5, 5, "const") == 0) e -= 5;
+      if (e == end + 2) break;
+      end = e;
+    }
+    if (end == i) continue;
+    const U_String token = "@FuncTempParam" + std::to_string(kFreshBase + b.fresh++);
+    s.replace(start, end - start, token);
+    i = start + token.size() - 2;
+  }
+  return s;
+}
+
 // Whether the pattern, its bound placeholders put in, reads as `text`.
 bool holds(const U_String& pat, const U_String& text, Bindings& b) {
-  const U_String s = substitute(pat, b);
+  const U_String s = substitute(generalise_dependent(pat, b), b);
   if (!has_placeholder(s)) return s == text;
   long budget = kUnifyBudget;
   return unify(s, 0, text, 0, b, budget);
@@ -188,22 +252,40 @@ bool bind_pieces(const std::vector<Piece>& pat, const std::vector<Piece>& ins, B
   return true;
 }
 
+// One entry of a template argument list against the instantiation's.
+bool bind_entry(const Node& pat, const Node& ins, Bindings& b, Pairs& deferred) {
+  const U_String entry = Name_Parse::render(pat);
+  if (!is_bare_placeholder(entry)) return bind_pieces(pat.pieces, ins.pieces, b, deferred);
+  if (b.ambiguous.count(entry) != 0) return true;
+  const U_String value = Name_Parse::render(ins);
+  const auto [known, added] = b.one.emplace(entry, value);
+  if (!added && known->second != value) {
+    b.one.erase(known);
+    b.ambiguous.insert(entry);
+  }
+  return true;
+}
+
+// The entries of two template argument lists; a pack ("@FuncTempParam2...",
+// anywhere in the list) takes the arguments the other entries leave.
 bool bind_entries(const std::vector<Node>& pat, const std::vector<Node>& ins, Bindings& b,
                   Pairs& deferred) {
+  size_t packAt = pat.size();
+  U_String pack;
+  for (size_t i = 0; i < pat.size() && pack.empty(); ++i)
+    if (!(pack = pack_name(Name_Parse::render(pat[i]))).empty()) packAt = i;
+  if (pack.empty() ? ins.size() != pat.size() : ins.size() + 1 < pat.size()) return false;
+  const size_t taken = pack.empty() ? 0 : ins.size() + 1 - pat.size();
   for (size_t i = 0; i < pat.size(); ++i) {
-    const U_String entry = Name_Parse::render(pat[i]);
-    const U_String pack = i + 1 == pat.size() ? pack_name(entry) : U_String();
-    if (!pack.empty()) {
-      std::vector<U_String>& args = b.packs[pack];
-      args.clear();
-      for (size_t k = i; k < ins.size(); ++k) args.push_back(Name_Parse::render(ins[k]));
-      return true;
-    }
-    if (i >= ins.size()) return false;
-    if (is_bare_placeholder(entry)) b.one[entry] = Name_Parse::render(ins[i]);
-    else if (!bind_pieces(pat[i].pieces, ins[i].pieces, b, deferred)) return false;
+    if (i == packAt) continue;
+    const size_t k = i < packAt ? i : i - 1 + taken;
+    if (!bind_entry(pat[i], ins[k], b, deferred)) return false;
   }
-  return pat.size() == ins.size();
+  if (pack.empty()) return true;
+  std::vector<U_String>& args = b.packs[pack];
+  args.clear();
+  for (size_t k = packAt; k < packAt + taken; ++k) args.push_back(Name_Parse::render(ins[k]));
+  return true;
 }
 
 // A name cut into the part before its parameter list, the list's entries

@@ -128,3 +128,43 @@ TEST(OverloadMatch, PlaceholderAfterAListIsNoOperator) {
   EXPECT_EQ(Name_Parse::overload_key(kPtr), "lib::f<>");
   EXPECT_EQ(Name_Parse::overload_key("A::()@<@FuncTempParam1>(@FuncTempParam1)"), "A::()@<>");
 }
+
+TEST(OverloadMatch, PacksBeforeOtherParametersAndDependentNames) {
+  // A pack followed by a defaulted parameter takes what the others leave.
+  const U_String concat =
+      "c<@FuncTempParam1,@FuncTempParam2...,@FuncTempParam3>(@FuncTempParam1&,"
+      "@FuncTempParam2&&...)";
+  EXPECT_TRUE(specialises(concat, "c<S,int,charconst*,0>(S&,int&&,charconst*&&)"));
+  EXPECT_TRUE(specialises(concat, "c<S,0>(S&)"));
+  EXPECT_FALSE(specialises(concat, "c<S,int,0>(S&,int&)"));
+  EXPECT_FALSE(specialises(concat, "c<>(void)"));
+  // A member type of a placeholder is written canonical in the
+  // instantiation: it stands for any one type there.
+  const U_String member = "k<@FuncTempParam1>(@FuncTempParam1&,@FuncTempParam1::object_tconst&)";
+  EXPECT_TRUE(specialises(member, "k<J>(J&,std::map<int,long>const&)"));
+  EXPECT_FALSE(specialises(member, "k<J>(J&,std::map<int,long>&)"));
+  EXPECT_FALSE(specialises(member, "k<J>(K&,std::map<int,long>const&)"));
+  // A dependent name inside a list followed by "...": any arguments.
+  const U_String format = "fmt<@FuncTempParam1...>(str<char,id<@FuncTempParam1>::type...>,"
+                          "@FuncTempParam1&&...)";
+  EXPECT_TRUE(specialises(format, "fmt<int&,double&>(str<char,int&,double&>,int&,double&)"));
+  EXPECT_FALSE(specialises(format, "fmt<int&,double&>(str<long,int&,double&>,int&,double&)"));
+}
+
+// A class template nested in another numbers its parameters from 1 too:
+// "@ClassTempParam1" bound twice differently is left free.
+TEST(OverloadMatch, NestedTemplatesShareNumbers) {
+  const U_String ctor =
+      "s<@ClassTempParam1,@ClassTempParam2>::st<@ClassTempParam1>::@constructor<@FuncTempParam1>("
+      "@ClassTempParam1*,@FuncTempParam1)";
+  const U_String tagged =
+      "s<@ClassTempParam1,@ClassTempParam2>::st<@ClassTempParam1>::@constructor<@FuncTempParam1>("
+      "s<@ClassTempParam1,@ClassTempParam2>::Tag,@FuncTempParam1)";
+  const U_String instance = "s<floatconst,5>::st<ext<5>>::@constructor<long>(floatconst*,long)";
+  EXPECT_TRUE(specialises(ctor, instance));
+  EXPECT_FALSE(specialises(ctor, "s<float,5>::st<ext<5>>::@constructor<long>(floatconst*,int)"));
+  // The dependent "Tag" takes any type, so the pointer overload is the
+  // more specialised one.
+  EXPECT_TRUE(specialises(tagged, instance));
+  EXPECT_EQ(choose({tagged, ctor}, {683, 690}, kNone, instance, 0), std::vector<size_t>{1});
+}
