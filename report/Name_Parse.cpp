@@ -113,6 +113,11 @@ class Reader {
       if (j == m_i) return false;
     } else if (j == m_s.size() || m_s[j] != '@') {
       return false;
+    } else if (m_s[m_i] == '(' || m_s[m_i] == '[') {
+      // "()@" and "[]@" are operators; a lone "(" before a placeholder
+      // opens a list ("((@FuncTempParam1)...": a function type).
+      if (m_s.compare(m_i, 3, "()@") != 0 && m_s.compare(m_i, 3, "[]@") != 0) return false;
+      ++j;
     } else {
       ++j;
       if (j < m_s.size() && m_s[j] == '=') ++j;

@@ -118,6 +118,9 @@ U_String substitute(const U_String& pat, const Bindings& b) {
     if (pack != b.packs.end() && pat.compare(after, 3, "...") == 0) {
       for (size_t k = 0; k < pack->second.size(); ++k) out += (k ? "," : "") + pack->second[k];
       i = after + 3;
+      // An empty pack takes its comma with it.
+      if (pack->second.empty() && !out.empty() && out.back() == ',') out.pop_back();
+      else if (pack->second.empty() && i < pat.size() && pat[i] == ',') ++i;
       continue;
     }
     const auto one = b.one.find(name);

@@ -168,3 +168,17 @@ TEST(OverloadMatch, NestedTemplatesShareNumbers) {
   EXPECT_TRUE(specialises(tagged, instance));
   EXPECT_EQ(choose({tagged, ctor}, {683, 690}, kNone, instance, 0), std::vector<size_t>{1});
 }
+
+// A parameter of function pointer type holds a parameter list of its own,
+// with a pack expanded inside it.
+TEST(OverloadMatch, FunctionPointerParameters) {
+  const U_String stoa =
+      "s<@FuncTempParam1,@FuncTempParam2...>((charconst*,@FuncTempParam2...)@FuncTempParam1*,"
+      "@FuncTempParam2...)";
+  EXPECT_TRUE(specialises(stoa, "s<long,int>((charconst*,int)long*,int)"));
+  EXPECT_TRUE(specialises(stoa, "s<float>((charconst*)float*)"));
+  EXPECT_FALSE(specialises(stoa, "s<float>((charconst*,int)float*)"));
+  EXPECT_TRUE(specialises("f<@FuncTempParam1>((@FuncTempParam1)@FuncTempParam1*)",
+                          "f<long>((long)long*)"));
+  EXPECT_EQ(Name_Parse::overload_key("A::()@<@FuncTempParam1>((@FuncTempParam1))"), "A::()@<>");
+}
