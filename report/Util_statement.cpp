@@ -5,6 +5,7 @@
 // the enclosing scope (";", ":", "}", "{") outside brackets, and downwards
 // until its ";" or the "{" of its body.
 #include <cstddef>
+#include <iterator>
 
 #include "report/Util.h"
 #include "source/Qdata.h"
@@ -126,20 +127,20 @@ bool is_template_header(const Tokens& tokens) {
 // Where a structural fragment starts, once the statement above the name
 // line L is known: at its template header when it has one (a macro line
 // may stand between header and declaration, as an attribute), else after
-// the macro lines leading it.  Macro lines (a namespace-opening macro, an
+// the last macro line above L.  Macro lines (a namespace-opening macro, an
 // export macro) expand to code the cleaned text does not show, so the
 // statement boundary above them is not where the declaration starts.
 void trim_front(const std::vector<U_String>& clean, int L, std::list<int>& lines) {
+  auto start = lines.begin();
   for (auto it = lines.begin(); it != lines.end() && *it <= L; ++it) {
-    if (!is_template_header(tokens_of(clean, *it))) continue;
-    lines.erase(lines.begin(), it);
-    return;
+    const Tokens tokens = tokens_of(clean, *it);
+    if (is_template_header(tokens)) {
+      lines.erase(lines.begin(), it);
+      return;
+    }
+    if (*it < L && is_macro_line(tokens)) start = std::next(it);
   }
-  while (lines.size() > 1 && lines.front() < L) {
-    const Tokens tokens = tokens_of(clean, lines.front());
-    if (!tokens.empty() && !is_macro_line(tokens)) return;
-    lines.pop_front();
-  }
+  lines.erase(lines.begin(), start);
 }
 
 bool is_macro_name(const U_String& t, bool withArguments) {
