@@ -58,6 +58,14 @@ struct Depths {
   }
 };
 
+// Whether tokens[i] is a "<" that compares: after ")" or a number no
+// template argument list can open ("_Tp(-1) < _Tp(0)").
+bool is_comparison(const Tokens& tokens, size_t i) {
+  if (i == 0 || tokens[i] != "<") return false;
+  const U_String& before = tokens[i - 1];
+  return before == ")" || (!before.empty() && before[0] >= '0' && before[0] <= '9');
+}
+
 bool ends_previous_statement(const U_String& t) {
   return t == ";" || t == ":" || t == "}" || t == "{";
 }
@@ -75,6 +83,7 @@ void scan_backward(const std::vector<U_String>& clean, int L, const Tokens& firs
     for (; idx >= 0; --idx) {
       const U_String& t = tokens[idx];
       if (leading && t == "(") continue;
+      if (structural && is_comparison(tokens, static_cast<size_t>(idx))) continue;
       if (d.count(t, -1)) {
         leading = false;
         continue;
@@ -106,6 +115,7 @@ void scan_forward(const std::vector<U_String>& clean, int L, const Tokens& first
       const U_String& t = tokens[idx];
       if (leading && t == ")") continue;
       leading = false;
+      if (structural && is_comparison(tokens, idx)) continue;
       if (d.count(t, +1) || d.open()) continue;
       if (t == ";") return;
       if (t == "{") {
