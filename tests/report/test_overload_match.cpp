@@ -145,10 +145,10 @@ TEST(OverloadMatch, PacksBeforeOtherParametersAndDependentNames) {
   EXPECT_FALSE(specialises(member, "k<J>(J&,std::map<int,long>&)"));
   EXPECT_FALSE(specialises(member, "k<J>(K&,std::map<int,long>const&)"));
   // A dependent name inside a list followed by "...": any arguments.
-  const U_String format = "fmt<@FuncTempParam1...>(str<char,id<@FuncTempParam1>::type...>,"
+  const U_String format = "out<@FuncTempParam1...>(str<char,id<@FuncTempParam1>::type...>,"
                           "@FuncTempParam1&&...)";
-  EXPECT_TRUE(specialises(format, "fmt<int&,double&>(str<char,int&,double&>,int&,double&)"));
-  EXPECT_FALSE(specialises(format, "fmt<int&,double&>(str<long,int&,double&>,int&,double&)"));
+  EXPECT_TRUE(specialises(format, "out<int&,double&>(str<char,int&,double&>,int&,double&)"));
+  EXPECT_FALSE(specialises(format, "out<int&,double&>(str<long,int&,double&>,int&,double&)"));
 }
 
 // A class template nested in another numbers its parameters from 1 too:
