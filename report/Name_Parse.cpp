@@ -39,7 +39,7 @@ class Reader {
     U_String text;
     while (m_i < m_s.size()) {
       const char c = m_s[m_i];
-      if (operator_symbol(text)) continue;
+      if (operator_symbol(text, out.pieces.empty())) continue;
       if (c == ',' && enclosing != 0) break;
       const bool arrow = c == '>' && m_i > 0 && m_s[m_i - 1] == '-';
       if (is_close(c) && !arrow && !(expression && c == '>')) break;
@@ -94,12 +94,13 @@ class Reader {
   }
 
   // Takes an operator's symbol as text: after the word "operator", or the
-  // analyser's form (symbol then "@") at the start of a name's term.
-  bool operator_symbol(U_String& text) {
+  // analyser's form (symbol then "@") at the start of a name's term.  Empty
+  // text after a list ("f<T>" before "(@T)") is no term's start.
+  bool operator_symbol(U_String& text, bool nodeStart) {
     const size_t n = text.size();
     const bool afterWord = n >= 8 && text.compare(n - 8, 8, "operator") == 0 &&
                            (n == 8 || !is_ident(text[n - 9]));
-    const bool termStart = n == 0 || (n >= 2 && text.compare(n - 2, 2, "::") == 0);
+    const bool termStart = (n == 0 && nodeStart) || (n >= 2 && text.compare(n - 2, 2, "::") == 0);
     if (!afterWord && !termStart) return false;
     size_t j = m_i;
     while (j < m_s.size() && std::strchr(kOperatorChars, m_s[j]) != nullptr) ++j;
@@ -112,6 +113,11 @@ class Reader {
       if (j == m_i) return false;
     } else if (j == m_s.size() || m_s[j] != '@') {
       return false;
+    } else if (m_s[m_i] == '(' || m_s[m_i] == '[') {
+      // "()@" and "[]@" are operators; a lone "(" before a placeholder
+      // opens a list ("((@FuncTempParam1)...": a function type).
+      if (m_s.compare(m_i, 3, "()@") != 0 && m_s.compare(m_i, 3, "[]@") != 0) return false;
+      ++j;
     } else {
       ++j;
       if (j < m_s.size() && m_s[j] == '=') ++j;

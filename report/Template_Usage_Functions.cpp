@@ -15,6 +15,7 @@
 #include "report/ReportOptions.h"
 #include "report/Define_Names.h"
 #include "report/Name_Parse.h"
+#include "report/Overload_Match.h"
 #include "report/Template_Usage_Generate.h"
 #include "report/Util.h"
 
@@ -40,6 +41,12 @@ U_String overload_key(P_Define* def) { return overload_key_of(Util::qual_name(de
 struct Instantiation_Names {
   U_String key, qual;
   Template_Usage_Generate::Group_Instantiations* group = nullptr;  // the record's entry, once made
+  // With structural matching, where the name is kept per instantiation:
+  // the line of its record, its index in the group's instances, and the
+  // numbers of the files seen since the last move into the group.
+  int line = 0;
+  size_t instance = SIZE_MAX;
+  std::vector<uint32_t> files;
 };
 
 // What the symbol client asks of an instantiation name on every sighting,
@@ -63,7 +70,7 @@ Instantiation_Seen& instantiation_seen(const char* internalName) {
   std::deque<Instantiation_Names>& names = instantiation_names();
   const char* text = internalName ? PI_getOutputString(internalName) : nullptr;
   const U_String qual = text ? U_String(text) : U_String();
-  names.push_back({overload_key_of(qual), qual});
+  names.push_back({overload_key_of(qual), qual, nullptr, 0, SIZE_MAX, {}});
   return *index.emplace(internalName, {static_cast<uint32_t>(names.size() - 1)}).first;
 }
 
@@ -121,6 +128,23 @@ void add_pending_files() {
   pending.shrink_to_fit();  // reading is normally over: give the memory back
 }
 
+// Moves the files noted per instantiation name into their groups'
+// instances (structural matching only).
+void add_instance_files() {
+  const std::deque<U_String>& files = files_read();
+  for (Instantiation_Names& names : instantiation_names()) {
+    if (names.group == nullptr || names.files.empty()) continue;
+    std::vector<Template_Usage_Generate::Group_Instantiations::Instance>& instances =
+        names.group->instances;
+    if (names.instance == SIZE_MAX) {
+      names.instance = instances.size();
+      instances.push_back({names.qual, names.line, {}});
+    }
+    for (uint32_t f : names.files) instances[names.instance].files.insert(&files[f]);
+    names.files.clear();
+  }
+}
+
 Template_Usage_Generate::InstantiationRecord& record_being_filled() {
   static Template_Usage_Generate::InstantiationRecord record;
   return record;
@@ -134,6 +158,79 @@ bool is_instantiation(P_Define* def) {
          !PI_isDefinePartialSpecialisation(def);
 }
 
+using Group_Instantiations = Template_Usage_Generate::Group_Instantiations;
+
+// The instantiations filed under one overload: the display name of the
+// first of them and their files in byte order.
+struct Overload_Files {
+  U_String name;
+  Template_Usage_Generate::File_Set files;
+};
+
+// Files each instantiation of the group to the overload it specialises
+// (see Overload_Match::choose).
+std::vector<Overload_Files> files_per_overload(const std::vector<P_Define*>& group,
+                                               const Group_Instantiations* found) {
+  std::vector<Overload_Files> out(group.size());
+  if (found == nullptr) return out;
+  std::vector<U_String> names;
+  std::vector<int> lines;
+  for (P_Define* def : group) {
+    names.push_back(Util::qual_name(def));
+    lines.push_back(Util::line(def));
+  }
+  for (const Group_Instantiations::Instance& instance : found->instances) {
+    const auto loose = [&](size_t i) {
+      return Name_Parse::matches(Util::names(group[i]).pattern(), instance.qual);
+    };
+    for (size_t i : Overload_Match::choose(names, lines, loose, instance.qual, instance.line)) {
+      if (out[i].name.empty()) out[i].name = Util::rendered_name_of(instance.qual);
+      out[i].files.insert(instance.files.begin(), instance.files.end());
+    }
+  }
+  return out;
+}
+
+// The h4 heading and links of the files, or the bold "no instantiations"
+// line naming `templateName`.
+void write_instantiation_files(OutputFormat* writer, const U_String& instantiationName,
+                               const Template_Usage_Generate::File_Set& files,
+                               const U_String& templateName) {
+  if (!files.empty()) {
+    writer->sub_heading_h4(instantiationName + " Function Template Instantiated In File(s)");
+    for (const U_String* file : files) {
+      writer->printFileLink(*file);
+      writer->new_line();
+    }
+    return;
+  }
+  writer->printPlainBoldText("No instantiations of function template " + templateName + ".");
+  writer->new_line();
+}
+
+// Notes the instantiation `def` for file number `file`, under its group
+// and, with `perInstance`, under its own name.
+void note_instantiation(P_Define* def, uint32_t file, bool perInstance) {
+  Instantiation_Seen& seen = instantiation_seen(PI_getDefineQualName(def));
+  // A name already recorded for this file adds nothing.
+  if (seen.recordedFor == file) return;
+  Instantiation_Names& names = instantiation_names()[seen.names];
+  if (names.group == nullptr) {
+    // Entries of the record are never removed, so their address stays valid.
+    Template_Usage_Generate::Group_Instantiations& group = record_being_filled()[names.key];
+    // The group is named after the first instantiation recorded in it.
+    if (group.name.empty()) group.name = Util::rendered_name_of(names.qual);
+    names.group = &group;
+    names.line = PI_getDefineLine(def);
+  }
+  if (perInstance) names.files.push_back(file);
+  if (names.group->lastFileNoted != file) {
+    pending_files().emplace_back(names.group, file);
+    names.group->lastFileNoted = file;
+  }
+  seen.recordedFor = file;
+}
+
 }  // namespace
 
 bool Template_Usage_Generate::Byte_Less::operator()(const U_String* a, const U_String* b) const {
@@ -142,35 +239,27 @@ bool Template_Usage_Generate::Byte_Less::operator()(const U_String* a, const U_S
 
 Template_Usage_Generate::InstantiationRecord& Template_Usage_Generate::instantiationRecord() {
   add_pending_files();
+  add_instance_files();
   return record_being_filled();
 }
 
-void Template_Usage_Generate::symbolClientFn(P_Symbol* symbol, P_Define*) {
+void Template_Usage_Generate::symbolClientFn(P_Symbol* symbol, P_Define* define) {
   if (symbol == nullptr) return;
   // Most symbols have no instantiation among their defines, which the
   // model can tell without a walk over them.
   if (!P_hasSymbolImplicitSpecialisation(symbol)) return;
   const uint32_t file = current_file();
+  // A symbol holds the instantiations of every unit read so far.  Per
+  // overload, only the define just read counts for the file being read;
+  // the files of a whole group come from a walk over all of them.
+  if (ReportOptions::getOptions().getIsStructuralMatch() && define != nullptr) {
+    if (is_instantiation(define)) note_instantiation(define, file, true);
+    return;
+  }
   for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
        PI_getDefineIterNext(d)) {
     P_Define* def = PI_getDefineIterData(d);
-    if (def == nullptr || !is_instantiation(def)) continue;
-    Instantiation_Seen& seen = instantiation_seen(PI_getDefineQualName(def));
-    // A name already recorded for this file adds nothing.
-    if (seen.recordedFor == file) continue;
-    Instantiation_Names& names = instantiation_names()[seen.names];
-    if (names.group == nullptr) {
-      // Entries of the record are never removed, so their address stays valid.
-      Group_Instantiations& group = record_being_filled()[names.key];
-      // The group is named after the first instantiation recorded in it.
-      if (group.name.empty()) group.name = Util::rendered_name_of(names.qual);
-      names.group = &group;
-    }
-    if (names.group->lastFileNoted != file) {
-      pending_files().emplace_back(names.group, file);
-      names.group->lastFileNoted = file;
-    }
-    seen.recordedFor = file;
+    if (def != nullptr && is_instantiation(def)) note_instantiation(def, file, false);
   }
 }
 
@@ -179,34 +268,39 @@ void Template_Usage_Generate::list_grouped_functions_body(OutputFormat* writer,
                                                           const U_String& key,
                                                           const InstantiationRecord& record) {
   if (group.empty()) return;
+  const bool structural = ReportOptions::getOptions().getIsStructuralMatch();
   const U_String name = Util::rendered_name(group.front());
+  const auto found = record.find(key);
+  // With structural matching each overload lists the files of its own
+  // instantiations, right after its fragment.
+  const std::vector<Overload_Files> perOverload =
+      structural ? files_per_overload(group, found == record.end() ? nullptr : &found->second)
+                 : std::vector<Overload_Files>();
   writer->sub_heading_h3(name + (group.size() == 1 ? " Function Template"
                                                    : " Overloaded Function Templates"));
   U_String previousFile;
   for (size_t i = 0; i < group.size(); ++i) {
     P_Define* def = group[i];
     const U_String file = Util::file(def);
-    if (i == 0 || file != previousFile) {
+    // After an overload's own list of files, the next overload's file is
+    // named again, so that the link before a fragment always names its file.
+    if (i == 0 || file != previousFile || structural) {
       writer->printFileLink(Util::os_file(def));
       writer->new_line();
     }
     previousFile = file;
     writer->textInFrame(
-        Util::get_statement(Util::object_name(def), Util::line(def), file, "",
-                            ReportOptions::getOptions().getIsStructuralMatch()));
+        Util::get_statement(Util::object_name(def), Util::line(def), file, "", structural));
     writer->new_line();
+    if (structural)
+      write_instantiation_files(writer, perOverload[i].name, perOverload[i].files,
+                                Util::rendered_name(def));
   }
-  auto found = record.find(key);
-  if (found != record.end() && !found->second.files.empty()) {
-    writer->sub_heading_h4(found->second.name + " Function Template Instantiated In File(s)");
-    for (const U_String* file : found->second.files) {
-      writer->printFileLink(*file);
-      writer->new_line();
-    }
-    return;
-  }
-  writer->printPlainBoldText("No instantiations of function template " + name + ".");
-  writer->new_line();
+  if (structural) return;
+  if (found != record.end())
+    write_instantiation_files(writer, found->second.name, found->second.files, name);
+  else
+    write_instantiation_files(writer, U_String(), File_Set(), name);
 }
 
 void Template_Usage_Generate::list_function_templates(OutputFormat* writer,

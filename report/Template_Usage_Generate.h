@@ -46,6 +46,15 @@ class Template_Usage_Generate {
     // The number of the file last noted for this group while reading
     // (several instantiations of a group usually come from one file).
     uint32_t lastFileNoted = UINT32_MAX;
+    // With structural matching: every instantiation of the group by its
+    // qualified name, with the line of the template it was made from and
+    // the files that made it, in the order first seen.
+    struct Instance {
+      U_String qual;
+      int line = 0;
+      File_Set files;
+    };
+    std::vector<Instance> instances;
   };
   typedef std::map<U_String, Group_Instantiations> InstantiationRecord;
 

@@ -37,8 +37,11 @@ void get_last_term(const U_String& name, U_String& last, U_String& head);
 // The numbered code fragment declaring `name` whose name token stands on
 // `line` (1-based) of `file`; empty when the name is not found there.
 // With `structural`, a token of closing angle brackets (">>") closes that
-// many lists, and a macro line above the declaration (an upper-case name,
-// perhaps with arguments, alone on its line) is not part of it.
+// many lists, and the fragment starts at the declaration's template header
+// (macro lines between header and declaration stay) or, without one, after
+// the last macro line (an upper-case name, perhaps with arguments, alone on
+// its line) above the name's line; "<" and ">" inside parentheses are
+// comparisons.
 U_String get_statement(const U_String& name, int line, const U_String& file,
                        const U_String& prefix, bool structural = false);
 // The same over lines already read: `clean` is the blanked form of `raw`.

@@ -5,6 +5,7 @@
 // the enclosing scope (";", ":", "}", "{") outside brackets, and downwards
 // until its ";" or the "{" of its body.
 #include <cstddef>
+#include <iterator>
 
 #include "report/Util.h"
 #include "source/Qdata.h"
@@ -38,7 +39,13 @@ struct Depths {
   bool splitClosers = false;
   bool open() const { return paren > 0 || angle > 0 || square > 0; }
   // Counts t when it is a bracket; `sign` is +1 for the opening brackets.
+  // In structural mode "<" and ">" inside parentheses or square brackets
+  // are comparisons ("LIB_ENABLE_IF(sizeof(To) > sizeof(From))"), which
+  // the open parenthesis keeps inside the declaration anyway.
   bool count(const U_String& t, int sign) {
+    if (splitClosers && (paren > 0 || square > 0) &&
+        (t == "<" || t == ">" || is_closer_run(t)))
+      return true;
     if (t == "(") paren += sign;
     else if (splitClosers && is_closer_run(t)) angle -= sign * static_cast<int>(t.size());
     else if (t == "<") angle += sign;
@@ -50,6 +57,14 @@ struct Depths {
     return true;
   }
 };
+
+// Whether tokens[i] is a "<" that compares: after ")" or a number no
+// template argument list can open ("_Tp(-1) < _Tp(0)").
+bool is_comparison(const Tokens& tokens, size_t i) {
+  if (i == 0 || tokens[i] != "<") return false;
+  const U_String& before = tokens[i - 1];
+  return before == ")" || (!before.empty() && before[0] >= '0' && before[0] <= '9');
+}
 
 bool ends_previous_statement(const U_String& t) {
   return t == ";" || t == ":" || t == "}" || t == "{";
@@ -68,6 +83,7 @@ void scan_backward(const std::vector<U_String>& clean, int L, const Tokens& firs
     for (; idx >= 0; --idx) {
       const U_String& t = tokens[idx];
       if (leading && t == "(") continue;
+      if (structural && is_comparison(tokens, static_cast<size_t>(idx))) continue;
       if (d.count(t, -1)) {
         leading = false;
         continue;
@@ -80,7 +96,6 @@ void scan_backward(const std::vector<U_String>& clean, int L, const Tokens& firs
     if (--current < 0) return;
     tokens = tokens_of(clean, current);
     if (!tokens.empty() && tokens[0] == "#") return;
-    if (structural && !d.open() && is_macro_line(tokens)) return;
     lines.push_front(current);
     idx = static_cast<long>(tokens.size()) - 1;
   }
@@ -100,6 +115,7 @@ void scan_forward(const std::vector<U_String>& clean, int L, const Tokens& first
       const U_String& t = tokens[idx];
       if (leading && t == ")") continue;
       leading = false;
+      if (structural && is_comparison(tokens, idx)) continue;
       if (d.count(t, +1) || d.open()) continue;
       if (t == ";") return;
       if (t == "{") {
@@ -112,6 +128,29 @@ void scan_forward(const std::vector<U_String>& clean, int L, const Tokens& first
     tokens = tokens_of(clean, current);
     idx = (!tokens.empty() && tokens[0] == "#") ? tokens.size() : 0;
   }
+}
+
+bool is_template_header(const Tokens& tokens) {
+  return tokens.size() >= 2 && tokens[0] == "template" && tokens[1] == "<";
+}
+
+// Where a structural fragment starts, once the statement above the name
+// line L is known: at its template header when it has one (a macro line
+// may stand between header and declaration, as an attribute), else after
+// the last macro line above L.  Macro lines (a namespace-opening macro, an
+// export macro) expand to code the cleaned text does not show, so the
+// statement boundary above them is not where the declaration starts.
+void trim_front(const std::vector<U_String>& clean, int L, std::list<int>& lines) {
+  auto start = lines.begin();
+  for (auto it = lines.begin(); it != lines.end() && *it <= L; ++it) {
+    const Tokens tokens = tokens_of(clean, *it);
+    if (is_template_header(tokens)) {
+      lines.erase(lines.begin(), it);
+      return;
+    }
+    if (*it < L && is_macro_line(tokens)) start = std::next(it);
+  }
+  lines.erase(lines.begin(), start);
 }
 
 bool is_macro_name(const U_String& t, bool withArguments) {
@@ -148,6 +187,7 @@ U_String get_statement_in_lines(const U_String& name, int line,
   if (k == tokens.size()) return U_String();
   std::list<int> lines{L};
   scan_backward(clean, L, tokens, k, lines, structural);
+  if (structural) trim_front(clean, L, lines);
   scan_forward(clean, L, tokens, wanted == "operator" ? k + 2 : k + 1, lines, structural);
   return add_line_numbers_to_statements(lines, clean, raw, prefix);
 }
