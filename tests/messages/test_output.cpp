@@ -38,10 +38,8 @@ class Output : public testing::Test {
 TEST_F(Output, FormFromDebugKeywords) {
   EXPECT_EQ(formatFor({}), M_IOFormat::Tessel2);
   EXPECT_EQ(formatFor({"ktloutput", "simpleoutput"}), M_IOFormat::Simple);
-  EXPECT_EQ(formatFor({"textoutput"}), M_IOFormat::Format);
   EXPECT_EQ(formatFor({"formatoutput", "ktloutput"}), M_IOFormat::Format);
   EXPECT_EQ(formatFor({"ktloutput"}), M_IOFormat::Tessel);
-  EXPECT_EQ(formatFor({"tessel2output"}), M_IOFormat::Tessel2);
 }
 
 TEST_F(Output, FileOpenDiagnosticIsAppendedAndListedByTheCompanionCommand) {

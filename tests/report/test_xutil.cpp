@@ -16,21 +16,6 @@ TEST(Xutil, LinkTargetAndLowering) {
   EXPECT_EQ(Xutil::To_Lower(std::string("AB\0CD", 5)), std::string("ab\0CD", 5));
 }
 
-TEST(Xutil, GlobalReplaceResumesAfterTheReplacement) {
-  U_String s = "a&b";
-  Xutil::Global_Replace(s, "&", "&amp;");
-  Xutil::Global_Replace(s, "&", "&amp;");
-  EXPECT_EQ(s, "a&amp;amp;b");
-  s = "a b  c";
-  Xutil::Global_Replace(s, " ", "_");
-  EXPECT_EQ(s, "a_b__c");
-  s = "xx";
-  Xutil::Global_Replace(s, "x", "xx");
-  EXPECT_EQ(s, "xxxx");
-  Xutil::Global_Replace(s, "", "y");
-  EXPECT_EQ(s, "xxxx");
-}
-
 // A text made almost wholly of matches: every one is replaced, in order,
 // and nothing outside them moves.
 TEST(Xutil, GlobalReplaceOnAMillionMatches) {

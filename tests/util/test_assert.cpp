@@ -58,12 +58,4 @@ TEST(Assert, AbortingFormRaisesSigabrt) {
       "Assertion at f.cpp:5");
 }
 
-TEST(Exceptions, CauseTexts) {
-  EXPECT_STREQ(U_Exception().what(), "don't know cause");
-  EXPECT_STREQ(U_UserException("it broke").what(), "it broke");
-  std::ostringstream os;
-  U_UserException("printed").print(os);
-  EXPECT_EQ(os.str(), "printed");
-}
-
 }  // namespace

@@ -30,12 +30,6 @@ TEST(SingletonString, EqualTextsShareOneHandle) {
             static_cast<const void*>(a.c_str()));
 }
 
-TEST(EncodingNames, KnownAndUnknownValues) {
-  EXPECT_STREQ(U_getExtendedCharEncodingName(eceUTF), "eceUTF");
-  EXPECT_STREQ(U_getExtendedCharEncodingName(eceNECJIS), "eceNECJIS");
-  EXPECT_STREQ(U_getExtendedCharEncodingName(3), "Unknown Endcoding Kind");
-}
-
 TEST(NumberRangeList, NumbersRangesAndReversedRanges) {
   U_NumberRangeList list;
   list.parseRangeList("1, 7-3;12 x 9-9");
