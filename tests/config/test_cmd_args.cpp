@@ -42,9 +42,6 @@ TEST(CmdArgs, ProductNames) {
   C_CmdArgs cmdArgs("Ktl++");
   EXPECT_TRUE(cmdArgs.isValidProduct());
   EXPECT_EQ(cmdArgs.getProduct(), 2);
-  EXPECT_STREQ(cmdArgs.getProductName(), "Ktl++");
-  EXPECT_EQ(C_CmdArgs("").getProductName(), nullptr);
-  EXPECT_FALSE(validateProduct("nothing"));
   EXPECT_EQ(C_currentProductIndex(), -1);
 }
 
@@ -199,36 +196,6 @@ TEST(CmdArgs, OrphanFilesKeepTheOutputDirectoryOfTheirFirstMention) {
   EXPECT_EQ(dirs[1], U_FileStat::getRealPath(out1.path()));
   EXPECT_EQ(dirs[2], U_FileStat::getRealPath(out1.path()));
   EXPECT_TRUE(C_isMainSourceFile(QL_Filename::create(QL_String::create("b.cpp"))));
-}
-
-TEST(CmdArgs, ValidateCommandline) {
-  IsolatedProduct product;
-  RecordingHandler handler;
-  C_CmdArgs renamed("ktlpp2");
-  testing::internal::CaptureStderr();
-  EXPECT_THROW(renamed.validateCommandline(handler, false), C_ConfigurationException);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "\n\nERROR: This executable must not be renamed!\n\n");
-
-  auto settings = makeCmdArgs("ktlpp", {"-settings"});
-  processCapturingErrors(settings, handler);
-  testing::internal::CaptureStdout();
-  try {
-    settings->validateCommandline(handler, false);
-    ADD_FAILURE() << "settings request did not end the run";
-  } catch (const C_ConfigurationException& e) {
-    EXPECT_STREQ(e.what(), "");
-    EXPECT_FALSE(e.isReturnCodeSet());
-  }
-  const std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(out.compare(0, 25, "Current option settings:\n"), 0);
-
-  auto noFiles = makeCmdArgs("ktlpp", {});
-  processCapturingErrors(noFiles, handler);
-  RecordingHandler empty;
-  testing::internal::CaptureStderr();
-  EXPECT_THROW(noFiles->validateCommandline(empty, true), C_ConfigurationException);
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("-metrics                 + (on)\n"), std::string::npos);
-  EXPECT_NO_THROW(noFiles->validateCommandline(empty, false));
 }
 
 TEST(CmdArgs, GlobalCopyIsIndependentAndDebugKeywordsAreExact) {

@@ -65,8 +65,6 @@ TEST(OptionTables, SettingsRowsNameTheirOptionAndSpellingsReachTheRightOption) {
   EXPECT_EQ(optionFor("cmaf"), &options.getAsBaseArgCrossModAnlFile());
   EXPECT_EQ(optionFor("c++03auto"), &options.getAsBaseArgCpp03Auto());
   EXPECT_EQ(optionFor("heap"), nullptr) << "heap is a KTL option only";
-  EXPECT_EQ(C_findOptionByName(options, "k+r"), &options.getAsBaseArgKandR());
-  EXPECT_EQ(C_findOptionByName(options, "nosuchoption"), nullptr);
 }
 
 // Names are padded to 24 columns (a longer one gets a single blank),

@@ -13,47 +13,22 @@ TEST(XmlElements, OperationsTheReportsDoNotShow) {
   const std::string body = sectionBody(dir, [](XMLFormat& w) {
     w.sub_heading_h4("it's \"quoted\"");
     w.sub_heading_h5("&amp;");
-    w.printPlainTextRaw("<b>raw & kept</b>");
     w.printPlainText("");
     w.verbatimStart();
     w.verbatimLine("-po  a&b");
     w.verbatimLine("");
     w.verbatimEnd();
     w.line_separator();
-    w.nbsp();
-    w.nbsp();
-    w.write("<as-is>&");
     w.new_line();
-    w.tableEnd();
     w.writeFileList({});
   });
   EXPECT_EQ(body,
             "<kxdf:h4>it's \"quoted\"</kxdf:h4>\n"
             "<kxdf:h5>&amp;amp;</kxdf:h5>\n"
-            "<kxdf:text><b>raw & kept</b></kxdf:text>\n"
             "<kxdf:text></kxdf:text>\n"
             "<kxdf:verbatim>\n-po  a&amp;b\n\n</kxdf:verbatim>\n"
-            "<kxdf:separator/>\n"
-            "<kxdf:nbsp/><kxdf:nbsp/><as-is>&<kxdf:eoln/>\n"
-            "</kxdf:table>\n"
+            "<kxdf:separator/>\n<kxdf:eoln/>\n"
             "<kxdf:file_list>\n</kxdf:file_list>\n");
-}
-
-TEST(XmlElements, DividersCountFromTheLastReset) {
-  TempDir dir;
-  const std::string body = sectionBody(dir, [](XMLFormat& w) {
-    w.initialiseDividerMarkerCounter();
-    w.dividerMarker("f(int)");
-    w.dividerMarker("a<b>");
-    w.dividerMarker("(x)");
-    w.initialiseDividerMarkerCounter();
-    w.dividerMarker("g");
-  });
-  EXPECT_EQ(body,
-            "<kxdf:divider>1 - f</kxdf:divider>\n"
-            "<kxdf:divider>2 - a&lt;b&gt;</kxdf:divider>\n"
-            "<kxdf:divider>3 - </kxdf:divider>\n"
-            "<kxdf:divider>1 - g</kxdf:divider>\n");
 }
 
 TEST(XmlElements, WritesOutsideASectionAreDropped) {

@@ -30,24 +30,6 @@ TEST(Xutil, GlobalReplaceOnAMillionMatches) {
   EXPECT_EQ(s, "ab");
 }
 
-TEST(Xutil, Numbers) {
-  EXPECT_EQ(Xutil::Round(2.5), 3);
-  EXPECT_EQ(Xutil::Round(2.49), 2);
-  EXPECT_EQ(Xutil::Round(-2.5), -3);
-  EXPECT_EQ(Xutil::Round(0.0), 0);
-  EXPECT_EQ(Xutil::Round(1e30), 2147483647);
-  EXPECT_EQ(Xutil::Round(std::nan("")), 0);
-  unsigned int whole = 9, hundredths = 9;
-  Xutil::splitDouble(3.75, whole, hundredths);
-  EXPECT_EQ(whole, 3u);
-  EXPECT_EQ(hundredths, 75u);
-  Xutil::splitDouble(-1.5, whole, hundredths);
-  EXPECT_EQ(whole, 0u);
-  EXPECT_EQ(hundredths, 0u);
-  EXPECT_EQ(Xutil::U_StringOfInt(-42), "-42");
-  EXPECT_EQ(Xutil::format_3dp(2.0 / 3.0), "0.667 ");
-}
-
 TEST(Xutil, SettingsLinesSplitOutsideQuotes) {
   EXPECT_EQ(Xutil::split_string_allowing_specific_quoted_terms(",", "-po  a,mxo::x", '"'),
             (V{"-po  a", "mxo::x"}));
