@@ -216,6 +216,4 @@ TEST(Diagnostic, RepresentationAndParameters) {
   EXPECT_EQ(d->getRepresentation(),
             "/src/a.c:4: Msg=12 #params=4 {3, f, ns::C<a::b>::f, [/src/a.c:5:6: Msg=1 #params=0]} hidden by pragma "
             "hidden by user");
-  EXPECT_TRUE(d->hasSubMessages());
-  EXPECT_FALSE(M_Diagnostic(12, loc("/src/a.c", 4, 0)).hasSubMessages());
 }

@@ -5,21 +5,11 @@
 
 namespace {
 
-std::vector<U_String>& seenLines() {
-  static std::vector<U_String> lines;
-  return lines;
-}
-void remember(const U_String& line) { seenLines().push_back(line); }
-
 TEST(Assert, WarningLineFormatAndEscapes) {
-  U_setAuxillaryAssertMessageFunction(remember);
   testing::internal::CaptureStderr();
   U_DoWarning("a.cpp", 12, "Warning", "first<NL>second<TB>x");
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "Warning at a.cpp:12: Assertion 'first\nsecond\tx' failed.\n");
-  ASSERT_EQ(seenLines().size(), 1u);
-  EXPECT_EQ(seenLines()[0], "Warning at a.cpp:12: Assertion 'first\nsecond\tx' failed.");
-  U_setAuxillaryAssertMessageFunction(nullptr);
 }
 
 TEST(Assert, AssertThrowsAfterReporting) {
