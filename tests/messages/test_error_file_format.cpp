@@ -69,7 +69,6 @@ TEST(ErrorFileFormat, EveryParameterKindAndLocationContextRoundTrips) {
     out.close();
   }
   auto input = readFile(name);
-  EXPECT_EQ(input->getFormatId(), 0x9300);
   ASSERT_EQ(input->diagnostics().size(), 1u);
   const M_Diagnostic& d = *input->diagnostics()[0];
   EXPECT_EQ(d.getMsgNo(), 4711);
@@ -91,7 +90,6 @@ TEST(ErrorFileFormat, EveryParameterKindAndLocationContextRoundTrips) {
   EXPECT_EQ(subs->getMsgList()[0]->getMsgNo(), 1705);
   EXPECT_FALSE(subs->getMsgList()[0]->isHidden());  // nested ones are written not hidden
   EXPECT_EQ(subs->getMsgList()[1]->parameter(0)->getRepresentation(), "int");
-  EXPECT_TRUE(d.hasSubMessages());
 
   const U_Location& l = d.getLocation();
   EXPECT_EQ(l.getFilename().str(), "/src/a.h");
@@ -205,7 +203,6 @@ TEST(ErrorFileFormat, OlderFormatKeepsFileChangesIncludesAndStringParameters) {
   EXPECT_EQ(first.parameter(0)->getRepresentation(), "[x, y]");
   EXPECT_EQ(input->diagnostics()[1]->getLocation().getFilename().str(), "/src/main.cpp");
   EXPECT_FALSE(input->diagnostics()[1]->getLocation().hasInclLocation());
-  EXPECT_EQ(input->getCurrentFilename().str(), "/src/a.h");
 
   // A closing integer other than 0 announces list parameters.
   writeBytes(name, be32(0x7900) + be32(0) + be32(1) + be32(4) + "/x.c" + be32(3) + be32(1) + be32(-1) +

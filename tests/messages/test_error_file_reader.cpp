@@ -133,9 +133,6 @@ TEST_F(ErrorFileReading, FilesAreReadOnlyForClientsAndMissingOnesThrow) {
   resetGlobalOptions();
   P_configureOnDiagnostic(onDiag);
   EXPECT_THROW(read("absent.cpp"), P_FileOpenException);
-  P_configureOnEndDiagnostic([] { events().push_back("end"); });
-  ErrorFileReader::processEnd();
-  EXPECT_EQ(events(), std::vector<std::string>{"end"});
 }
 
 TEST_F(ErrorFileReading, NoMsgDisablesAMessage) {

@@ -38,10 +38,8 @@ class Output : public testing::Test {
 TEST_F(Output, FormFromDebugKeywords) {
   EXPECT_EQ(formatFor({}), M_IOFormat::Tessel2);
   EXPECT_EQ(formatFor({"ktloutput", "simpleoutput"}), M_IOFormat::Simple);
-  EXPECT_EQ(formatFor({"textoutput"}), M_IOFormat::Format);
   EXPECT_EQ(formatFor({"formatoutput", "ktloutput"}), M_IOFormat::Format);
   EXPECT_EQ(formatFor({"ktloutput"}), M_IOFormat::Tessel);
-  EXPECT_EQ(formatFor({"tessel2output"}), M_IOFormat::Tessel2);
 }
 
 TEST_F(Output, FileOpenDiagnosticIsAppendedAndListedByTheCompanionCommand) {
@@ -218,10 +216,4 @@ TEST(Diagnostic, RepresentationAndParameters) {
   EXPECT_EQ(d->getRepresentation(),
             "/src/a.c:4: Msg=12 #params=4 {3, f, ns::C<a::b>::f, [/src/a.c:5:6: Msg=1 #params=0]} hidden by pragma "
             "hidden by user");
-  EXPECT_TRUE(d->hasSubMessages());
-  M_Diagnostic copy(*d);
-  EXPECT_TRUE(copy.isSameAs(*d));
-  copy.addParameter(U_String("more"));
-  EXPECT_FALSE(copy.isSameAs(*d));
-  EXPECT_FALSE(M_Diagnostic(12, loc("/src/a.c", 4, 0)).hasSubMessages());
 }

@@ -20,7 +20,6 @@ TEST(MetricOutput, FormatFollowsMetricsOptionAndDebugKeywords) {
   EXPECT_EQ(M_getMetricOutputFormat(args), mofFormat);
   C_getArgMetrics(args->getOptions()) = false;
   EXPECT_EQ(M_getMetricOutputFormat(args), mofNull);
-  EXPECT_STREQ(M_getMetricOutputFormatName(mofFormat), "format");
 }
 
 TEST(MetricOutput, AppendAndFlushAcceptEverything) {

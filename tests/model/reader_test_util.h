@@ -2,7 +2,6 @@
 #define TESTS_MODEL_READER_TEST_UTIL_H
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,12 +16,6 @@ inline std::string readerTestMakeDir() {
   static std::vector<std::unique_ptr<TempDir>> dirs;
   dirs.push_back(std::make_unique<TempDir>("tuk-reader-"));
   return dirs.back()->path();
-}
-
-// Writes `bytes` exactly (binary, no newline translation).
-inline void readerTestWriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
 }
 
 inline QL_Filename readerTestFilename(const std::string& path) {

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "messages/M_DiagnosticClients.h"
 #include "model/DefineHandler.h"
 #include "model/MetricFileReader.h"
 #include "model/PI_Interface.h"
@@ -133,42 +132,6 @@ TEST(PiConfigure, ScopeClientRecordsTheEnclosingSymbol) {
   EXPECT_EQ(nullptr, PI_getScopeEnclSymbol("picNoSuchScope"));
   std::string text = piFailureText([] { EXPECT_EQ(nullptr, PI_getScopeEnclSymbol(nullptr)); });
   EXPECT_NE(std::string::npos, text.find("'0 != scope && \"Scope is unset\"'")) << text;
-}
-
-void diagClient(P_Diagnostic*, bool) {}
-void suppressedClient(P_Diagnostic*, bool, bool) {}
-void disabledClient(int, const char*) {}
-void subMsgClient(P_Diagnostic*, P_Diagnostic*) {}
-void stringParamClient(P_Diagnostic*, int, const char*) {}
-void recordClient(P_SuppressionRecord*) {}
-void recordDiagClient(P_SuppressionRecord*, P_Diagnostic*) {}
-void allocClient(P_Alloc*) {}
-void graphClient(P_ControlGraph*) {}
-
-TEST(PiConfigure, RegistrationsReachTheirRegistries) {
-  PI_configureOnDiagnostic(&diagClient);
-  PI_configureOnDiagnosticSuppressed(&suppressedClient);
-  PI_configureOnMessage(1540, &suppressedClient);
-  PI_configureOnDiagnosticDisabled(&disabledClient);
-  PI_configureOnDiagnosticSubMsg(&subMsgClient);
-  PI_configureOnDiagnosticStringParam(&stringParamClient);
-  PI_configureOnSuppressionRecord(&recordClient);
-  PI_configureOnSuppressionRecordDiagnostic(&recordDiagClient);
-  const M_DiagnosticClients& c = M_getDiagnosticClients();
-  EXPECT_EQ(1u, c.diagnostic.count(&diagClient));
-  EXPECT_EQ(1u, c.suppressed.count(&suppressedClient));
-  ASSERT_EQ(1u, c.message.count(1540));
-  EXPECT_EQ(1u, c.message.at(1540).count(&suppressedClient));
-  EXPECT_EQ(1u, c.disabled.count(&disabledClient));
-  EXPECT_EQ(1u, c.subMsg.count(&subMsgClient));
-  EXPECT_EQ(1u, c.stringParam.count(&stringParamClient));
-  EXPECT_EQ(1u, c.suppressionRecord.count(&recordClient));
-  EXPECT_EQ(1u, c.suppressionRecordDiagnostic.count(&recordDiagClient));
-
-  PI_configureOnAlloc(&allocClient);
-  PI_configureOnControlGraph(&graphClient);
-  EXPECT_EQ(1u, P_getAllocClients().count(&allocClient));
-  EXPECT_EQ(1u, P_getControlGraphClients().count(&graphClient));
 }
 
 TEST(PiConfigure, LibraryModeReadsNothingWithoutAValidCommandLine) {

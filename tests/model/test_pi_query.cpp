@@ -177,22 +177,6 @@ TEST(PiOutputPaths, OnlyTwoEncodingSelectors) {
   }
 }
 
-TEST(PiUnreadFamilies, EmptyRangesAndNeutralAnswers) {
-  PI_LiteralIterHan lit = PI_getFirstLiteral();
-  EXPECT_TRUE(PI_isLiteralIterEnd(lit));
-  EXPECT_EQ(nullptr, PI_getLiteralIterData(lit));
-  EXPECT_TRUE(PI_isExternVarIterEnd(PI_getFirstExternVar()));
-  EXPECT_EQ(0, PI_hasExternVarSubject("piq"));
-  PI_ControlGraphLinesIterHan lines = PI_getFirstControlGraphLine(nullptr);
-  EXPECT_TRUE(PI_isControlGraphLinesIterEnd(lines));
-  EXPECT_EQ(0, PI_getControlGraphLinesIterData(lines));
-  EXPECT_TRUE(PI_isControlGraphEdgesIterEnd(PI_getFirstControlGraphEdge(nullptr)));
-  EXPECT_EQ(nullptr, PI_getAllocQualName(nullptr));
-  std::string text = piFailureText([] { EXPECT_EQ(nullptr, PI_getLiteralSuffix(nullptr)); });
-  EXPECT_NE(std::string::npos,
-            text.find("'PI_hasLiteralSuffix (han) && \"Only try to get a suffix if there was one\"'"));
-}
-
 TEST(PiMetrics, ValuesOfTheEntityOrFileOfTheirRecords) {
   P_MetricStore::handleLine("<S>STFIL /piq/m.c");
   P_MetricStore::handleLine("<S>STLIN 120");

@@ -41,7 +41,7 @@ TEST(ReaderFilename, RecordFileNameKeepsSourceExtension) {
 TEST(ReaderIterator, FramingSkipsNonRecordsAndKeepsWholeLines) {
   const std::string dir = readerTestMakeDir();
   const std::string path = dir + "/framing.met";
-  readerTestWriteFile(path,
+  writeBytes(path,
                       "<>\n"
                       "<DEFINE\n"
                       " <DEFINE> leading blank\n"
@@ -73,14 +73,14 @@ TEST(ReaderIterator, EndStatesAndHostileContent) {
   std::string bytes("<A>\0x\n", 6);
   bytes += "<BIG>" + std::string(1 << 20, 'y') + "\n";
   bytes += std::string("\0\0<C>\n", 6);
-  readerTestWriteFile(dir + "/hostile.met", bytes);
+  writeBytes(dir + "/hostile.met", bytes);
   const auto records = readAll(dir + "/hostile.met");
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[0].second, std::string("<A>\0x", 5));
   EXPECT_EQ(records[1].first, "BIG");
   EXPECT_EQ(records[1].second.size(), (1u << 20) + 5);
 
-  readerTestWriteFile(dir + "/empty.met", "");
+  writeBytes(dir + "/empty.met", "");
   M_MetricIterator empty;
   EXPECT_TRUE(empty.open(text(dir + "/empty.met")));
   EXPECT_TRUE(empty.atEnd());
@@ -96,7 +96,7 @@ TEST(MetricFileReader, DispatchesByTagOncePerHandlerAndReportsMissingFiles) {
   EXPECT_FALSE(MetricFileReader::isTagRead("TSTNOBODY"));
 
   const std::string dir = readerTestMakeDir();
-  readerTestWriteFile(dir + "/unit.cpp.met",
+  writeBytes(dir + "/unit.cpp.met",
                       "<TSTREAD> one\n<TSTNOBODY> skipped\n<TSTREAD2> two\n<TSTREAD>\n");
   g_firstSeen.clear();
   g_secondSeen.clear();
@@ -124,7 +124,7 @@ void registeringHandler(const U_String&) { MetricFileReader::configure("TSTLATE2
 
 TEST(MetricFileReader, HandlersRegisteredLaterSeeTheFollowingRecords) {
   const std::string dir = readerTestMakeDir();
-  readerTestWriteFile(dir + "/late.cpp.met", "<TSTLATE> a\n<TSTLATE> b\n<TSTLATE2> c\n<TSTREGISTER>\n<TSTLATE2> d\n");
+  writeBytes(dir + "/late.cpp.met", "<TSTLATE> a\n<TSTLATE> b\n<TSTLATE2> c\n<TSTREGISTER>\n<TSTLATE2> d\n");
   g_lateSeen.clear();
   MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/late.cpp"), P_getSymbolTable());
   EXPECT_TRUE(g_lateSeen.empty());
@@ -141,7 +141,7 @@ TEST(ReaderRecordFile, LinesAcrossBlocksAndEncodedLines) {
   // Lines of varying length so that many of them straddle a block edge.
   std::string bytes;
   for (int i = 0; i < 60000; ++i) bytes += "<L> " + std::to_string(i) + std::string(i % 53, 'x') + "\n";
-  readerTestWriteFile(dir + "/blocks.met", bytes);
+  writeBytes(dir + "/blocks.met", bytes);
   M_RecordFile blocks(text(dir + "/blocks.met"), eceNone);
   ASSERT_TRUE(blocks.isOpen());
   U_String line;
@@ -158,7 +158,7 @@ TEST(ReaderRecordFile, LinesAcrossBlocksAndEncodedLines) {
   // A UTF-8 file: the 7-bit line passes unchanged, the other one is
   // converted to the internal encoding; without conversion both stay.
   const std::string accented = "<A> caf\xC3\xA9 \xE6\x97\xA5";
-  readerTestWriteFile(dir + "/utf8.met", "<P> plain text\n" + accented + "\n");
+  writeBytes(dir + "/utf8.met", "<P> plain text\n" + accented + "\n");
   M_RecordFile utf(text(dir + "/utf8.met"), eceUTF);
   ASSERT_TRUE(utf.getline(line));
   EXPECT_EQ(line, "<P> plain text");

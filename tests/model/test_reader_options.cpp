@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "config/C_Options.h"
-#include "util/U_Exception.h"
 #include "model/P_Options.h"
 #include "model/P_UniqueStr.h"
 
@@ -64,6 +63,4 @@ TEST(ReaderOptionsDeathTest, WrongOptionFormsEndTheRun) {
   EXPECT_DEATH(P_getOptionValue("warn+"), "Value options should be:  option\\[ \\|=\\]");
   EXPECT_DEATH(P_getOptionValue("warn"), "Value options should be:  option");
   EXPECT_DEATH(P_isOptionTrue("level=3"), "Boolean options should be:  option\\[\\+\\|-\\]\\+");
-  P_OptionCont empty;
-  EXPECT_THROW(P_getOptionData(empty, empty.cend()), U_AssertException);
 }

@@ -100,30 +100,6 @@ TEST(ReaderShortcuts, MarkingCopiesRunsButKeepsEveryStateRule) {
   EXPECT_EQ(mark("sss::s<s>"), "sss::s" + std::string(1, P_IdMarker::TemplateOpen) + "s" + P_IdMarker::TemplateClose);
 }
 
-TEST(ReaderShortcuts, TagsSitBesideInternedTextsWithoutChangingThem) {
-  const char* a = P_createUniqueStr("shortcuts::tagged");
-  const char* b = P_createUniqueStr("shortcuts::tagged2");
-  EXPECT_EQ(P_getUniqueStrTag(a), 0);
-  P_setUniqueStrTag(a, 0xA5);
-  EXPECT_EQ(P_getUniqueStrTag(a), 0xA5);
-  EXPECT_EQ(P_getUniqueStrTag(b), 0);
-  // The text, its length and its identity stay as they were.
-  EXPECT_STREQ(a, "shortcuts::tagged");
-  EXPECT_EQ(P_createUniqueStr("shortcuts::tagged"), a);
-  EXPECT_NE(P_createUniqueStr("shortcuts::tagge"), a);
-  P_setUniqueStrTag(a, 0xFF);
-  EXPECT_EQ(P_createUniqueStr(std::string("shortcuts::tagged")), a);
-  // Texts stored in a block of their own carry a tag as well.
-  const std::string big(1 << 20, 'q');
-  const char* large = P_createUniqueStr(big);
-  P_setUniqueStrTag(large, 3);
-  EXPECT_EQ(P_getUniqueStrTag(large), 3);
-  EXPECT_EQ(P_createUniqueStr(big), large);
-  // Prefetching changes nothing.
-  P_prefetchUniqueStr("shortcuts::never-interned");
-  EXPECT_EQ(P_createUniqueStr("shortcuts::tagged"), a);
-}
-
 TEST(ReaderShortcuts, TemplateFlagsFromTheCachedShapeFollowEachDefine) {
   const auto flagsOf = [](const std::string& name, const char* dependent) {
     const std::string line = "<DEFINE> " + name + " \"src/s.h\" 3 I DC OF C X (void)int " + dependent;
@@ -164,7 +140,7 @@ TEST(ReaderShortcuts, TemplateShapeFromOneSplitMatchesTheNameQueries) {
 
 TEST(ReaderShortcuts, FileTextsResolveOnceToTheSharedProxy) {
   const std::string dir = readerTestMakeDir();
-  readerTestWriteFile(dir + "/real.h", "int x;\n");
+  writeBytes(dir + "/real.h", "int x;\n");
   ASSERT_EQ(symlink((dir + "/real.h").c_str(), (dir + "/link.h").c_str()), 0);
   const U_BPtr<FilenameProxy> real = FilenameProxy::createFromText(dir + "/real.h");
   // Another text naming the same file, and the same text again.
@@ -177,9 +153,9 @@ TEST(ReaderShortcuts, FileTextsResolveOnceToTheSharedProxy) {
 TEST(ReaderShortcuts, BlockBufferPassesFromFileToFileWithoutStaleBytes) {
   const std::string dir = readerTestMakeDir();
   const std::string longLine(3 << 20, 'L');  // grows the buffer past one block
-  readerTestWriteFile(dir + "/long.met", "<A> first\n" + longLine + "\n<A> last");
-  readerTestWriteFile(dir + "/short.met", "x\ny");
-  readerTestWriteFile(dir + "/empty.met", "");
+  writeBytes(dir + "/long.met", "<A> first\n" + longLine + "\n<A> last");
+  writeBytes(dir + "/short.met", "x\ny");
+  writeBytes(dir + "/empty.met", "");
 
   const std::vector<std::string> longLines = readLines(dir + "/long.met");
   ASSERT_EQ(longLines.size(), 3u);

