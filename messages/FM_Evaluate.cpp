@@ -173,7 +173,10 @@ U_String FM_parseTokens(FM_TokenPos& pos, FM_TokenPos end, FM_ParseInfo& info) {
         int count = valueOf(pos, end, info);
         FM_TokenPos textAt = pos;
         U_String text = outputOf(next(pos, end), textAt, end, info);
-        for (int i = 0; i < count && i < kMaxRepeat; ++i) out += text;
+        for (int i = 0; i < count && i < kMaxRepeat && text.size() <= info.repeatBudget(); ++i) {
+          out += text;
+          info.repeatBudget() -= text.size();
+        }
         break;
       }
       default:

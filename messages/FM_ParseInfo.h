@@ -1,6 +1,7 @@
 #ifndef MESSAGES_FM_PARSEINFO_H
 #define MESSAGES_FM_PARSEINFO_H
 
+#include <cstddef>
 #include "messages/FM_Tokens.h"
 #include "messages/M_Diagnostic.h"
 #include "messages/M_MessageTable.h"
@@ -25,6 +26,9 @@ class FM_ParseInfo {
   bool getUpdateLocation() const { return m_updateLocation; }
   void setUpdateLocation(bool v) { m_updateLocation = v; }
   bool getResetLocation() const { return m_resetLocation; }
+  // Bytes that "%R" may still add to this message: repeats of one message
+  // together stop at 1 MiB, so a format cannot make a message of gigabytes.
+  size_t& repeatBudget() { return m_repeatBudget; }
   void setResetLocation(bool v) { m_resetLocation = v; }
 
   int getMsgNo() const { return m_diag->getMsgNo(); }
@@ -56,6 +60,7 @@ class FM_ParseInfo {
   U_String m_wrapText;
   bool m_updateLocation = false;
   bool m_resetLocation = false;
+  size_t m_repeatBudget = 1u << 20;
 };
 
 // Evaluates tokens from POS until the end or a "%:" / "%)" token (POS is

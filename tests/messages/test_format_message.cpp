@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "MessagesTestSupport.h"
@@ -106,6 +107,26 @@ TEST_F(FormatMessage, Wrapping) {
   EXPECT_EQ(fmt("%w3%?w%(yes%)", d), "yes");
   // A wrap text as long as the size still moves on.
   EXPECT_EQ(fmt("%w2%i(>>)abc", d), "ab\n>>c");
+}
+
+// Wrapping by inserting into the text took minutes on 100 KB; repeats of
+// one message stop at 1 MiB.
+TEST_F(FormatMessage, LongTextsWrapAndRepeatsStop) {
+  U_BPtr<M_Diagnostic> d = fileOpenDiag(1, 1);
+  const std::string wrapped = fmt("%W5%R(10000,abcdefg hij )", d);
+  std::string letters;
+  size_t longest = 0, line = 0;
+  for (char c : wrapped) {
+    line = c == '\n' ? 0 : line + 1;
+    longest = std::max(longest, line);
+    if (c != '\n' && c != ' ') letters += c;
+  }
+  EXPECT_EQ(longest, 5u);
+  std::string expected;
+  for (int i = 0; i < 10000; ++i) expected += "abcdefghij";
+  EXPECT_EQ(letters, expected);
+  const std::string repeated = fmt("%R(10000," + std::string(200, 'x') + ")", d);
+  EXPECT_EQ(repeated.size(), ((1u << 20) / 200) * 200);
 }
 
 TEST_F(FormatMessage, MalformedFormatsReportThemselves) {
