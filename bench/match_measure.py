@@ -230,8 +230,12 @@ def read_functions(path):
     def close():
         pending.clear()
 
-    for e in elements(path):
+    items = [e for e in elements(path) if e.tag != NS + "eoln"]
+    for i, e in enumerate(items):
         tag, text = e.tag[len(NS):], (e.text or "").strip()
+        # A link right before a fragment names the fragment's file, also
+        # when it follows a list of units (one list per overload).
+        names_fragment = i + 1 < len(items) and items[i + 1].tag == NS + "table"
         if tag == "h3":
             close()
             in_units, file = False, ""
@@ -240,7 +244,7 @@ def read_functions(path):
         elif tag == "text" and text.startswith("No instantiations of function template"):
             close()
             in_units = False
-        elif tag == "filelink" and in_units:
+        elif tag == "filelink" and in_units and not names_fragment:
             for fragment in pending:
                 fragment.units.add(real(text))
         elif tag == "filelink":
