@@ -159,6 +159,25 @@ bool is_macro_name(const U_String& t, bool withArguments) {
   return withArguments || t.find('_') != U_String::npos || t.size() >= 4;
 }
 
+// The lines of a macro invocation starting line L (`MACRO(args)` first on
+// the line, its arguments perhaps over several lines), or none when line L
+// does not start with one.  A declaration a macro makes is recorded at the
+// invocation, where its name is not written.
+std::list<int> macro_invocation(const std::vector<U_String>& clean, int L) {
+  constexpr int kMaxLines = 20;
+  Tokens tokens = tokens_of(clean, L);
+  if (tokens.size() < 2 || tokens[1] != "(" || !is_macro_name(tokens[0], true)) return {};
+  std::list<int> lines;
+  int depth = 0;
+  for (int current = L; current < static_cast<int>(clean.size()) && current < L + kMaxLines; ++current) {
+    if (current != L) tokens = tokens_of(clean, current);
+    lines.push_back(current);
+    for (const U_String& t : tokens) depth += t == "(" ? 1 : t == ")" ? -1 : 0;
+    if (depth <= 0) return lines;
+  }
+  return {};
+}
+
 }  // namespace
 
 bool is_macro_line(const Tokens& tokens) {
@@ -184,7 +203,11 @@ U_String get_statement_in_lines(const U_String& name, int line,
   const Tokens tokens = tokens_of(clean, L);
   size_t k = 0;
   while (k < tokens.size() && tokens[k] != wanted) ++k;
-  if (k == tokens.size()) return U_String();
+  if (k == tokens.size()) {
+    if (!structural) return U_String();
+    const std::list<int> expansion = macro_invocation(clean, L);
+    return expansion.empty() ? U_String() : add_line_numbers_to_statements(expansion, clean, raw, prefix);
+  }
   std::list<int> lines{L};
   scan_backward(clean, L, tokens, k, lines, structural);
   if (structural) trim_front(clean, L, lines);

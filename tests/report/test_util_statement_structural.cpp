@@ -74,6 +74,19 @@ TEST(UtilStatementStructural, MacroLinesAboveTheDeclarationAreLeftOut) {
             "10: template <typename T>\n11: T\n12: maxOf(T a, T b);\n");
 }
 
+// A declaration made by a macro is recorded at the invocation, where its
+// name is not written: the invocation is its fragment.
+TEST(UtilStatementStructural, MacroMadeDeclarationsShowTheInvocation) {
+  const Lines made = {"LIB_TYPE_CONSTANT(int, int_type);", "LIB_FORMAT_AS(signed char,", "              int);",
+                      "int x;", "lower(int);"};
+  EXPECT_EQ(fragment("type_constant", 1, made, true), "1: LIB_TYPE_CONSTANT(int, int_type);\n");
+  EXPECT_EQ(fragment("formatter", 2, made, true), "2: LIB_FORMAT_AS(signed char,\n3:               int);\n");
+  EXPECT_EQ(fragment("type_constant", 1, made, false), "");
+  // Not an invocation: still no fragment.
+  EXPECT_EQ(fragment("Box", 4, made, true), "");
+  EXPECT_EQ(fragment("Box", 5, made, true), "");
+}
+
 TEST(UtilStatementStructural, MacroLineShapes) {
   using T = std::vector<U_String>;
   EXPECT_TRUE(Util::is_macro_line(T{"LIB_BEGIN"}));
