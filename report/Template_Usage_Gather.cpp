@@ -120,7 +120,7 @@ void Template_Usage_Generate::get_class_instantiations(const Template_Searches& 
     if (searches.structural) {
       // Filed under the class the name is an instance of.
       const Owner owner = choose_owner(searches, className);
-      if (owner.primary != nullptr) instances[def] = owner.spec ? owner.spec : owner.primary;
+      if (owner.primary != nullptr) instances[def] = owner.specialisation ? owner.specialisation : owner.primary;
       return;
     }
     const U_String n = norm(className);
@@ -151,7 +151,7 @@ void Template_Usage_Generate::get_primary_templates_members(const Template_Searc
       if (owner.primary == nullptr) return;
       HanMap& map = owner.type == 0 ? explicitMembers
                     : owner.type == 1 ? partialMembers : primaryMembers;
-      map.insert({def, owner.spec ? owner.spec : owner.primary});
+      map.insert({def, owner.specialisation ? owner.specialisation : owner.primary});
       return;
     }
     auto exact = searches.explicitByName.find(head);

@@ -92,11 +92,11 @@ class Template_Usage_Generate {
   static Indexed index_by_key(const HanSet& set);    // value: the definition
   static Indexed index_by_value(const HanMap& map);  // value: the entry's value
   // The class a class name is an instance of: the explicit or the most
-  // specialised partial specialisation (type 0 or 1, `spec` set) or the
-  // primary (type 2, `spec` null); `primary` null when none is found.
+  // specialised partial specialisation (type 0 or 1, `specialisation` set) or the
+  // primary (type 2, `specialisation` null); `primary` null when none is found.
   struct Owner {
     Member_Type type = 2;
-    P_Define* spec = nullptr;
+    P_Define* specialisation = nullptr;
     P_Define* primary = nullptr;
   };
   // What the instance and member searches look in: explicit and partial

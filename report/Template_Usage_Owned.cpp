@@ -17,8 +17,8 @@ namespace {
 Template_Usage_Generate::GroupSet owned_by(const Template_Usage_Generate::GroupSet& group,
                                            const Template_Usage_Generate::OwnedMap& map) {
   Template_Usage_Generate::GroupSet out;
-  for (P_Define* spec : group) {
-    auto found = map.find(spec);
+  for (P_Define* specialisation : group) {
+    auto found = map.find(specialisation);
     if (found != map.end()) out.insert(found->second.begin(), found->second.end());
   }
   return out;

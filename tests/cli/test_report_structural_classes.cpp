@@ -170,7 +170,7 @@ TEST(ReportStructuralClasses, MemberTemplatesAndExplicitMembersAreInstantiatedMe
                       h4("text::formatter Class Template Member(s) That Are Instantiated"),
                       primaryFormat, h4("text::formatter Explicit Class Template Specialization"),
                       h5("text::formatter Explicit Class Template Member(s) That Are Instantiated"),
-                      frame("  15:     int parse(int spec) { return spec; }\n"), pointFormat,
+                      frame("  15:     int parse(int flags) { return flags; }\n"), pointFormat,
                       h5("text::formatter Explicit Class Template Specialization Instance(s)"),
                       frame("   5:     text::formatter<geo::Point> f;\n"),
                       h4("text::formatter Primary Class Instantiation"),

@@ -12,7 +12,7 @@ struct context { int n; };
 
 template <>
 struct formatter<geo::Point> {
-    int parse(int spec) { return spec; }
+    int parse(int flags) { return flags; }
     template <typename Context>
     int format(const geo::Point& p, Context& ctx) const { return p.x + ctx.n; }
 };
