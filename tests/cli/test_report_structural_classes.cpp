@@ -11,29 +11,6 @@ using namespace report_expect;
 
 namespace {
 
-// The class template document of a run on `fixture` (one unit, src/main.cpp).
-std::string classDocument(const std::string& fixture, bool structural, std::string* root) {
-  CliSandbox box;
-  *root = installFixture(box, fixture);
-  std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
-  if (structural) args.insert(args.begin() + 1, {"-po", "mxo::structural_match"});
-  CliResult r = box.run(args);
-  EXPECT_EQ(r.status, 0) << r.err;
-  return box.readFile("out/template_usage_class_templates.kxdf.xml");
-}
-
-// Where the parts first occur one after the other; npos from the first
-// part not found after its predecessor.
-size_t inOrder(const std::string& doc, const std::vector<std::string>& parts) {
-  size_t at = 0;
-  for (const std::string& part : parts) {
-    at = doc.find(part, at);
-    if (at == std::string::npos) return at;
-    at += part.size();
-  }
-  return at;
-}
-
 std::string fileLink(const std::string& root, const std::string& file) {
   return link(root + "/src/" + file, root + "/out");
 }
@@ -45,7 +22,7 @@ std::string fileLink(const std::string& root, const std::string& file) {
 TEST(ReportStructuralClasses, InstancesAndMembersGoToTheMostSpecialisedPartial) {
   for (const bool structural : {false, true}) {
     std::string root;
-    const std::string doc = classDocument("struct_cls_partial", structural, &root);
+    const std::string doc = unitDocument("struct_cls_partial", kClassTemplates, structural, &root);
     const std::string w = frame("   7:     conf::Setting<conf::List<double>> w;\n");
     const std::string p = frame("   9:     conf::Setting<conf::List<int*>> p;\n");
     const std::string s = frame("   5:     conf::Setting<int> s;\n");
@@ -62,9 +39,8 @@ TEST(ReportStructuralClasses, InstancesAndMembersGoToTheMostSpecialisedPartial) 
       EXPECT_NE(inOrder(doc, {h4("conf::Setting Primary Class Instantiations"), s, w, p}),
                 std::string::npos)
           << doc;
-      EXPECT_NE(doc.find(bold("No members of partial class specialization conf::Setting are "
-                              "instantiated.")),
-                std::string::npos);
+      EXPECT_TRUE(has(doc, bold("No members of partial class specialization conf::Setting are "
+                              "instantiated.")));
       EXPECT_EQ(doc.find("Specialization Instance(s)"), std::string::npos) << doc;
       EXPECT_NE(inOrder(doc, {h4("conf::Pair Primary Class Instantiations"), same, mixed}),
                 std::string::npos);
@@ -103,9 +79,9 @@ TEST(ReportStructuralClasses, InstancesAndMembersGoToTheMostSpecialisedPartial) 
 TEST(ReportStructuralClasses, ExplicitSpecialisationsOfADeclaredTemplateAreListed) {
   for (const bool structural : {false, true}) {
     std::string root;
-    const std::string doc = classDocument("struct_cls_declared", structural, &root);
+    const std::string doc = unitDocument("struct_cls_declared", kClassTemplates, structural, &root);
     if (!structural) {
-      EXPECT_NE(doc.find(bold("No primary template classes.")), std::string::npos) << doc;
+      EXPECT_TRUE(has(doc, bold("No primary template classes."))) << doc;
       EXPECT_EQ(doc.find("<kxdf:h3>"), std::string::npos) << doc;
       continue;
     }
@@ -141,7 +117,7 @@ TEST(ReportStructuralClasses, ExplicitSpecialisationsOfADeclaredTemplateAreListe
 TEST(ReportStructuralClasses, MemberTemplatesAndExplicitMembersAreInstantiatedMembers) {
   for (const bool structural : {false, true}) {
     std::string root;
-    const std::string doc = classDocument("struct_cls_members", structural, &root);
+    const std::string doc = unitDocument("struct_cls_members", kClassTemplates, structural, &root);
     const std::string put =
         frame("  22:     template <typename U>\n  23:     void put(U u) { (void)u; }\n");
     const std::string primaryFormat =
@@ -152,10 +128,8 @@ TEST(ReportStructuralClasses, MemberTemplatesAndExplicitMembersAreInstantiatedMe
         "  17:     int format(const geo::Point& p, Context& ctx) const { return p.x + ctx.n; }\n");
     if (!structural) {
       EXPECT_EQ(doc.find("Member(s) That Are Instantiated"), std::string::npos) << doc;
-      EXPECT_NE(doc.find(bold("No members of explicit class specialization text::formatter are "
-                              "instantiated.")),
-                std::string::npos)
-          << doc;
+      EXPECT_TRUE(has(doc, bold("No members of explicit class specialization text::formatter are "
+                              "instantiated."))) << doc;
       continue;
     }
     EXPECT_NE(inOrder(doc, {h3("text::Box Primary Class Template"),

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "CliRunner.h"
 #include "report/Xutil.h"
 
@@ -123,6 +125,53 @@ inline std::string installFixture(const CliSandbox& box, const std::string& name
   fs::copy(fs::path(TUK_TEST_DATA_DIR) / "report" / name, box.workDir(),
            fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   return fs::canonical(box.workDir()).string();
+}
+
+// `args` with "-po option" put before the other arguments.
+inline std::vector<std::string> with(std::vector<std::string> args, const std::string& option) {
+  args.insert(args.begin() + 1, {"-po", option});
+  return args;
+}
+
+// How often `part` occurs in `text`, overlaps included.
+inline size_t count(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + 1)) ++n;
+  return n;
+}
+
+// Where the parts first occur one after the other; npos from the first
+// part not found after its predecessor.
+inline size_t inOrder(const std::string& doc, const std::vector<std::string>& parts) {
+  size_t at = 0;
+  for (const std::string& part : parts) {
+    at = doc.find(part, at);
+    if (at == std::string::npos) return at;
+    at += part.size();
+  }
+  return at;
+}
+
+// Whether `part` occurs in `doc`.
+inline bool has(const std::string& doc, const std::string& part) {
+  return doc.find(part) != std::string::npos;
+}
+
+inline const std::string kClassTemplates = "template_usage_class_templates.kxdf.xml";
+inline const std::string kFunctionTemplates = "template_usage_function_templates.kxdf.xml";
+
+// The document `name` of a run on `fixture` with the unit src/main.cpp,
+// structural matching on when asked; `root` receives the fixture's path.
+inline std::string unitDocument(const std::string& fixture, const std::string& name,
+                                bool structural, std::string* root = nullptr) {
+  CliSandbox box;
+  const std::string dir = installFixture(box, fixture);
+  if (root) *root = dir;
+  std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
+  if (structural) args = with(args, "mxo::structural_match");
+  CliResult r = box.run(args);
+  EXPECT_EQ(r.status, 0) << r.err;
+  return box.readFile("out/" + name);
 }
 
 // Whether xmllint accepts the file as well-formed XML.
