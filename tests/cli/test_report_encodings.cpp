@@ -54,14 +54,12 @@ TEST(ReportEncodings, NamesAreWrittenInUtf8UnderAUtf8Locale) {
   writeProject(box, file, "B\xC3\xA4x");
   CliResult r = runReport(box, file, {"-d", "X=B\xC3\xA4x"});
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::string options = box.readFile("out/template_usage_personality_options.kxdf.xml");
-  EXPECT_NE(options.find("X=B\xC3\xA4x\n"), std::string::npos) << options;
-  const std::string files = box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml");
-  EXPECT_NE(files.find("/src/" + file + " (CMA file)</kxdf:filename>"), std::string::npos) << files;
-  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
-  EXPECT_NE(classes.find(h3("B\xC3\xA4x Primary Class Template")), std::string::npos) << classes;
-  EXPECT_NE(classes.find(h4("B\xC3\xA4x Primary Class Instantiation")), std::string::npos) << classes;
-  EXPECT_NE(classes.find("  4: B\xC3\xA4x&lt;int&gt; w;"), std::string::npos) << classes;
+  EXPECT_TRUE(contains(outDoc(box, kOptions), "X=B\xC3\xA4x\n"));
+  EXPECT_TRUE(contains(outDoc(box, kFileList), "/src/" + file + " (CMA file)</kxdf:filename>"));
+  const std::string classes = outDoc(box, kClassTemplates);
+  EXPECT_TRUE(contains(classes, h3("B\xC3\xA4x Primary Class Template")));
+  EXPECT_TRUE(contains(classes, h4("B\xC3\xA4x Primary Class Instantiation")));
+  EXPECT_TRUE(contains(classes, "  4: B\xC3\xA4x&lt;int&gt; w;"));
   expectAllWellFormed(box);
 }
 
@@ -74,9 +72,9 @@ TEST(ReportEncodings, HalfWidthKatakanaNamesAreKept) {
   writeProject(box, "k.cpp", kana);
   CliResult r = runReport(box, "k.cpp");
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
-  EXPECT_NE(classes.find(h3(kana + " Primary Class Template")), std::string::npos) << classes;
-  EXPECT_NE(classes.find(h4(kana + " Primary Class Instantiation")), std::string::npos) << classes;
+  const std::string classes = outDoc(box, kClassTemplates);
+  EXPECT_TRUE(contains(classes, h3(kana + " Primary Class Template")));
+  EXPECT_TRUE(contains(classes, h4(kana + " Primary Class Instantiation")));
   expectAllWellFormed(box);
 }
 
@@ -88,9 +86,9 @@ TEST(ReportEncodings, FileNamesWithMarkerBytesAreOpenedAsTheyAre) {
   writeProject(box, file, "Box");
   CliResult r = runReport(box, file);
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
-  EXPECT_NE(classes.find("/src/k" + kFFFD + kFFFD + ".cpp</kxdf:filelink>"), std::string::npos) << classes;
-  EXPECT_NE(classes.find("struct Box { T v; };"), std::string::npos) << classes;
+  const std::string classes = outDoc(box, kClassTemplates);
+  EXPECT_TRUE(contains(classes, "/src/k" + kFFFD + kFFFD + ".cpp</kxdf:filelink>"));
+  EXPECT_TRUE(contains(classes, "struct Box { T v; };"));
   EXPECT_TRUE(box.exists("out/" + file + ".txt"));
   expectAllWellFormed(box);
 }
@@ -106,13 +104,9 @@ TEST(ReportEncodings, ControlCharactersAndInvalidBytesAreReplaced) {
                                      box.readFile("out/f.cpp.met"));
   CliResult r = runReport(box, "f.cpp", {"-d", "X=\x02y"});
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
-  EXPECT_NE(classes.find("struct Box { T v; }; " + kFFFD + "// caf" + kFFFD + "\n"), std::string::npos)
-      << classes;
-  const std::string files = box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml");
-  EXPECT_NE(files.find("/src/odd" + kFFFD + "name.h</kxdf:filename>"), std::string::npos) << files;
-  const std::string options = box.readFile("out/template_usage_personality_options.kxdf.xml");
-  EXPECT_NE(options.find("X=" + kFFFD + "y"), std::string::npos) << options;
+  EXPECT_TRUE(contains(outDoc(box, kClassTemplates), "struct Box { T v; }; " + kFFFD + "// caf" + kFFFD + "\n"));
+  EXPECT_TRUE(contains(outDoc(box, kFileList), "/src/odd" + kFFFD + "name.h</kxdf:filename>"));
+  EXPECT_TRUE(contains(outDoc(box, kOptions), "X=" + kFFFD + "y"));
   expectAllWellFormed(box);
 }
 

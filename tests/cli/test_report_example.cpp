@@ -95,31 +95,27 @@ TEST(ReportExample, TemplatesWithSpecialisationsMembersVariablesAndInstantiating
   const std::string functions = box.readFile("report/template_usage_function_templates.kxdf.xml");
 
   const std::string drain = partFrom(functions, h3("evq::drain Overloaded Function Templates"));
-  EXPECT_NE(drain.find(frame("22: template <typename T, int N, typename Sink>\n"
-                             "23: int drain(Queue<T, N>& queue, Sink& sink, int limit)\n")),
-            std::string::npos);
-  EXPECT_NE(drain.find(fileLinkTail("src/logger.cpp")), std::string::npos);
-  EXPECT_NE(drain.find(fileLinkTail("src/main.cpp")), std::string::npos);
+  EXPECT_TRUE(contains(drain, frame("22: template <typename T, int N, typename Sink>\n"
+                             "23: int drain(Queue<T, N>& queue, Sink& sink, int limit)\n")));
+  EXPECT_TRUE(contains(drain, fileLinkTail("src/logger.cpp")));
+  EXPECT_TRUE(contains(drain, fileLinkTail("src/main.cpp")));
   EXPECT_EQ(drain.find(fileLinkTail("src/sensor.cpp")), std::string::npos);
 
   const std::string pushAll = partFrom(functions, h3("evq::pushAll Function Template"));
-  EXPECT_NE(pushAll.find(fileLinkTail("src/sensor.cpp")), std::string::npos);
+  EXPECT_TRUE(contains(pushAll, fileLinkTail("src/sensor.cpp")));
   EXPECT_EQ(pushAll.find(fileLinkTail("src/main.cpp")), std::string::npos);
 
   // Calling the explicit specialisation for bool instantiates nothing; the
   // int and unsigned calls in logger.cpp do.
   const std::string format = partFrom(functions, h3("formatValue Function Template"));
-  EXPECT_NE(format.find(h4("formatValue Function Template Instantiated In File(s)")),
-            std::string::npos);
-  EXPECT_NE(format.find(fileLinkTail("src/logger.cpp")), std::string::npos);
+  EXPECT_TRUE(contains(format, h4("formatValue Function Template Instantiated In File(s)")));
+  EXPECT_TRUE(contains(format, fileLinkTail("src/logger.cpp")));
 
-  EXPECT_NE(functions.find(bold("No instantiations of function template evq::discard.")),
-            std::string::npos);
+  EXPECT_TRUE(contains(functions, bold("No instantiations of function template evq::discard.")));
 
   const std::string files = box.readFile("report/template_usage_list_of_analysed_files.kxdf.xml");
-  EXPECT_NE(files.find("/src/evq/detail/ring_index.h</kxdf:filename>"), std::string::npos);
-  EXPECT_NE(files.find("/project.cma (CMA file)</kxdf:filename>\n</kxdf:file_list>"),
-            std::string::npos);
+  EXPECT_TRUE(contains(files, "/src/evq/detail/ring_index.h</kxdf:filename>"));
+  EXPECT_TRUE(contains(files, "/project.cma (CMA file)</kxdf:filename>\n</kxdf:file_list>"));
   EXPECT_EQ(files.find("cstdint"), std::string::npos);  // suppressed with -quiet
   for (const auto& name : documentNames()) EXPECT_TRUE(wellFormed(report + "/" + name));
 }

@@ -38,7 +38,7 @@ TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
     if (structural) args = with(args, "mxo::structural_match");
     CliResult r = box.run(args);
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string doc = box.readFile("out/template_usage_function_templates.kxdf.xml");
+    const std::string doc = outDoc(box, kFunctionTemplates);
     const std::string out = root + "/out";
     const auto files = [&](std::initializer_list<const char*> units) {
       std::string text;

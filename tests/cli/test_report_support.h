@@ -157,8 +157,21 @@ inline bool has(const std::string& doc, const std::string& part) {
   return doc.find(part) != std::string::npos;
 }
 
+// Whether `part` occurs in `doc`; a failure shows both.
+inline testing::AssertionResult contains(const std::string& doc, const std::string& part) {
+  if (has(doc, part)) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "missing: " << part << "\nin:\n" << doc;
+}
+
 inline const std::string kClassTemplates = "template_usage_class_templates.kxdf.xml";
 inline const std::string kFunctionTemplates = "template_usage_function_templates.kxdf.xml";
+inline const std::string kFileList = "template_usage_list_of_analysed_files.kxdf.xml";
+inline const std::string kOptions = "template_usage_personality_options.kxdf.xml";
+
+// The document `name` a run wrote to out/.
+inline std::string outDoc(const CliSandbox& box, const std::string& name) {
+  return box.readFile("out/" + name);
+}
 
 // The document `name` of a run on `fixture` with the unit src/main.cpp,
 // structural matching on when asked; `root` receives the fixture's path.
