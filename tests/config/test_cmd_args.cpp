@@ -32,13 +32,9 @@ std::string processCapturingErrors(U_BPtr<C_CmdArgs>& cmdArgs, C_OrphanHandler& 
 }  // namespace
 
 TEST(CmdArgs, ProductNames) {
-  EXPECT_EQ(C_getProductIndex("KTLPP"), 0);
-  EXPECT_EQ(C_getProductIndex("Ktl++"), 0);
-  EXPECT_EQ(C_getProductIndex("ZNT"), 3);
-  EXPECT_EQ(C_getProductIndex("ktlppx"), -1);
-  EXPECT_EQ(C_getProductIndex("ktlpp     "), -1);
-  EXPECT_EQ(C_getProductIndex(""), -1);
-  EXPECT_EQ(C_getProductIndex(nullptr), -1);
+  for (const auto& [name, index] : std::vector<std::pair<const char*, int>>{
+           {"KTLPP", 0}, {"Ktl++", 0}, {"ZNT", 3}, {"ktlppx", -1}, {"ktlpp     ", -1}, {"", -1}, {nullptr, -1}})
+    EXPECT_EQ(C_getProductIndex(name), index) << (name ? name : "null");
   C_CmdArgs cmdArgs("Ktl++");
   EXPECT_TRUE(cmdArgs.isValidProduct());
   EXPECT_EQ(cmdArgs.getProduct(), 2);
