@@ -36,6 +36,10 @@ class Project {
   std::string path(const std::string& name) const { return m_dir.file(name); }
   void write(const std::string& name, const std::string& text) const { m_dir.write(name, text); }
   void remove(const std::string& name) const { fs::remove(path(name)); }
+  // The words of a run on a.c and b.c with the cross-module file, records in out/.
+  std::vector<std::string> multi() const {
+    return {"-op", path("out"), path("src/a.c"), path("src/b.c"), "-cmaf", path("src/p.cmaf")};
+  }
 
  private:
   TempDir m_dir;
@@ -187,10 +191,7 @@ TEST(P_Driver, ReadingOrderMetricFlushPointAndUnreadableFiles) {
   // Unreadable record files are reported and skipped.
   p.remove("out/b.c.met");
   p.remove("src/p.cmaf.met");
-  ChildRun missing = runInChild([&p] {
-    return readProject({"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"), "-cmaf",
-                        p.path("src/p.cmaf")});
-  });
+  ChildRun missing = runInChild([&p] { return readProject(p.multi()); });
   EXPECT_EQ(missing.status, 0) << missing.err;
   EXPECT_EQ(missing.out,
             "source 1/3 a.c\n"
@@ -231,10 +232,7 @@ int runDriver(const std::vector<std::string>& words) {
 
 TEST(P_Driver, RunSetsUpReadsAndEnds) {
   Project p;
-  ChildRun r = runInChild([&p] {
-    return runDriver({"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"), "-cmaf",
-                      p.path("src/p.cmaf")});
-  });
+  ChildRun r = runInChild([&p] { return runDriver(p.multi()); });
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
             "setup 2 global cmaf 1 same 0\n"

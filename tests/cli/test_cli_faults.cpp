@@ -154,30 +154,27 @@ TEST(CliFaults, EmptyErrorFileIsMadeAnew) {
 TEST(CliFaults, ArgumentFilesNamingThemselvesAreRefused) {
   CliSandbox box;
   installFixture(box, "escaping");
+  const auto expectRefused = [&box](const std::vector<std::string>& words, const std::string& what) {
+    CliResult r = box.run(args(words), 20);
+    EXPECT_FALSE(r.timedOut) << what;
+    EXPECT_EQ(r.status, 10) << what << r.err;
+    EXPECT_NE(r.err.find("names itself"), std::string::npos) << what << r.err;
+  };
   box.writeFile("self.via", "-via self.via\n");
   box.writeFile("a.via", "-via b.via\n");
   box.writeFile("b.via", "-via=a.via\n");
-  for (const char* file : {"self.via", "a.via"}) {
-    CliResult r = box.run(args({"-via", file, "src/esc.cpp"}), 20);
-    EXPECT_FALSE(r.timedOut) << file;
-    EXPECT_EQ(r.status, 10) << file << r.err;
-    EXPECT_NE(r.err.find("names itself"), std::string::npos) << r.err;
-  }
+  for (const char* file : {"self.via", "a.via"}) expectRefused({"-via", file, "src/esc.cpp"}, file);
   // Reading the same file twice, one after the other, is no loop.
   box.writeFile("ok.via", "-op out\n");
   EXPECT_EQ(box.run(args({"-via", "ok.via", "-via", "ok.via", "src/esc.cpp"})).status, 0);
 
   box.writeFile(".ktlpprc", "-via .ktlpprc\n");
-  CliResult rc = box.run(args({"src/esc.cpp"}), 20);
-  EXPECT_EQ(rc.status, 10) << rc.err;
-  EXPECT_NE(rc.err.find("names itself"), std::string::npos) << rc.err;
+  expectRefused({"src/esc.cpp"}, "rc file");
   fs::remove(box.workPath(".ktlpprc"));
 
   const std::string cfg = box.binDir() + "/ktlpp.cfg";
   std::ofstream(cfg, std::ios::app) << "\n#options\n-via " << cfg << "\n";
-  CliResult config = box.run(args({"src/esc.cpp"}), 20);
-  EXPECT_EQ(config.status, 10) << config.err;
-  EXPECT_NE(config.err.find("names itself"), std::string::npos) << config.err;
+  expectRefused({"src/esc.cpp"}, "configuration file");
 }
 
 // A source named in the records that is a FIFO or a device is reported as
