@@ -103,11 +103,11 @@ TEST(ReportStructural, OperatorTemplatesAreGroupedByTheirOperator) {
     const std::string doc = unitDocument("struct_operators", kFunctionTemplates, structural);
     if (!structural) {
       // The text key strips the operators' "<": one group for all three.
-      EXPECT_EQ(count(doc, "<kxdf:h3>"), 1u) << doc;
-      EXPECT_EQ(count(doc, h3("lib::operator<< Overloaded Function Templates")), 1u) << doc;
+      EXPECT_EQ(occurrences(doc, "<kxdf:h3>"), 1u) << doc;
+      EXPECT_EQ(occurrences(doc, h3("lib::operator<< Overloaded Function Templates")), 1u) << doc;
       continue;
     }
-    EXPECT_EQ(count(doc, "<kxdf:h3>"), 3u) << doc;
+    EXPECT_EQ(occurrences(doc, "<kxdf:h3>"), 3u) << doc;
     EXPECT_NE(inOrder(doc, {h3("lib::operator<< Function Template"),
                             h4("lib::operator<< Function Template Instantiated In File(s)"),
                             h3("lib::operator<= Function Template"),
@@ -126,9 +126,9 @@ TEST(ReportStructural, NoFunctionTemplateHeadingTwice) {
   for (const bool structural : {false, true}) {
     const std::string doc = unitDocument("struct_headings", kFunctionTemplates, structural);
     const std::string kind = structural ? " Overloaded Function Templates" : " Function Template";
-    EXPECT_EQ(count(doc, h3("lib::F::parse" + kind)), structural ? 1u : 2u) << doc;
-    EXPECT_EQ(count(doc, h3("lib::F::format" + kind)), structural ? 1u : 2u) << doc;
-    EXPECT_EQ(count(doc, "<kxdf:h3>"), structural ? 2u : 4u) << doc;
+    EXPECT_EQ(occurrences(doc, h3("lib::F::parse" + kind)), structural ? 1u : 2u) << doc;
+    EXPECT_EQ(occurrences(doc, h3("lib::F::format" + kind)), structural ? 1u : 2u) << doc;
+    EXPECT_EQ(occurrences(doc, "<kxdf:h3>"), structural ? 2u : 4u) << doc;
     // Both overloads of parse, lines 4 and 9, under the one heading.
     if (structural) {
       EXPECT_NE(inOrder(doc, {h3("lib::F::parse" + kind), "4:   template &lt;typename C&gt; int parse",

@@ -64,11 +64,11 @@ TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
         "19: template <typename T>\n20: typename when<sizeof(T) != 4, int>::type show(T v) { return 7; }\n";
     if (!structural) {
       // One list per group, after all of its overloads.
-      EXPECT_EQ(count(doc, "<kxdf:h4>"), 2u) << doc;
+      EXPECT_EQ(occurrences(doc, "<kxdf:h4>"), 2u) << doc;
       EXPECT_TRUE(has(doc, put + files({"a", "b", "c"}))) << doc;
       EXPECT_TRUE(has(doc, show + files({"a", "c"}))) << doc;
       EXPECT_TRUE(has(doc, frame(ptr) + eoln() + "<kxdf:table")) << doc;
-      EXPECT_EQ(count(doc, header + "<kxdf:table"), 2u) << doc;
+      EXPECT_EQ(occurrences(doc, header + "<kxdf:table"), 2u) << doc;
       continue;
     }
     EXPECT_EQ(following(ptr), put + files({"a", "c"})) << doc;
@@ -81,8 +81,8 @@ TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
     // Equal names: the line the instantiation's record carries decides.
     EXPECT_EQ(following(show4), show + files({"a"})) << doc;
     EXPECT_EQ(following(showOther), show + files({"c"})) << doc;
-    EXPECT_EQ(count(doc, h3("lib::put Overloaded Function Templates")), 1u) << doc;
-    EXPECT_EQ(count(doc, header + "<kxdf:table"), 7u) << doc;
+    EXPECT_EQ(occurrences(doc, h3("lib::put Overloaded Function Templates")), 1u) << doc;
+    EXPECT_EQ(occurrences(doc, header + "<kxdf:table"), 7u) << doc;
   }
 }
 
@@ -123,6 +123,6 @@ TEST(ReportStructuralFunctions, FragmentsRunFromTheTemplateHeaderToTheDeclaratio
     const std::string runOn = "36: template <typename T> T zero() { return T(); }\n" + wide;
     EXPECT_EQ(has(doc, frame(wide)), structural) << doc;
     EXPECT_EQ(has(doc, escape(runOn)), !structural) << doc;
-    EXPECT_EQ(count(doc, "<kxdf:table"), 7u) << doc;
+    EXPECT_EQ(occurrences(doc, "<kxdf:table"), 7u) << doc;
   }
 }

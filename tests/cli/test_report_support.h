@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "CliRunner.h"
+#include "TextChecks.h"
 #include "report/Xutil.h"
 
 namespace report_expect {
@@ -133,13 +134,6 @@ inline std::vector<std::string> with(std::vector<std::string> args, const std::s
   return args;
 }
 
-// How often `part` occurs in `text`, overlaps included.
-inline size_t count(const std::string& text, const std::string& part) {
-  size_t n = 0;
-  for (size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + 1)) ++n;
-  return n;
-}
-
 // Where the parts first occur one after the other; npos from the first
 // part not found after its predecessor.
 inline size_t inOrder(const std::string& doc, const std::vector<std::string>& parts) {
@@ -159,8 +153,7 @@ inline bool has(const std::string& doc, const std::string& part) {
 
 // Whether `part` occurs in `doc`; a failure shows both.
 inline testing::AssertionResult contains(const std::string& doc, const std::string& part) {
-  if (has(doc, part)) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "missing: " << part << "\nin:\n" << doc;
+  return containsAll(doc, {part});
 }
 
 inline const std::string kClassTemplates = "template_usage_class_templates.kxdf.xml";
