@@ -109,7 +109,7 @@ TEST(ReportProject, TemplateSectionsGroupByFileAndAppendixListsFilesAndOptions) 
                          " chk::paths=/work/projects/geometry/\n" + indent +
                          " include,/work/projects/geometry/src/\n" + indent + " detail,\n" +
                          indent + " \n"));
-  EXPECT_EQ(options.find("mxo::extra"), std::string::npos);
+  EXPECT_TRUE(containsNone(options, {"mxo::extra"}));
   EXPECT_TRUE(contains(options, "\n-quiet                   " + root + "/src/log.h\n"));
   EXPECT_EQ(box.readFile("out/template_usage_report_settings.kxdf.xml"), reportSettingsDocument());
   // The report is written beside the cross-module analysis file.

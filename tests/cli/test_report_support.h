@@ -134,16 +134,16 @@ inline std::vector<std::string> with(std::vector<std::string> args, const std::s
   return args;
 }
 
-// Where the parts first occur one after the other; npos from the first
-// part not found after its predecessor.
-inline size_t inOrder(const std::string& doc, const std::vector<std::string>& parts) {
+// Whether the parts occur in `doc` one after the other; a failure names
+// the first part not found after its predecessor.
+inline testing::AssertionResult inOrder(const std::string& doc, const std::vector<std::string>& parts) {
   size_t at = 0;
   for (const std::string& part : parts) {
     at = doc.find(part, at);
-    if (at == std::string::npos) return at;
+    if (at == std::string::npos) return testing::AssertionFailure() << "not in order: " << part << "\nin:\n" << doc;
     at += part.size();
   }
-  return at;
+  return testing::AssertionSuccess();
 }
 
 // Whether `part` occurs in `doc`.
