@@ -112,7 +112,7 @@ TEST(CliFaults, FullDiskFailsTheRunAndCutsNoDocument) {
   box.setFileSizeLimit(1024);
   CliResult r = box.run(args({"src/main.cpp"}));
   EXPECT_EQ(r.status, 18) << r.err;
-  EXPECT_NE(r.err.find("cannot write file " + box.workPath("out/")), std::string::npos) << r.err;
+  EXPECT_TRUE(contains(r.err, "cannot write file " + box.workPath("out/")));
   int untouched = 0;
   for (const auto& [name, text] : outputsOf(box)) {
     ASSERT_TRUE(complete.count(name)) << name;
@@ -134,7 +134,7 @@ TEST(CliFaults, FullDiskForTheErrorFileFailsTheRun) {
   box.setFileSizeLimit(static_cast<long>(err.size()));
   CliResult r = box.run(args({"src/esc.cpp"}));
   EXPECT_EQ(r.status, 18) << r.err;
-  EXPECT_NE(r.err.find("Cannot write error file '"), std::string::npos) << r.err;
+  EXPECT_TRUE(contains(r.err, "Cannot write error file '"));
 }
 
 // A run stopped before its error file's header reached the disk leaves an
@@ -227,7 +227,7 @@ TEST(CliFaults, LinksInTheOutputDirectoryAreNotFollowed) {
   fs::create_symlink(victim, box.workPath("out/esc.cpp.err"));
   CliResult err = box.run(args({"src/esc.cpp"}));
   EXPECT_EQ(err.status, 18) << err.err;
-  EXPECT_NE(err.err.find("Cannot write error file '"), std::string::npos) << err.err;
+  EXPECT_TRUE(contains(err.err, "Cannot write error file '"));
   EXPECT_EQ(box.readFile("victim"), "keep\n");
 }
 
@@ -257,7 +257,7 @@ TEST(CliFaults, ReportTypeWithoutValueIsAConfigurationError) {
     CliResult r = box.run({"ktlpp", "-op", "out", "-po", option, "src/esc.cpp"});
     EXPECT_EQ(r.status, 10) << option << r.err;
     EXPECT_EQ(r.termSignal, 0) << option;
-    EXPECT_NE(r.err.find("mxo::report_type needs a value"), std::string::npos) << r.err;
+    EXPECT_TRUE(contains(r.err, "mxo::report_type needs a value"));
   }
   EXPECT_EQ(box.run({"ktlpp", "-op", "out", "-po", "mxo::report_type Template Usage Report",
                      "src/esc.cpp"}).status, 0);

@@ -59,7 +59,7 @@ TEST(ReportStructural, ASwitchGivenAValueIsAConfigurationError) {
     installFixture(box, "ex2_headers_cmaf");
     CliResult r = box.run(with(kProjectArgs, option));
     EXPECT_EQ(r.status, 10) << option;
-    EXPECT_NE(r.err.find("is a switch"), std::string::npos) << r.err;
+    EXPECT_TRUE(contains(r.err, "is a switch"));
   }
 }
 
