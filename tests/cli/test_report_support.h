@@ -2,8 +2,8 @@
 #define TESTS_CLI_TEST_REPORT_SUPPORT_H
 
 // Building blocks of expected report documents, written from the kxdf
-// document format (not from the program's writer), and the set-up of a
-// fixture project in a sandbox.
+// document format (not from the program's writer), the set-up of a
+// fixture project in a sandbox, and checks on the documents a run writes.
 
 #include <cstdlib>
 #include <filesystem>
@@ -156,6 +156,7 @@ inline testing::AssertionResult contains(const std::string& doc, const std::stri
   return containsAll(doc, {part});
 }
 
+// Names of the documents most checks read.
 inline const std::string kClassTemplates = "template_usage_class_templates.kxdf.xml";
 inline const std::string kFunctionTemplates = "template_usage_function_templates.kxdf.xml";
 inline const std::string kFileList = "template_usage_list_of_analysed_files.kxdf.xml";
