@@ -146,15 +146,16 @@ TEST(P_Driver, FileListPutsTheCrossModuleFileLast) {
                                           p.path("src/b.c"), "-cmaf", p.path("src/p.cmaf")});
   auto files = driver.getFiles(args, orphansOf(driver), P_DriverBase::MultiFileAnalysis);
   ASSERT_EQ(files.size(), 3u);
-  const std::string out = fs::canonical(p.path("out")).string();
-  EXPECT_EQ(files[0].second.str(), fs::canonical(p.path("src/b.c")).string());
+  const auto real = [&p](const std::string& name) { return fs::canonical(p.path(name)).string(); };
+  const std::string out = real("out");
+  EXPECT_EQ(files[0].second.str(), real("src/b.c"));
   EXPECT_EQ(files[0].first.get(), out);
-  EXPECT_EQ(files[1].second.str(), fs::canonical(p.path("src/a.c")).string());
-  EXPECT_EQ(files[2].second.str(), fs::canonical(p.path("src/p.cmaf")).string());
+  EXPECT_EQ(files[1].second.str(), real("src/a.c"));
+  EXPECT_EQ(files[2].second.str(), real("src/p.cmaf"));
   // The output path is the real directory of the cross-module file.
-  EXPECT_EQ(files[2].first.get(), fs::canonical(p.path("src")).string());
+  EXPECT_EQ(files[2].first.get(), real("src"));
   EXPECT_EQ(P_OutputFile::getSource(), files[2].second);
-  EXPECT_EQ(P_OutputFile::getOutputPath().get(), fs::canonical(p.path("src")).string());
+  EXPECT_EQ(P_OutputFile::getOutputPath().get(), real("src"));
 
   TestDriver one;
   U_BPtr<C_CmdArgs> oneArgs = parse(one, {"-op", p.path("out"), p.path("src/a.c")});
