@@ -36,6 +36,10 @@ class Project {
   std::string path(const std::string& name) const { return m_dir.file(name); }
   void write(const std::string& name, const std::string& text) const { m_dir.write(name, text); }
   void remove(const std::string& name) const { fs::remove(path(name)); }
+  // The words of a run on a.c and b.c with the cross-module file, records in out/.
+  std::vector<std::string> multi() const {
+    return {"-op", path("out"), path("src/a.c"), path("src/b.c"), "-cmaf", path("src/p.cmaf")};
+  }
 
  private:
   TempDir m_dir;
@@ -142,15 +146,16 @@ TEST(P_Driver, FileListPutsTheCrossModuleFileLast) {
                                           p.path("src/b.c"), "-cmaf", p.path("src/p.cmaf")});
   auto files = driver.getFiles(args, orphansOf(driver), P_DriverBase::MultiFileAnalysis);
   ASSERT_EQ(files.size(), 3u);
-  const std::string out = fs::canonical(p.path("out")).string();
-  EXPECT_EQ(files[0].second.str(), fs::canonical(p.path("src/b.c")).string());
+  const auto real = [&p](const std::string& name) { return fs::canonical(p.path(name)).string(); };
+  const std::string out = real("out");
+  EXPECT_EQ(files[0].second.str(), real("src/b.c"));
   EXPECT_EQ(files[0].first.get(), out);
-  EXPECT_EQ(files[1].second.str(), fs::canonical(p.path("src/a.c")).string());
-  EXPECT_EQ(files[2].second.str(), fs::canonical(p.path("src/p.cmaf")).string());
+  EXPECT_EQ(files[1].second.str(), real("src/a.c"));
+  EXPECT_EQ(files[2].second.str(), real("src/p.cmaf"));
   // The output path is the real directory of the cross-module file.
-  EXPECT_EQ(files[2].first.get(), fs::canonical(p.path("src")).string());
+  EXPECT_EQ(files[2].first.get(), real("src"));
   EXPECT_EQ(P_OutputFile::getSource(), files[2].second);
-  EXPECT_EQ(P_OutputFile::getOutputPath().get(), fs::canonical(p.path("src")).string());
+  EXPECT_EQ(P_OutputFile::getOutputPath().get(), real("src"));
 
   TestDriver one;
   U_BPtr<C_CmdArgs> oneArgs = parse(one, {"-op", p.path("out"), p.path("src/a.c")});
@@ -187,10 +192,7 @@ TEST(P_Driver, ReadingOrderMetricFlushPointAndUnreadableFiles) {
   // Unreadable record files are reported and skipped.
   p.remove("out/b.c.met");
   p.remove("src/p.cmaf.met");
-  ChildRun missing = runInChild([&p] {
-    return readProject({"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"), "-cmaf",
-                        p.path("src/p.cmaf")});
-  });
+  ChildRun missing = runInChild([&p] { return readProject(p.multi()); });
   EXPECT_EQ(missing.status, 0) << missing.err;
   EXPECT_EQ(missing.out,
             "source 1/3 a.c\n"
@@ -231,10 +233,7 @@ int runDriver(const std::vector<std::string>& words) {
 
 TEST(P_Driver, RunSetsUpReadsAndEnds) {
   Project p;
-  ChildRun r = runInChild([&p] {
-    return runDriver({"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"), "-cmaf",
-                      p.path("src/p.cmaf")});
-  });
+  ChildRun r = runInChild([&p] { return runDriver(p.multi()); });
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
             "setup 2 global cmaf 1 same 0\n"

@@ -21,13 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 void passThrough(std::map<std::string, std::string>& env, const char* name) {
   if (const char* value = std::getenv(name)) env[name] = value;
 }
@@ -114,8 +107,8 @@ CliResult CliSandbox::finish(pid_t pid, int timeoutSeconds) {
   if (WIFSIGNALED(status)) result.termSignal = WTERMSIG(status);
   const std::string n = std::to_string(m_runOfPid[pid]);
   m_runOfPid.erase(pid);
-  result.out = slurp(m_root + "/stdout." + n);
-  result.err = slurp(m_root + "/stderr." + n);
+  result.out = readBytes(m_root + "/stdout." + n);
+  result.err = readBytes(m_root + "/stderr." + n);
   return result;
 }
 
@@ -129,7 +122,7 @@ void CliSandbox::writeFile(const std::string& relative, const std::string& conte
   std::ofstream(path, std::ios::binary) << content;
 }
 
-std::string CliSandbox::readFile(const std::string& relative) const { return slurp(workPath(relative)); }
+std::string CliSandbox::readFile(const std::string& relative) const { return readBytes(workPath(relative)); }
 
 bool CliSandbox::exists(const std::string& relative) const { return fs::exists(workPath(relative)); }
 

@@ -13,13 +13,13 @@ TEST(ReportContent, ProjectWithoutTemplatesSaysSo) {
   CliResult r = box.run({"ktlpp", "-op", "out", "-po", "mxo::report_type=Template Usage Report",
                          "src/plain.cpp"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"),
+  EXPECT_EQ(outDoc(box, kClassTemplates),
             header() + h2("Class Template Usage") + bold("No primary template classes.") + eoln() +
                 end());
-  EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"),
+  EXPECT_EQ(outDoc(box, kFunctionTemplates),
             header() + separator() + h2("Function Template Usage") +
                 bold("No function template declarations.") + eoln() + end());
-  EXPECT_EQ(box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml"),
+  EXPECT_EQ(outDoc(box, kFileList),
             header() + h3("List of Analysed Files") +
                 fileList({root + "/src/plain.cpp (CMA file)"}) + end());
   // Nothing was linked, so nothing was copied.
@@ -44,9 +44,9 @@ TEST(ReportContent, SpecialCharactersInFragmentsAreEscaped) {
   expected += h4("Wrap Primary Class Instantiation") + link(esc, out) + eoln();
   expected += frame("  5: Wrap<int> w; // \xc3\xa9t\xc3\xa9 && \"<>\"\n") + eoln();
   expected += end();
-  const std::string classes = box.readFile("out/template_usage_class_templates.kxdf.xml");
+  const std::string classes = outDoc(box, kClassTemplates);
   EXPECT_EQ(classes, expected);
-  EXPECT_NE(classes.find("w; // \xc3\xa9t\xc3\xa9 &amp;&amp; \"&lt;&gt;\"\n"), std::string::npos);
+  EXPECT_TRUE(contains(classes, "w; // \xc3\xa9t\xc3\xa9 &amp;&amp; \"&lt;&gt;\"\n"));
   for (const auto& name : documentNames()) EXPECT_TRUE(wellFormed(box.workPath("out/" + name)));
 }
 
@@ -67,7 +67,7 @@ TEST(ReportContent, DefinitionsOfOneTemplateFollowTheMixedFileOrder) {
   expected += bold("There are no explicit class template specializations of template class Cell.") +
               eoln();
   expected += bold("There are no primary class instantiations of template class Cell.") + eoln();
-  EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"), expected + end());
+  EXPECT_EQ(outDoc(box, kClassTemplates), expected + end());
 }
 
 // An explicit specialisation of a function template is no instantiation: the
@@ -85,5 +85,5 @@ TEST(ReportContent, ExplicitFunctionSpecialisationIsNoInstantiation) {
               eoln();
   expected += h4("pick Function Template Instantiated In File(s)") +
               link(root + "/src/user.cpp", root + "/out") + eoln();
-  EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"), expected + end());
+  EXPECT_EQ(outDoc(box, kFunctionTemplates), expected + end());
 }

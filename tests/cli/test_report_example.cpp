@@ -51,7 +51,7 @@ TEST(ReportExample, TemplatesWithSpecialisationsMembersVariablesAndInstantiating
 
   const std::string queue = partFrom(classes, h3("evq::Queue Primary Class Template"));
   ASSERT_FALSE(queue.empty());
-  for (const std::string& wanted : {
+  EXPECT_TRUE(containsAll(queue, {
            frame("11: template <typename T, int N>\n12: class Queue {\n"),
            h4("evq::Queue Class Template Member(s) That Are Instantiated"),
            frame("  14:     Queue() : head(0), count(0) {}\n"),
@@ -73,13 +73,12 @@ TEST(ReportExample, TemplatesWithSpecialisationsMembersVariablesAndInstantiating
            frame("   5: static evq::Queue<int, 1> commands;\n"),
            frame("  17:     ReadingQueue readings;\n"),
            frame("  18:     AlarmQueue alarms;\n"),
-       })
-    EXPECT_NE(queue.find(wanted), std::string::npos) << wanted;
+       }));
   // The primary's size() is never called, so it is not instantiated.
-  EXPECT_EQ(queue.find("  32:     int size() const"), std::string::npos);
+  EXPECT_TRUE(containsNone(queue, {"  32:     int size() const"}));
 
   const std::string ring = partFrom(classes, h3("evq::detail::RingIndex Primary Class Template"));
-  for (const std::string& wanted : {
+  EXPECT_TRUE(containsAll(ring, {
            frame("  10:     static int next(int slot) { return slot + 1 == N ? 0 : slot + 1; }\n"),
            frame("  11:     static int offset(int head, int distance) "
                  "{ return (head + distance) % N; }\n"),
@@ -89,37 +88,29 @@ TEST(ReportExample, TemplatesWithSpecialisationsMembersVariablesAndInstantiating
                 "evq::detail::RingIndex."),
            bold("There are no primary class instantiations of template class "
                 "evq::detail::RingIndex."),
-       })
-    EXPECT_NE(ring.find(wanted), std::string::npos) << wanted;
+       }));
 
   const std::string functions = box.readFile("report/template_usage_function_templates.kxdf.xml");
 
   const std::string drain = partFrom(functions, h3("evq::drain Overloaded Function Templates"));
-  EXPECT_NE(drain.find(frame("22: template <typename T, int N, typename Sink>\n"
-                             "23: int drain(Queue<T, N>& queue, Sink& sink, int limit)\n")),
-            std::string::npos);
-  EXPECT_NE(drain.find(fileLinkTail("src/logger.cpp")), std::string::npos);
-  EXPECT_NE(drain.find(fileLinkTail("src/main.cpp")), std::string::npos);
-  EXPECT_EQ(drain.find(fileLinkTail("src/sensor.cpp")), std::string::npos);
+  EXPECT_TRUE(containsAll(drain, {frame("22: template <typename T, int N, typename Sink>\n"
+                                        "23: int drain(Queue<T, N>& queue, Sink& sink, int limit)\n"),
+                                  fileLinkTail("src/logger.cpp"), fileLinkTail("src/main.cpp")}));
+  EXPECT_TRUE(containsNone(drain, {fileLinkTail("src/sensor.cpp")}));
 
   const std::string pushAll = partFrom(functions, h3("evq::pushAll Function Template"));
-  EXPECT_NE(pushAll.find(fileLinkTail("src/sensor.cpp")), std::string::npos);
-  EXPECT_EQ(pushAll.find(fileLinkTail("src/main.cpp")), std::string::npos);
+  EXPECT_TRUE(containsAll(pushAll, {fileLinkTail("src/sensor.cpp")}));
+  EXPECT_TRUE(containsNone(pushAll, {fileLinkTail("src/main.cpp")}));
 
   // Calling the explicit specialisation for bool instantiates nothing; the
   // int and unsigned calls in logger.cpp do.
-  const std::string format = partFrom(functions, h3("formatValue Function Template"));
-  EXPECT_NE(format.find(h4("formatValue Function Template Instantiated In File(s)")),
-            std::string::npos);
-  EXPECT_NE(format.find(fileLinkTail("src/logger.cpp")), std::string::npos);
-
-  EXPECT_NE(functions.find(bold("No instantiations of function template evq::discard.")),
-            std::string::npos);
+  EXPECT_TRUE(containsAll(partFrom(functions, h3("formatValue Function Template")),
+                          {h4("formatValue Function Template Instantiated In File(s)"), fileLinkTail("src/logger.cpp")}));
+  EXPECT_TRUE(contains(functions, bold("No instantiations of function template evq::discard.")));
 
   const std::string files = box.readFile("report/template_usage_list_of_analysed_files.kxdf.xml");
-  EXPECT_NE(files.find("/src/evq/detail/ring_index.h</kxdf:filename>"), std::string::npos);
-  EXPECT_NE(files.find("/project.cma (CMA file)</kxdf:filename>\n</kxdf:file_list>"),
-            std::string::npos);
-  EXPECT_EQ(files.find("cstdint"), std::string::npos);  // suppressed with -quiet
+  EXPECT_TRUE(containsAll(files, {"/src/evq/detail/ring_index.h</kxdf:filename>",
+                                  "/project.cma (CMA file)</kxdf:filename>\n</kxdf:file_list>"}));
+  EXPECT_TRUE(containsNone(files, {"cstdint"}));  // suppressed with -quiet
   for (const auto& name : documentNames()) EXPECT_TRUE(wellFormed(report + "/" + name));
 }

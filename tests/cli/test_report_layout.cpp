@@ -61,25 +61,23 @@ TEST(ReportLayout, AllSevenDocumentsAndTheTraceOfASingleFileRun) {
   CliResult r = box.run(args);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"), classDocument(root));
-  EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"),
-            functionDocument(root));
+  EXPECT_EQ(outDoc(box, kClassTemplates), classDocument(root));
+  EXPECT_EQ(outDoc(box, kFunctionTemplates), functionDocument(root));
   EXPECT_EQ(box.readFile("out/template_usage_analysis_of_c++_templates.kxdf.xml"),
             analysisSummaryDocument());
   // In a single-file run the input file is the run's output source and is
   // listed last, as the cross-module analysis file.
-  EXPECT_EQ(box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml"),
+  EXPECT_EQ(outDoc(box, kFileList),
             header() + h3("List of Analysed Files") +
                 fileList({root + "/src/ring.h", root + "/src/main.cpp (CMA file)"}) + end());
   EXPECT_EQ(box.readFile("out/template_usage_report_settings.kxdf.xml"), reportSettingsDocument());
   EXPECT_EQ(box.readFile("out/template_usage_kxdf_generator_info.kxdf.xml"), generatorDocument());
 
-  const std::string options = box.readFile("out/template_usage_personality_options.kxdf.xml");
+  const std::string options = outDoc(box, kOptions);
   EXPECT_EQ(options.rfind(header() + h3("Analysis Options") + "<kxdf:verbatim>\n", 0), 0u);
-  EXPECT_NE(options.find("\n-outputpath              out\n"), std::string::npos) << options;
+  EXPECT_TRUE(contains(options, "\n-outputpath              out\n"));
   // The one report option stays: it is the first value of its line.
-  EXPECT_NE(options.find("\n-prodoption              mxo::report_type=Template Usage Report\n"),
-            std::string::npos);
+  EXPECT_TRUE(contains(options, "\n-prodoption              mxo::report_type=Template Usage Report\n"));
   const std::string tail = "\n</kxdf:verbatim>\n</kxdf:section>\n";
   ASSERT_GT(options.size(), tail.size());
   EXPECT_EQ(options.substr(options.size() - tail.size()), tail);
@@ -118,9 +116,8 @@ TEST(ReportLayout, DefaultReportTypeKeepsTheAppendixPlaceholders) {
   const std::string root = installFixture(box, "ex3_layout");
   CliResult r = box.run({"ktlpp", "-op", "out", "src/main.cpp"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"), classDocument(root));
-  EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"),
-            functionDocument(root));
+  EXPECT_EQ(outDoc(box, kClassTemplates), classDocument(root));
+  EXPECT_EQ(outDoc(box, kFunctionTemplates), functionDocument(root));
   for (size_t i = 2; i < 6; ++i)
     EXPECT_EQ(box.readFile("out/" + documentNames()[i]), placeholder()) << documentNames()[i];
   EXPECT_EQ(box.readFile("out/template_usage_kxdf_generator_info.kxdf.xml"), generatorDocument());
@@ -137,8 +134,8 @@ TEST(ReportLayout, OtherProductsKeepTheTemplatePlaceholders) {
   args[0] = "ktl";
   CliResult r = box.run(args);
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"), placeholder());
-  EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"), placeholder());
+  EXPECT_EQ(outDoc(box, kClassTemplates), placeholder());
+  EXPECT_EQ(outDoc(box, kFunctionTemplates), placeholder());
   EXPECT_EQ(box.readFile("out/template_usage_analysis_of_c++_templates.kxdf.xml"),
             analysisSummaryDocument());
   EXPECT_EQ(box.readFile("out/template_usage_report_settings.kxdf.xml"), reportSettingsDocument());
@@ -151,8 +148,7 @@ TEST(ReportLayout, ASectionDocumentThatCannotBeCreatedEndsTheRun) {
   std::filesystem::create_directory(box.workPath("out/template_usage_report_settings.kxdf.xml"));
   CliResult r = box.run(kArgs);
   EXPECT_EQ(r.status, 10);
-  EXPECT_EQ(r.err,
-            "cannot open file " + root + "/out/template_usage_report_settings.kxdf.xml\n");
+  EXPECT_EQ(r.err, "cannot open file " + root + "/out/template_usage_report_settings.kxdf.xml\n");
   // The documents before it were created as placeholders.
-  EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"), placeholder());
+  EXPECT_EQ(outDoc(box, kClassTemplates), placeholder());
 }

@@ -88,32 +88,29 @@ TEST(ReportProject, TemplateSectionsGroupByFileAndAppendixListsFilesAndOptions) 
   const std::string root = installFixture(box, "ex2_headers_cmaf");
   CliResult r = box.run(kArgs);
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(box.readFile("out/template_usage_class_templates.kxdf.xml"), classDocument(root));
-  EXPECT_EQ(box.readFile("out/template_usage_function_templates.kxdf.xml"),
-            functionDocument(root));
+  EXPECT_EQ(outDoc(box, kClassTemplates), classDocument(root));
+  EXPECT_EQ(outDoc(box, kFunctionTemplates), functionDocument(root));
   for (const auto& name : documentNames()) EXPECT_TRUE(wellFormed(box.workPath("out/" + name)));
 
   // Units and included files once each in byte order, the suppressed
   // header left out, the cross-module analysis file last.
-  EXPECT_EQ(box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml"),
+  EXPECT_EQ(outDoc(box, kFileList),
             header() + h3("List of Analysed Files") +
                 fileList({root + "/src/a.cpp", root + "/src/b.cpp", root + "/src/c.cpp",
                           root + "/src/geo/detail/store.h", root + "/src/geo/shapes.h",
                           root + "/sysinc/cstddef", root + "/out/project.cma (CMA file)"}) +
                 end());
-  const std::string options = box.readFile("out/template_usage_personality_options.kxdf.xml");
+  const std::string options = outDoc(box, kOptions);
   // The report option listed first stays with the option name; the later
   // one is dropped; the quoted value keeps its comma and is wrapped at 66.
   const std::string indent(24, ' ');
-  EXPECT_NE(options.find("\n-prodoption              mxo::report_type=Template Usage Report,\n" +
+  EXPECT_TRUE(contains(options, "\n-prodoption              mxo::report_type=Template Usage Report,\n" +
                          indent + " chk::naming=strict,\n" + indent +
                          " chk::paths=/work/projects/geometry/\n" + indent +
                          " include,/work/projects/geometry/src/\n" + indent + " detail,\n" +
-                         indent + " \n"),
-            std::string::npos)
-      << options;
-  EXPECT_EQ(options.find("mxo::extra"), std::string::npos);
-  EXPECT_NE(options.find("\n-quiet                   " + root + "/src/log.h\n"), std::string::npos);
+                         indent + " \n"));
+  EXPECT_TRUE(containsNone(options, {"mxo::extra"}));
+  EXPECT_TRUE(contains(options, "\n-quiet                   " + root + "/src/log.h\n"));
   EXPECT_EQ(box.readFile("out/template_usage_report_settings.kxdf.xml"), reportSettingsDocument());
   // The report is written beside the cross-module analysis file.
   EXPECT_TRUE(box.exists("out/shapes.h.txt"));

@@ -12,11 +12,6 @@ const std::vector<std::string> kProjectArgs = {
     "ktlpp", "-op", "out", "-cmaf", "out/project.cma", "-po",
     "mxo::report_type=Template Usage Report", "src/a.cpp", "src/b.cpp", "src/c.cpp"};
 
-std::vector<std::string> with(std::vector<std::string> args, const std::string& option) {
-  args.insert(args.begin() + 1, {"-po", option});
-  return args;
-}
-
 std::string settingsDocument(const std::string& lines) {
   return header() + h3("Report Settings") + "<kxdf:verbatim>\n" + lines + "</kxdf:verbatim>\n" +
          end();
@@ -36,7 +31,7 @@ TEST(ReportStructural, SystemHeadersLeftOutOnlyWhenAsked) {
     // sysinc/cstddef is included only through "S" include records.
     if (!omit) files.push_back(root + "/sysinc/cstddef");
     files.push_back(root + "/out/project.cma (CMA file)");
-    EXPECT_EQ(box.readFile("out/template_usage_list_of_analysed_files.kxdf.xml"),
+    EXPECT_EQ(outDoc(box, kFileList),
               header() + h3("List of Analysed Files") + fileList(files) + end())
         << "omit=" << omit;
     EXPECT_EQ(box.readFile("out/template_usage_report_settings.kxdf.xml"),
@@ -64,7 +59,7 @@ TEST(ReportStructural, ASwitchGivenAValueIsAConfigurationError) {
     installFixture(box, "ex2_headers_cmaf");
     CliResult r = box.run(with(kProjectArgs, option));
     EXPECT_EQ(r.status, 10) << option;
-    EXPECT_NE(r.err.find("is a switch"), std::string::npos) << r.err;
+    EXPECT_TRUE(contains(r.err, "is a switch"));
   }
 }
 
@@ -72,25 +67,19 @@ TEST(ReportStructural, ASwitchGivenAValueIsAConfigurationError) {
 // comment above a declaration.
 TEST(ReportStructural, FragmentsEndAtTheirBodyAndStartAtTheDeclaration) {
   for (const bool structural : {false, true}) {
-    CliSandbox box;
-    installFixture(box, "struct_fragments");
-    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
-    if (structural) args = with(args, "mxo::structural_match");
-    CliResult r = box.run(args);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string doc = box.readFile("out/template_usage_class_templates.kxdf.xml");
+    const std::string doc = unitDocument("struct_fragments", kClassTemplates, structural);
     // Specialisation fragments are indented by two spaces.
     const std::string partial = structural
         ? frame("  18: template <typename T>\n  19: struct is_contiguous<Buffer<T>> {};\n")
         : frame("  18: template <typename T>\n  19: struct is_contiguous<Buffer<T>> {};\n"
                 "  20: \n  21: LIB_END_NAMESPACE\n  22: #endif\n");
-    EXPECT_NE(doc.find(partial), std::string::npos) << doc;
+    EXPECT_TRUE(has(doc, partial)) << doc;
     const std::string primary = structural
         ? frame("10: template <typename T>\n11: struct Buffer {\n")
         : frame(" 4: LIB_BEGIN_NAMESPACE\n 5: /**\n 6:  * A buffer with inline storage.\n"
                 " 7:  *\n 8:  * Grows on the heap.\n 9:  */\n10: template <typename T>\n"
                 "11: struct Buffer {\n");
-    EXPECT_NE(doc.find(primary), std::string::npos) << doc;
+    EXPECT_TRUE(has(doc, primary)) << doc;
   }
 }
 
@@ -98,69 +87,33 @@ TEST(ReportStructural, FragmentsEndAtTheirBodyAndStartAtTheDeclaration) {
 // member instantiated for it.
 TEST(ReportStructural, QualifiedArgumentsFindTheirTemplate) {
   for (const bool structural : {false, true}) {
-    CliSandbox box;
-    installFixture(box, "struct_qualified");
-    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
-    if (structural) args = with(args, "mxo::structural_match");
-    CliResult r = box.run(args);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string doc = box.readFile("out/template_usage_class_templates.kxdf.xml");
-    EXPECT_NE(doc.find(frame("  4: conf::Setting<int> level;\n")), std::string::npos) << doc;
-    EXPECT_EQ(doc.find(frame("  5: conf::Setting<std::string> mode;\n")) != std::string::npos,
-              structural)
-        << doc;
+    const std::string doc = unitDocument("struct_qualified", kClassTemplates, structural);
+    EXPECT_TRUE(has(doc, frame("  4: conf::Setting<int> level;\n"))) << doc;
+    EXPECT_EQ(has(doc, frame("  5: conf::Setting<std::string> mode;\n")), structural) << doc;
     // get() is instantiated only for the std::string instance.
-    const std::string members = h4("conf::Setting Class Template Member(s) That Are Instantiated");
-    EXPECT_EQ(doc.find(members) != std::string::npos, structural) << doc;
-    EXPECT_EQ(doc.find(frame("  5:     T get() const { return value; }\n")) != std::string::npos,
-              structural)
-        << doc;
+    EXPECT_EQ(has(doc, h4("conf::Setting Class Template Member(s) That Are Instantiated")), structural);
+    EXPECT_EQ(has(doc, frame("  5:     T get() const { return value; }\n")), structural) << doc;
   }
 }
-
-namespace {
-
-size_t count(const std::string& text, const std::string& part) {
-  size_t n = 0;
-  for (size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + 1)) ++n;
-  return n;
-}
-
-}  // namespace
 
 // operator<, operator<= and operator<< templates: one group each, with its
 // own instantiating file or none.
 TEST(ReportStructural, OperatorTemplatesAreGroupedByTheirOperator) {
   for (const bool structural : {false, true}) {
-    CliSandbox box;
-    installFixture(box, "struct_operators");
-    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
-    if (structural) args = with(args, "mxo::structural_match");
-    CliResult r = box.run(args);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string doc = box.readFile("out/template_usage_function_templates.kxdf.xml");
+    const std::string doc = unitDocument("struct_operators", kFunctionTemplates, structural);
     if (!structural) {
       // The text key strips the operators' "<": one group for all three.
-      EXPECT_EQ(count(doc, "<kxdf:h3>"), 1u) << doc;
-      EXPECT_EQ(count(doc, h3("lib::operator<< Overloaded Function Templates")), 1u) << doc;
+      EXPECT_EQ(occurrences(doc, "<kxdf:h3>"), 1u) << doc;
+      EXPECT_EQ(occurrences(doc, h3("lib::operator<< Overloaded Function Templates")), 1u) << doc;
       continue;
     }
-    EXPECT_EQ(count(doc, "<kxdf:h3>"), 3u) << doc;
-    const size_t shift = doc.find(h3("lib::operator<< Function Template"));
-    const size_t lessEqual = doc.find(h3("lib::operator<= Function Template"));
-    const size_t less = doc.find(h3("lib::operator< Function Template"));
-    ASSERT_NE(shift, std::string::npos) << doc;
-    ASSERT_NE(lessEqual, std::string::npos) << doc;
-    ASSERT_NE(less, std::string::npos) << doc;
-    EXPECT_LT(shift, lessEqual);
-    EXPECT_LT(lessEqual, less);
-    const std::string shiftFiles = h4("lib::operator<< Function Template Instantiated In File(s)");
-    const std::string lessFiles = h4("lib::operator< Function Template Instantiated In File(s)");
-    EXPECT_NE(doc.find(shiftFiles, shift), std::string::npos);
-    EXPECT_LT(doc.find(shiftFiles, shift), lessEqual);
-    EXPECT_NE(doc.find(bold("No instantiations of function template lib::operator<=."), lessEqual),
-              std::string::npos);
-    EXPECT_GT(doc.find(lessFiles), less);
+    EXPECT_EQ(occurrences(doc, "<kxdf:h3>"), 3u) << doc;
+    EXPECT_TRUE(inOrder(doc, {h3("lib::operator<< Function Template"),
+                            h4("lib::operator<< Function Template Instantiated In File(s)"),
+                            h3("lib::operator<= Function Template"),
+                            bold("No instantiations of function template lib::operator<=."),
+                            h3("lib::operator< Function Template"),
+                            h4("lib::operator< Function Template Instantiated In File(s)")}));
   }
 }
 
@@ -169,23 +122,15 @@ TEST(ReportStructural, OperatorTemplatesAreGroupedByTheirOperator) {
 // definitions, so the text grouping gives each heading twice.
 TEST(ReportStructural, NoFunctionTemplateHeadingTwice) {
   for (const bool structural : {false, true}) {
-    CliSandbox box;
-    installFixture(box, "struct_headings");
-    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
-    if (structural) args = with(args, "mxo::structural_match");
-    CliResult r = box.run(args);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string doc = box.readFile("out/template_usage_function_templates.kxdf.xml");
+    const std::string doc = unitDocument("struct_headings", kFunctionTemplates, structural);
     const std::string kind = structural ? " Overloaded Function Templates" : " Function Template";
-    EXPECT_EQ(count(doc, h3("lib::F::parse" + kind)), structural ? 1u : 2u) << doc;
-    EXPECT_EQ(count(doc, h3("lib::F::format" + kind)), structural ? 1u : 2u) << doc;
-    EXPECT_EQ(count(doc, "<kxdf:h3>"), structural ? 2u : 4u) << doc;
+    EXPECT_EQ(occurrences(doc, h3("lib::F::parse" + kind)), structural ? 1u : 2u) << doc;
+    EXPECT_EQ(occurrences(doc, h3("lib::F::format" + kind)), structural ? 1u : 2u) << doc;
+    EXPECT_EQ(occurrences(doc, "<kxdf:h3>"), structural ? 2u : 4u) << doc;
     // Both overloads of parse, lines 4 and 9, under the one heading.
     if (structural) {
-      const size_t parse = doc.find(h3("lib::F::parse" + kind));
-      EXPECT_LT(doc.find("4:   template &lt;typename C&gt; int parse", parse),
-                doc.find("9:   template &lt;typename C&gt; int parse", parse));
-      EXPECT_NE(doc.find("9:   template &lt;typename C&gt; int parse", parse), std::string::npos);
+      EXPECT_TRUE(inOrder(doc, {h3("lib::F::parse" + kind), "4:   template &lt;typename C&gt; int parse",
+                              "9:   template &lt;typename C&gt; int parse"}));
     }
   }
 }
@@ -194,19 +139,9 @@ TEST(ReportStructural, NoFunctionTemplateHeadingTwice) {
 // with three and no arguments, Head<T, Rest...> with three.
 TEST(ReportStructural, PacksMatchAnyNumberOfArguments) {
   for (const bool structural : {false, true}) {
-    CliSandbox box;
-    installFixture(box, "struct_packs");
-    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
-    if (structural) args = with(args, "mxo::structural_match");
-    CliResult r = box.run(args);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string doc = box.readFile("out/template_usage_class_templates.kxdf.xml");
-    EXPECT_NE(doc.find(frame("  6: Tuple<> t0;\n")), std::string::npos) << doc;
-    EXPECT_EQ(doc.find(frame("  5: Tuple<int, char, long> t3;\n")) != std::string::npos,
-              structural)
-        << doc;
-    EXPECT_EQ(doc.find(frame("  7: Head<int, char, double> h;\n")) != std::string::npos,
-              structural)
-        << doc;
+    const std::string doc = unitDocument("struct_packs", kClassTemplates, structural);
+    EXPECT_TRUE(has(doc, frame("  6: Tuple<> t0;\n"))) << doc;
+    EXPECT_EQ(has(doc, frame("  5: Tuple<int, char, long> t3;\n")), structural) << doc;
+    EXPECT_EQ(has(doc, frame("  7: Head<int, char, double> h;\n")), structural) << doc;
   }
 }

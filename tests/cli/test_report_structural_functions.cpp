@@ -9,17 +9,6 @@ using namespace report_expect;
 
 namespace {
 
-std::vector<std::string> with(std::vector<std::string> args, const std::string& option) {
-  args.insert(args.begin() + 1, {"-po", option});
-  return args;
-}
-
-size_t count(const std::string& text, const std::string& part) {
-  size_t n = 0;
-  for (size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + 1)) ++n;
-  return n;
-}
-
 // What follows the framed fragment `code` up to the next heading of a
 // template or the link `templateFile` that leads the next fragment; empty
 // when the fragment is not in `doc`.
@@ -49,7 +38,7 @@ TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
     if (structural) args = with(args, "mxo::structural_match");
     CliResult r = box.run(args);
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string doc = box.readFile("out/template_usage_function_templates.kxdf.xml");
+    const std::string doc = outDoc(box, kFunctionTemplates);
     const std::string out = root + "/out";
     const auto files = [&](std::initializer_list<const char*> units) {
       std::string text;
@@ -75,11 +64,11 @@ TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
         "19: template <typename T>\n20: typename when<sizeof(T) != 4, int>::type show(T v) { return 7; }\n";
     if (!structural) {
       // One list per group, after all of its overloads.
-      EXPECT_EQ(count(doc, "<kxdf:h4>"), 2u) << doc;
-      EXPECT_NE(doc.find(put + files({"a", "b", "c"})), std::string::npos) << doc;
-      EXPECT_NE(doc.find(show + files({"a", "c"})), std::string::npos) << doc;
-      EXPECT_NE(doc.find(frame(ptr) + eoln() + "<kxdf:table"), std::string::npos) << doc;
-      EXPECT_EQ(count(doc, header + "<kxdf:table"), 2u) << doc;
+      EXPECT_EQ(occurrences(doc, "<kxdf:h4>"), 2u) << doc;
+      EXPECT_TRUE(has(doc, put + files({"a", "b", "c"}))) << doc;
+      EXPECT_TRUE(has(doc, show + files({"a", "c"}))) << doc;
+      EXPECT_TRUE(has(doc, frame(ptr) + eoln() + "<kxdf:table")) << doc;
+      EXPECT_EQ(occurrences(doc, header + "<kxdf:table"), 2u) << doc;
       continue;
     }
     EXPECT_EQ(following(ptr), put + files({"a", "c"})) << doc;
@@ -92,8 +81,8 @@ TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
     // Equal names: the line the instantiation's record carries decides.
     EXPECT_EQ(following(show4), show + files({"a"})) << doc;
     EXPECT_EQ(following(showOther), show + files({"c"})) << doc;
-    EXPECT_EQ(count(doc, h3("lib::put Overloaded Function Templates")), 1u) << doc;
-    EXPECT_EQ(count(doc, header + "<kxdf:table"), 7u) << doc;
+    EXPECT_EQ(occurrences(doc, h3("lib::put Overloaded Function Templates")), 1u) << doc;
+    EXPECT_EQ(occurrences(doc, header + "<kxdf:table"), 7u) << doc;
   }
 }
 
@@ -103,53 +92,37 @@ TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
 // comparison in their template header.
 TEST(ReportStructuralFunctions, FragmentsRunFromTheTemplateHeaderToTheDeclaration) {
   for (const bool structural : {false, true}) {
-    CliSandbox box;
-    installFixture(box, "struct_fn_fragments");
-    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
-    if (structural) args = with(args, "mxo::structural_match");
-    CliResult r = box.run(args);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string doc = box.readFile("out/template_usage_function_templates.kxdf.xml");
+    const std::string doc = unitDocument("struct_fn_fragments", kFunctionTemplates, structural);
     const std::string first = "12: template <typename T>\n13: T first(T a, T b) { return a; }\n";
     const std::string convert =
         "23: template <typename T,\n24:           typename U>\n"
         "25: U convert(T value) { return static_cast<U>(value); }\n";
     if (structural) {
-      EXPECT_NE(doc.find(frame(first)), std::string::npos) << doc;
-      EXPECT_NE(doc.find(frame(convert)), std::string::npos) << doc;
+      EXPECT_TRUE(has(doc, frame(first))) << doc;
+      EXPECT_TRUE(has(doc, frame(convert))) << doc;
     } else {
       // The macro line above leads the fragment, and the comments with it.
-      EXPECT_NE(doc.find(frame(" 6: LIB_BEGIN\n 7: /**\n 8:  * Returns the first argument.\n"
+      EXPECT_TRUE(has(doc, frame(" 6: LIB_BEGIN\n 7: /**\n 8:  * Returns the first argument.\n"
                                " 9:  *\n10:  * A long documentation comment; it must not lead "
-                               "the fragment.\n11:  */\n" + first)),
-                std::string::npos)
-          << doc;
-      EXPECT_NE(doc.find(frame("19: LIB_END\n20: \n21: LIB_BEGIN\n"
-                               "22: // A line comment after a macro line.\n" + convert)),
-                std::string::npos)
-          << doc;
+                               "the fragment.\n11:  */\n" + first))) << doc;
+      EXPECT_TRUE(has(doc, frame("19: LIB_END\n20: \n21: LIB_BEGIN\n"
+                               "22: // A line comment after a macro line.\n" + convert))) << doc;
     }
     // The same in both modes: a block comment above is left out, attribute
     // lines (one a macro) and a comment inside the declaration stay.
-    EXPECT_NE(doc.find(frame("17: template <typename T>\n18: T second(T a, T b) { return b; }\n")),
-              std::string::npos)
-        << doc;
-    EXPECT_NE(doc.find(frame("27: template <typename T>\n28: [[nodiscard]]\n29: LIB_INLINE\n"
-                             "30: T twice(T v) { return v + v; }\n")),
-              std::string::npos)
-        << doc;
-    EXPECT_NE(doc.find(frame("32: template <typename T>\n"
+    EXPECT_TRUE(has(doc, frame("17: template <typename T>\n18: T second(T a, T b) { return b; }\n"))) << doc;
+    EXPECT_TRUE(has(doc, frame("27: template <typename T>\n28: [[nodiscard]]\n29: LIB_INLINE\n"
+                             "30: T twice(T v) { return v + v; }\n"))) << doc;
+    EXPECT_TRUE(has(doc, frame("32: template <typename T>\n"
                              "33: // A comment between header and declaration.\n"
-                             "34: T half(T v) { return v / 2; }\n")),
-              std::string::npos)
-        << doc;
+                             "34: T half(T v) { return v / 2; }\n"))) << doc;
     // A ">" inside parentheses of the header is a comparison: without the
     // switch it opens a list and the fragment runs up over zero() above.
     const std::string wide = "37: template <typename T, int N = (sizeof(T) > 2 ? 1 : 0)>\n"
                              "38: T wide(T v) { return v; }\n";
     const std::string runOn = "36: template <typename T> T zero() { return T(); }\n" + wide;
-    EXPECT_EQ(doc.find(frame(wide)) != std::string::npos, structural) << doc;
-    EXPECT_EQ(doc.find(escape(runOn)) != std::string::npos, !structural) << doc;
-    EXPECT_EQ(count(doc, "<kxdf:table"), 7u) << doc;
+    EXPECT_EQ(has(doc, frame(wide)), structural) << doc;
+    EXPECT_EQ(has(doc, escape(runOn)), !structural) << doc;
+    EXPECT_EQ(occurrences(doc, "<kxdf:table"), 7u) << doc;
   }
 }

@@ -2,15 +2,18 @@
 #define TESTS_CLI_TEST_REPORT_SUPPORT_H
 
 // Building blocks of expected report documents, written from the kxdf
-// document format (not from the program's writer), and the set-up of a
-// fixture project in a sandbox.
+// document format (not from the program's writer), the set-up of a
+// fixture project in a sandbox, and checks on the documents a run writes.
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "CliRunner.h"
+#include "TextChecks.h"
 #include "report/Xutil.h"
 
 namespace report_expect {
@@ -123,6 +126,59 @@ inline std::string installFixture(const CliSandbox& box, const std::string& name
   fs::copy(fs::path(TUK_TEST_DATA_DIR) / "report" / name, box.workDir(),
            fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   return fs::canonical(box.workDir()).string();
+}
+
+// `args` with "-po option" put before the other arguments.
+inline std::vector<std::string> with(std::vector<std::string> args, const std::string& option) {
+  args.insert(args.begin() + 1, {"-po", option});
+  return args;
+}
+
+// Whether the parts occur in `doc` one after the other; a failure names
+// the first part not found after its predecessor.
+inline testing::AssertionResult inOrder(const std::string& doc, const std::vector<std::string>& parts) {
+  size_t at = 0;
+  for (const std::string& part : parts) {
+    at = doc.find(part, at);
+    if (at == std::string::npos) return testing::AssertionFailure() << "not in order: " << part << "\nin:\n" << doc;
+    at += part.size();
+  }
+  return testing::AssertionSuccess();
+}
+
+// Whether `part` occurs in `doc`.
+inline bool has(const std::string& doc, const std::string& part) {
+  return doc.find(part) != std::string::npos;
+}
+
+// Whether `part` occurs in `doc`; a failure shows both.
+inline testing::AssertionResult contains(const std::string& doc, const std::string& part) {
+  return containsAll(doc, {part});
+}
+
+// Names of the documents most checks read.
+inline const std::string kClassTemplates = "template_usage_class_templates.kxdf.xml";
+inline const std::string kFunctionTemplates = "template_usage_function_templates.kxdf.xml";
+inline const std::string kFileList = "template_usage_list_of_analysed_files.kxdf.xml";
+inline const std::string kOptions = "template_usage_personality_options.kxdf.xml";
+
+// The document `name` a run wrote to out/.
+inline std::string outDoc(const CliSandbox& box, const std::string& name) {
+  return box.readFile("out/" + name);
+}
+
+// The document `name` of a run on `fixture` with the unit src/main.cpp,
+// structural matching on when asked; `root` receives the fixture's path.
+inline std::string unitDocument(const std::string& fixture, const std::string& name,
+                                bool structural, std::string* root = nullptr) {
+  CliSandbox box;
+  const std::string dir = installFixture(box, fixture);
+  if (root) *root = dir;
+  std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
+  if (structural) args = with(args, "mxo::structural_match");
+  CliResult r = box.run(args);
+  EXPECT_EQ(r.status, 0) << r.err;
+  return box.readFile("out/" + name);
 }
 
 // Whether xmllint accepts the file as well-formed XML.

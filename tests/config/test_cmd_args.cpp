@@ -32,13 +32,9 @@ std::string processCapturingErrors(U_BPtr<C_CmdArgs>& cmdArgs, C_OrphanHandler& 
 }  // namespace
 
 TEST(CmdArgs, ProductNames) {
-  EXPECT_EQ(C_getProductIndex("KTLPP"), 0);
-  EXPECT_EQ(C_getProductIndex("Ktl++"), 0);
-  EXPECT_EQ(C_getProductIndex("ZNT"), 3);
-  EXPECT_EQ(C_getProductIndex("ktlppx"), -1);
-  EXPECT_EQ(C_getProductIndex("ktlpp     "), -1);
-  EXPECT_EQ(C_getProductIndex(""), -1);
-  EXPECT_EQ(C_getProductIndex(nullptr), -1);
+  for (const auto& [name, index] : std::vector<std::pair<const char*, int>>{
+           {"KTLPP", 0}, {"Ktl++", 0}, {"ZNT", 3}, {"ktlppx", -1}, {"ktlpp     ", -1}, {"", -1}, {nullptr, -1}})
+    EXPECT_EQ(C_getProductIndex(name), index) << (name ? name : "null");
   C_CmdArgs cmdArgs("Ktl++");
   EXPECT_TRUE(cmdArgs.isValidProduct());
   EXPECT_EQ(cmdArgs.getProduct(), 2);
@@ -185,16 +181,12 @@ TEST(CmdArgs, OrphanFilesKeepTheOutputDirectoryOfTheirFirstMention) {
   C_OrphanFileHandler files;
   processCapturingErrors(cmdArgs, files);
   ASSERT_EQ(files.size(), 3u);
-  std::vector<std::string> names;
-  std::vector<std::string> dirs;
-  for (auto it = files.begin(); it != files.end(); ++it) {
-    names.push_back(U_FileStat::getFilename((*it)->first.str()));
-    dirs.push_back((*it)->second.get());
-  }
-  EXPECT_EQ(names, (std::vector<std::string>{"a.cpp", "b.cpp", "c.cpp"}));
-  EXPECT_EQ(dirs[0], U_FileStat::getRealPath(out2.path())) << "before -op: the product's output path";
-  EXPECT_EQ(dirs[1], U_FileStat::getRealPath(out1.path()));
-  EXPECT_EQ(dirs[2], U_FileStat::getRealPath(out1.path()));
+  // Before -op a file gets the product's output path.
+  std::vector<std::string> seen;
+  for (auto it = files.begin(); it != files.end(); ++it)
+    seen.push_back(U_FileStat::getFilename((*it)->first.str()) + " in " + (*it)->second.get());
+  const std::string dir1 = U_FileStat::getRealPath(out1.path()), dir2 = U_FileStat::getRealPath(out2.path());
+  EXPECT_EQ(seen, (std::vector<std::string>{"a.cpp in " + dir2, "b.cpp in " + dir1, "c.cpp in " + dir1}));
   EXPECT_TRUE(C_isMainSourceFile(QL_Filename::create(QL_String::create("b.cpp"))));
 }
 

@@ -9,6 +9,7 @@
 #include "config/C_CmdArgs.h"
 #include "messages/M_Diagnostic.h"
 #include "messages/M_Output.h"
+#include "messages/M_OutputTessel.h"
 #include "messages/M_Settings.h"
 #include "util/U_Filename.h"
 #include "util/U_Location.h"
@@ -25,6 +26,15 @@ inline U_BPtr<M_Diagnostic> diag(int msgNo, const U_Location& at) { return new M
 inline std::string be32(int32_t v) {
   uint32_t u = static_cast<uint32_t>(v);
   return std::string{char(u >> 24), char(u >> 16), char(u >> 8), char(u)};
+}
+
+// Writes the error file `name` with a fresh writer that `fill` feeds.
+template <class Writer = M_OutputTessel2, class Fill>
+void writeErr(const std::string& name, Fill fill) {
+  Writer out;
+  out.open_errfile(name);
+  fill(out);
+  out.close();
 }
 
 struct Sent {

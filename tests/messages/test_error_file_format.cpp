@@ -19,6 +19,11 @@ size_t countOf(const std::string& haystack, const std::string& needle) {
   return n;
 }
 
+// "file:line:column" of a location.
+std::string where(const U_Location& l) {
+  return l.getFilename().str() + ":" + std::to_string(l.getLine()) + ":" + std::to_string(l.getColumn());
+}
+
 U_BPtr<M_InputTessel> readFile(const std::string& name) {
   U_BPtr<M_InputTessel> input(new M_InputTessel());
   input->openFile(name);
@@ -62,12 +67,7 @@ TEST(ErrorFileFormat, ErrFilenameJoinsTheSourceNameToTheDirectory) {
 TEST(ErrorFileFormat, EveryParameterKindAndLocationContextRoundTrips) {
   TempDir dir;
   std::string name = dir.file("rich.err");
-  {
-    M_OutputTessel2 out;
-    out.open_errfile(name);
-    out.error(richDiagnostic(), true);
-    out.close();
-  }
+  writeErr(name, [](auto& out) { out.error(richDiagnostic(), true); });
   auto input = readFile(name);
   ASSERT_EQ(input->diagnostics().size(), 1u);
   const M_Diagnostic& d = *input->diagnostics()[0];
@@ -92,34 +92,28 @@ TEST(ErrorFileFormat, EveryParameterKindAndLocationContextRoundTrips) {
   EXPECT_EQ(subs->getMsgList()[1]->parameter(0)->getRepresentation(), "int");
 
   const U_Location& l = d.getLocation();
-  EXPECT_EQ(l.getFilename().str(), "/src/a.h");
-  EXPECT_EQ(l.getLine(), 12);
-  EXPECT_EQ(l.getColumn(), 5);
+  EXPECT_EQ(where(l), "/src/a.h:12:5");
   ASSERT_TRUE(l.hasInclLocation());
-  EXPECT_EQ(l.getInclLocation().getLine(), 3);
+  EXPECT_EQ(where(l.getInclLocation()), "/src/main.cpp:3:0");
   ASSERT_TRUE(l.isFromMacro());
   ASSERT_EQ(l.getMacroHistory()->expansions.size(), 2u);
   EXPECT_EQ(l.getMacroHistory()->expansions[1].macroName, "OUTER");
   EXPECT_EQ(l.getMacroHistory()->expansions[0].file.str(), "/src/m.h");
   EXPECT_EQ(l.getHashLineFilename().str(), "/gen/a.y");
   EXPECT_EQ(l.getHashLineLine(), 120);
-  EXPECT_EQ(l.getInstLocation().getLine(), 20);
+  EXPECT_EQ(where(l.getInstLocation()), "/src/main.cpp:20:3");
   EXPECT_EQ(l.getInstArgs(), "int, char");
-  EXPECT_EQ(l.getFnCallLocation().getColumn(), 7);
+  EXPECT_EQ(where(l.getFnCallLocation()), "/src/main.cpp:30:7");
 }
 
 TEST(ErrorFileFormat, RepeatedLocationsAreBareIdsAndSessionStartsForgetIds) {
   TempDir dir;
   std::string name = dir.file("ids.err");
-  {
-    M_OutputTessel2 out;
-    out.open_errfile(name);
+  writeErr(name, [](auto& out) {
     out.error(diag(1, loc("/src/first.cpp", 5, 1)), false);
     out.error(diag(2, loc("/src/first.cpp", 5, 1)), false);  // equal location, other object
-    out.close();
-  }
-  std::string bytes = readBytes(name);
-  EXPECT_EQ(countOf(bytes, "first.cpp"), 1u) << "the second use must be a bare id";
+  });
+  EXPECT_EQ(countOf(readBytes(name), "first.cpp"), 1u) << "the second use must be a bare id";
   {
     // A second writer numbers its locations from 0 again.
     M_OutputTessel2 out;
@@ -129,10 +123,8 @@ TEST(ErrorFileFormat, RepeatedLocationsAreBareIdsAndSessionStartsForgetIds) {
   }
   auto input = readFile(name);
   ASSERT_EQ(input->diagnostics().size(), 3u);
-  EXPECT_EQ(input->diagnostics()[1]->getLocation().getFilename().str(), "/src/first.cpp");
-  EXPECT_EQ(input->diagnostics()[1]->getLocation().getLine(), 5);
-  EXPECT_EQ(input->diagnostics()[2]->getLocation().getFilename().str(), "/src/second.cpp");
-  EXPECT_EQ(input->diagnostics()[2]->getLocation().getLine(), 8);
+  EXPECT_EQ(where(input->diagnostics()[1]->getLocation()), "/src/first.cpp:5:1");
+  EXPECT_EQ(where(input->diagnostics()[2]->getLocation()), "/src/second.cpp:8:2");
 }
 
 TEST(ErrorFileFormat, SuppressionRecordsRoundTrip) {
@@ -146,12 +138,7 @@ TEST(ErrorFileFormat, SuppressionRecordsRoundTrip) {
   rec->startLocation = loc("/src/main.cpp", 5, 1);
   rec->hasEnd = true;
   rec->endLocation = loc("/src/main.cpp", 9, 1);
-  {
-    M_OutputTessel2 out;
-    out.open_errfile(name);
-    out.suppressionRecord(rec);
-    out.close();
-  }
+  writeErr(name, [&rec](auto& out) { out.suppressionRecord(rec); });
   auto input = readFile(name);
   ASSERT_EQ(input->suppressionRecords().size(), 1u);
   const M_SuppressionRecord& r = *input->suppressionRecords()[0];
@@ -173,16 +160,13 @@ TEST(ErrorFileFormat, OlderFormatKeepsFileChangesIncludesAndStringParameters) {
   std::string name = dir.file("old.err");
   U_Location inHeader(U_Filename::getString("/src/a.h"), 12, 4, U_BPtr<U_MacroHistory>(),
                       loc("/src/main.cpp", 3, 0));
-  {
-    M_OutputTessel out;
-    out.open_errfile(name);
+  writeErr<M_OutputTessel>(name, [&inHeader](auto& out) {
     U_BPtr<M_Diagnostic> d = diag(10, inHeader);
     d->addParameter(std::vector<U_String>{"x", "y"});
     out.error(d, true);
     out.error(diag(11, loc("/src/main.cpp", 7, 1)), false);
     out.error(diag(12, inHeader), false);
-    out.close();
-  }
+  });
   std::string bytes = readBytes(name);
   EXPECT_EQ(bytes.substr(0, 8), be32(0x7900) + be32(0));
   EXPECT_EQ(countOf(bytes, "/src/a.h"), 2u) << "a file change before each switch of file";
@@ -191,11 +175,8 @@ TEST(ErrorFileFormat, OlderFormatKeepsFileChangesIncludesAndStringParameters) {
   input->openFile(name);
   ASSERT_EQ(input->diagnostics().size(), 3u);
   const M_Diagnostic& first = *input->diagnostics()[0];
-  EXPECT_EQ(first.getLocation().getFilename().str(), "/src/a.h");
-  EXPECT_EQ(first.getLocation().getLine(), 12);
-  EXPECT_EQ(first.getLocation().getColumn(), 4);
-  EXPECT_EQ(first.getLocation().getInclLocation().getFilename().str(), "/src/main.cpp");
-  EXPECT_EQ(first.getLocation().getInclLocation().getLine(), 3);
+  EXPECT_EQ(where(first.getLocation()), "/src/a.h:12:4");
+  EXPECT_EQ(where(first.getLocation().getInclLocation()), "/src/main.cpp:3:0");
   EXPECT_TRUE(first.isHidden());
   EXPECT_TRUE(first.isSuppressed());
   ASSERT_EQ(first.parameters(), 1);
@@ -259,13 +240,10 @@ TEST(ErrorFileFormat, BadContentsGiveTheirExceptions) {
 TEST(ErrorFileFormat, TruncatedFilesFailWithAnExceptionNeverACrash) {
   TempDir dir;
   std::string good = dir.file("good.err");
-  {
-    M_OutputTessel2 out;
-    out.open_errfile(good);
+  writeErr(good, [](auto& out) {
     out.error(richDiagnostic(), false);
     out.error(diag(2, loc("/src/main.cpp", 1, 1)), true);
-    out.close();
-  }
+  });
   std::string bytes = readBytes(good);
   std::string cut = dir.file("cut.err");
   int failures = 0;

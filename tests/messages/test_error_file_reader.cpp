@@ -77,9 +77,7 @@ class ErrorFileReading : public testing::Test {
 
 TEST_F(ErrorFileReading, DiagnosticsAreSortedDeduplicatedAndDispatched) {
   const std::string src = m_tmp.path() + "/main.cpp";
-  {
-    M_OutputTessel2 out;
-    out.open_errfile(m_tmp.file("main.cpp.err"));
+  writeErr(m_tmp.file("main.cpp.err"), [&src](auto& out) {
     U_BPtr<M_Diagnostic> withParams = diag(20, loc(src, 9, 1));
     withParams->addParameter(U_String("name"));
     U_BPtr<M_Diagnostic> sub = diag(1701, loc(src, 2, 1));
@@ -98,8 +96,7 @@ TEST_F(ErrorFileReading, DiagnosticsAreSortedDeduplicatedAndDispatched) {
     rec->messages = {{"50", "50"}};
     rec->startLocation = loc(src, 7, 1);
     out.suppressionRecord(rec);
-    out.close();
-  }
+  });
   registerAll();
   read("main.cpp");
   const std::vector<std::string> expected = {
@@ -137,13 +134,10 @@ TEST_F(ErrorFileReading, FilesAreReadOnlyForClientsAndMissingOnesThrow) {
 
 TEST_F(ErrorFileReading, NoMsgDisablesAMessage) {
   setGlobalOptions([](C_Options& o) { C_getArgSuppressedErrors(o).Set({10}); });
-  {
-    M_OutputTessel2 out;
-    out.open_errfile(m_tmp.file("a.cpp.err"));
+  writeErr(m_tmp.file("a.cpp.err"), [](auto& out) {
     out.error(diag(10, loc("/src/a.cpp", 3, 1)), false);
     out.error(diag(11, loc("/src/a.cpp", 4, 1)), false);
-    out.close();
-  }
+  });
   P_configureOnDiagnostic(onDiag);
   P_configureOnDiagnosticDisabled(onDisabled);
   read("a.cpp");

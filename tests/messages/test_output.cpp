@@ -119,17 +119,13 @@ TEST_F(Output, ExistingFileDecidesTheRecordFormat) {
 TEST_F(Output, SendingWithoutAnOutputFails) {
   M_Output::close();
   testing::internal::CaptureStderr();
-  try {
-    M_Output::information(diag(1, loc("/a.c", 1, 1)));
-    ADD_FAILURE();
-  } catch (int code) {
-    EXPECT_EQ(code, 17);
-  }
-  try {
-    M_Output::error(diag(1, loc("/a.c", 1, 1)));
-    ADD_FAILURE();
-  } catch (int code) {
-    EXPECT_EQ(code, 17);
+  for (auto send : {&M_Output::information, &M_Output::error}) {
+    try {
+      send(diag(1, loc("/a.c", 1, 1)));
+      ADD_FAILURE();
+    } catch (int code) {
+      EXPECT_EQ(code, 17);
+    }
   }
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "M_Output:81: Cannot send information before open().\n"

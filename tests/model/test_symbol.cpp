@@ -17,6 +17,16 @@ P_Symbol* symbolOf(const SymbolTable& table, const char* token) {
   return table.findSymbol(IdentifierFields::getOverloadFuncName(IdentifierFields::getParsedString(token)));
 }
 
+// Whether the model still holds `d`: in the symbol's list or among the
+// defines it keeps without storing them.
+bool heldByModel(P_Symbol* sym, const P_Define* d) {
+  for (const auto& s : sym->getDefineList())
+    if (s.pointer() == d) return true;
+  for (const auto& u : P_getUnstoredDefines())
+    if (u.pointer() == d) return true;
+  return false;
+}
+
 }  // namespace
 
 using SymbolTableTest = DefineHandlerTest;
@@ -62,10 +72,7 @@ TEST_F(SymbolTableTest, MergedDefinitionRecordStaysOwnedByTheModel) {
   ASSERT_NE(sym, nullptr);
   ASSERT_FALSE(seen.empty());
   for (P_Define* d : seen) {
-    bool stored = false;
-    for (const auto& s : sym->getDefineList()) stored = stored || s.pointer() == d;
-    for (const auto& u : P_getUnstoredDefines()) stored = stored || u.pointer() == d;
-    EXPECT_TRUE(stored);
+    EXPECT_TRUE(heldByModel(sym, d));
     EXPECT_EQ(out(d->getName()), "h(void)");
   }
 }
@@ -93,12 +100,7 @@ TEST_F(SymbolTableTest, RepeatedHeaderDefinitionKeepsTheDefinesClientsWereHanded
   ASSERT_NE(sym, nullptr);
   EXPECT_EQ(sym->getDefineList().size(), 1u);
   ASSERT_EQ(seen.size(), 3u);  // the first definition, the second declaration and definition
-  for (P_Define* d : seen) {
-    bool kept = false;
-    for (const auto& s : sym->getDefineList()) kept = kept || s.pointer() == d;
-    for (const auto& u : P_getUnstoredDefines()) kept = kept || u.pointer() == d;
-    EXPECT_TRUE(kept);
-  }
+  for (P_Define* d : seen) EXPECT_TRUE(heldByModel(sym, d));
 }
 
 TEST_F(SymbolTableTest, ExternalNamesJoinAcrossFilesInternalOnesDoNot) {

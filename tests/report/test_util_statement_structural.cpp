@@ -1,5 +1,7 @@
-// Code fragments in structural mode: ">>" closes two argument lists, and a
-// macro line above a declaration is not part of it.
+// Code fragments in structural mode: ">>" closes two argument lists, a
+// macro line above a declaration is not part of it, fragments without a
+// template header start after the last macro line, and comparisons in
+// template arguments open no list.
 #include <gtest/gtest.h>
 
 #include "report/Util.h"
@@ -51,6 +53,16 @@ const Lines kMacros = {
     "maxOf(T a, T b);",
 };
 
+const Lines kNoHeader = {
+    "#include \"box.h\"",
+    "register_box(Box)",
+    "LIB_EXPORT",
+    "Box<int> shared;",
+    "DECLARE_TABLE(t)",
+    "template <typename T>",
+    "LIB_INLINE T twice(T v);",
+};
+
 }  // namespace
 
 TEST(UtilStatementStructural, DoubleClosersEndTheFragmentAtItsBody) {
@@ -98,4 +110,39 @@ TEST(UtilStatementStructural, MacroLineShapes) {
   EXPECT_FALSE(Util::is_macro_line(T{"API", "(", "x", ")", "int"}));
   EXPECT_FALSE(Util::is_macro_line(T{"API", "(", "x", ")", "(", ")"}));
   EXPECT_FALSE(Util::is_macro_line(T{}));
+}
+
+TEST(UtilStatementShapes, AfterTheLastMacroLineOrAtTheTemplateHeader) {
+  // A lower-case macro use without ";" above: the scan runs past the export
+  // macro, and the fragment starts after that macro line.
+  EXPECT_EQ(fragment("shared", 4, kNoHeader, true), "4: Box<int> shared;\n");
+  EXPECT_EQ(fragment("shared", 4, kNoHeader, false),
+            "2: register_box(Box)\n3: LIB_EXPORT\n4: Box<int> shared;\n");
+  // The header starts it, whatever stands above.
+  EXPECT_EQ(fragment("twice", 7, kNoHeader, true),
+            "6: template <typename T>\n7: LIB_INLINE T twice(T v);\n");
+}
+
+// A "<" after ")" or a number compares; a ">" after ")" still closes a
+// list ("decltype(x)>").
+TEST(UtilStatementShapes, ComparisonsOpenNoList) {
+  const Lines lines = {
+      "template <typename T>",
+      "struct is_signed_helper<T, true>",
+      "    : public constant<bool, T(-1) < T(0)>",
+      "{ };",
+      "template <typename T>",
+      "struct small : constant<bool, 1 < sizeof(T)> {};",
+      "template <typename T>",
+      "struct typed : holder<decltype(T())> {};",
+      "int after;",
+  };
+  EXPECT_EQ(fragment("is_signed_helper", 2, lines, true),
+            "1: template <typename T>\n2: struct is_signed_helper<T, true>\n"
+            "3:     : public constant<bool, T(-1) < T(0)>\n");
+  EXPECT_NE(fragment("is_signed_helper", 2, lines, false).find("9: int after;"), U_String::npos);
+  EXPECT_EQ(fragment("small", 6, lines, true),
+            "5: template <typename T>\n6: struct small : constant<bool, 1 < sizeof(T)> {};\n");
+  EXPECT_EQ(fragment("typed", 8, lines, true),
+            "7: template <typename T>\n8: struct typed : holder<decltype(T())> {};\n");
 }
