@@ -387,6 +387,13 @@ PI_EXPORT P_Define* PI_getFirstPartial(P_Define* d);
 /* ---- Templates -------------------------------------------------------- */
 /* Starts a loop over every template (P_Template*) of the model. */
 PI_EXPORT PI_TemplateIterHan PI_getFirstTemplate(void);
+/* Starts a loop over the stand-ins (P_Template*) for templates without records
+   that have partial or explicit specialisations in the records; not part of
+   PI_getFirstTemplate's loop. */
+PI_EXPORT PI_TemplateIterHan PI_getFirstUnrecordedTemplate(void);
+/* 1 when `d` is the primary define of such a stand-in (it names the template
+   and carries the location of its first specialisation). */
+PI_EXPORT int PI_isDefineUnrecordedPrimary(P_Define* d);
 /* Starts a loop over the partial specialisations (P_Template*) of `tmpl`. */
 PI_EXPORT PI_TemplateIterHan PI_getTemplateFirstPartialSpec(P_Template* tmpl);
 /* 1 when loop `h` is at its end. */

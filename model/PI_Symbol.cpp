@@ -96,6 +96,13 @@ PI_TemplateIterHan PI_getFirstTemplate(void) {
   return PI_GUARDED(PI_TemplateIterHan{PI_kFailedLoopId},
                     startTemplates(getTemplateTable().getTemplates()));
 }
+PI_TemplateIterHan PI_getFirstUnrecordedTemplate(void) {
+  return PI_GUARDED(PI_TemplateIterHan{PI_kFailedLoopId},
+                    startTemplates(getTemplateTable().getUnrecordedTemplates()));
+}
+int PI_isDefineUnrecordedPrimary(P_Define* d) {
+  return PI_GUARDED(0, d != nullptr && getTemplateTable().isUnrecordedPrimary(d) ? 1 : 0);
+}
 PI_TemplateIterHan PI_getTemplateFirstPartialSpec(P_Template* tmpl) {
   return P_guard(__func__, PI_TemplateIterHan{PI_kFailedLoopId}, [&]() -> PI_TemplateIterHan {
     U_ASSERT(0 != tmpl && "Dont dereference 0.");

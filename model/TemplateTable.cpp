@@ -52,7 +52,9 @@ void TemplateTable::addEntry(const char* name, const U_BPtr<P_Define>& d, Define
 void TemplateTable::addTemplateEntry(const char* name, const U_BPtr<P_Define>& d, DefineList& out) {
   const P_Define& def = *d;
   if (def.hasDef(P_DefPartialSpecialisation)) {
-    if (P_Template* t = findTemplateOfSpecialisation(name)) t->add(d, P_Template::PartialSpecialisation);
+    P_Template* t = findTemplateOfSpecialisation(name);
+    if (t == nullptr) t = unrecordedTemplateOf(name, d);
+    t->add(d, P_Template::PartialSpecialisation);
   } else if (def.hasDef(P_DefExplicitSpecialisation)) {
     // A dependent explicit specialisation (inside another template) names
     // no specialisation of its own and is not filed.
@@ -60,6 +62,8 @@ void TemplateTable::addTemplateEntry(const char* name, const U_BPtr<P_Define>& d
     if (P_Template* t = findTemplateOfSpecialisation(name)) {
       t->add(d, P_Template::ExplicitSpecialisation);
       m_locationMap.emplace(P_Template::getFileLinePair(def), t);
+    } else {
+      unrecordedTemplateOf(name, d)->add(d, P_Template::ExplicitSpecialisation);
     }
   } else if (def.hasDef(P_DefImplicitSpecialisation)) {
     if (P_Template* t = findTemplateOfSpecialisation(name)) t->add(d, P_Template::ImplicitSpecialisation);
@@ -113,6 +117,17 @@ void TemplateTable::addScopedEntry(const char* name, const U_BPtr<P_Define>& d, 
     }
   }
   if (!isDependent(*d)) out.push_back(d);
+}
+
+P_Template* TemplateTable::unrecordedTemplateOf(const char* name, const U_BPtr<P_Define>& d) {
+  const char* templateName = IdentifierFields::stripTemplateParams(name);
+  if (P_Template* const* known = m_unrecordedByName.find(templateName)) return *known;
+  U_BPtr<P_Define> standIn(new P_Define(*d, templateName));
+  U_BPtr<P_Template> t(new P_Template(standIn));
+  m_unrecorded.push_back(t);
+  m_unrecordedByName.emplace(templateName, t.pointer());
+  m_unrecordedPrimaries.insert(standIn.pointer());
+  return t.pointer();
 }
 
 P_Template* TemplateTable::findTemplate(const char* name) const {

@@ -110,6 +110,13 @@ class TemplateTable {
   void addEntry(const char* name, const U_BPtr<P_Define>& d, DefineList& out);
 
   const TemplateList& getTemplates() const { return m_templates; }
+  // Stand-ins for templates without records (a system header's) that have
+  // partial or explicit specialisations in analysed files; their primary
+  // symbol holds one define named after the template, without a list.
+  // Kept apart from getTemplates so that only callers that ask see them.
+  const TemplateList& getUnrecordedTemplates() const { return m_unrecorded; }
+  // True when d is the primary define of such a stand-in.
+  bool isUnrecordedPrimary(const P_Define* d) const { return m_unrecordedPrimaries.count(d) != 0; }
   // The template of exactly this interned name, or null.
   P_Template* findTemplate(const char* name) const;
   // The template a specialisation of this name belongs to: the exact name;
@@ -124,8 +131,14 @@ class TemplateTable {
   void addScopedEntry(const char* name, const U_BPtr<P_Define>& d, DefineList& out);
   void declareTemplate(const char* name, const U_BPtr<P_Define>& d);
   const char* skeletonOf(const char* name) const;
+  // The stand-in for the unrecorded template of specialisation d (made on first use).
+  P_Template* unrecordedTemplateOf(const char* name, const U_BPtr<P_Define>& d);
 
   TemplateList m_templates;
+  TemplateList m_unrecorded;
+  // Stand-ins by the interned name of their template.
+  P_PtrMap<P_Template*> m_unrecordedByName;
+  std::set<const P_Define*> m_unrecordedPrimaries;
   std::map<P_Template::FileLinePair, U_BPtr<P_Template>> m_locationMap;
   // Templates by interned name (they are owned by m_templates).
   P_PtrMap<P_Template*> m_nameMap;

@@ -148,9 +148,15 @@ void Template_Usage_Generate::list_class_templates(OutputFormat* writer, const H
     if (it == classes.begin() || qualName != previousName)
       writer->sub_heading_h3(Util::rendered_name(p) + " Primary Class Template");
     previousName = qualName;
-    writer->printFileLink(Util::os_file(p));
-    writer->new_line();
-    writer->textInFrame(fragment(p, ""));
+    if (searches.structural && PI_isDefineUnrecordedPrimary(p)) {
+      // Only its specialisations are in the records: no file, no fragment.
+      writer->printPlainText("The primary template " + Util::rendered_name(p) +
+                             " is not in the analysed files.");
+    } else {
+      writer->printFileLink(Util::os_file(p));
+      writer->new_line();
+      writer->textInFrame(fragment(p, ""));
+    }
     writer->new_line();
     auto next = std::next(it);
     if (next != classes.end() && Util::qual_name(*next) == qualName) continue;

@@ -87,6 +87,22 @@ void Template_Usage_Generate::gather_primaries(HanSet& primaries, HanMap& partia
     if (structural && !defined && firstDeclaration != nullptr)
       add_declared_only(tmpl, firstDeclaration, primaries, partials, explicits);
   }
+  if (structural) add_unrecorded(primaries, partials, explicits);
+}
+
+void Template_Usage_Generate::add_unrecorded(HanSet& primaries, HanMap& partials,
+                                             HanMap& explicits) {
+  for (PI_TemplateIterHan t = PI_getFirstUnrecordedTemplate(); !PI_isTemplateIterEnd(t);
+       PI_getTemplateIterNext(t)) {
+    P_Template* tmpl = PI_getTemplateIterData(t);
+    P_Symbol* symbol = tmpl ? PI_getTemplatePrimaryTemplate(tmpl) : nullptr;
+    if (symbol == nullptr) continue;
+    PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol);
+    P_Define* standIn = PI_isDefineIterEnd(d) ? nullptr : PI_getDefineIterData(d);
+    // The loop is left before its end, so its handle is released here.
+    while (!PI_isDefineIterEnd(d)) PI_getDefineIterNext(d);
+    if (standIn != nullptr) add_declared_only(tmpl, standIn, primaries, partials, explicits);
+  }
 }
 
 void Template_Usage_Generate::add_declared_only(P_Template* tmpl, P_Define* declaration,

@@ -139,6 +139,9 @@ class Template_Usage_Generate {
   // that is only declared is represented by its first declaration when it
   // has specialisations (add_declared_only), so that they are listed.
   static void gather_primaries(HanSet& primaries, HanMap& partials, HanMap& explicits);
+  // Structural matching: the stand-ins for templates without records whose
+  // specialisations lie in the analysed files, listed as add_declared_only does.
+  static void add_unrecorded(HanSet& primaries, HanMap& partials, HanMap& explicits);
   static void add_declared_only(P_Template* tmpl, P_Define* declaration, HanSet& primaries,
                                 HanMap& partials, HanMap& explicits);
   static void examine_specializations(P_Template* tmpl, P_Define* primary,

@@ -139,3 +139,48 @@ TEST(ReportStructuralClasses, MemberTemplatesAndExplicitMembersAreInstantiatedMe
     EXPECT_EQ(doc.find(pointFormat), doc.rfind(pointFormat));
   }
 }
+
+// Specialisations of two templates whose primaries lie in a header without
+// records: a partial one (tuple_size<lib::value<T>>, with a member and an
+// instance) and an explicit one (hash<lib::kind>, with its call operator).
+TEST(ReportStructuralClasses, SpecialisationsOfAnUnrecordedTemplateAreListed) {
+  for (const bool structural : {false, true}) {
+    CliSandbox box;
+    const std::string root = installFixture(box, "struct_cls_unrecorded");
+    std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
+    if (structural) args = with(args, "mxo::structural_match");
+    const CliResult r = box.run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string doc = outDoc(box, kClassTemplates);
+    EXPECT_TRUE(wellFormed(box.workPath("out/" + kClassTemplates)));
+    EXPECT_TRUE(contains(doc, h3("lib::value Primary Class Template")));
+    if (!structural) {
+      EXPECT_TRUE(containsNone(doc, {"sysx::"})) << doc;
+      continue;
+    }
+    const std::string proxy = fileLink(root, "proxy.h");
+    EXPECT_TRUE(inOrder(
+        doc, {h3("sysx::hash Primary Class Template"),
+              text("The primary template sysx::hash is not in the analysed files."),
+              bold("There are no partial class template specializations of template class "
+                   "sysx::hash."),
+              h4("sysx::hash Explicit Class Template Specialization"), proxy,
+              frame("  11: template <>\n  12: struct hash<lib::kind> {\n"),
+              h5("sysx::hash Explicit Class Template Member(s) That Are Instantiated"), proxy,
+              frame("  13:     int operator()(lib::kind k) const { return static_cast<int>(k); }\n"),
+              h5("sysx::hash Explicit Class Template Specialization Instance(s)"),
+              fileLink(root, "main.cpp"), frame("  4:     sysx::hash<lib::kind> h;\n"),
+              bold("There are no primary class instantiations of template class sysx::hash.")}));
+    EXPECT_TRUE(inOrder(
+        doc, {h3("sysx::tuple_size Primary Class Template"),
+              text("The primary template sysx::tuple_size is not in the analysed files."),
+              h4("sysx::tuple_size Partial Class Template Specialization"), proxy,
+              frame("   7: template <typename T>\n   8: struct tuple_size<lib::value<T>> {\n"),
+              h5("sysx::tuple_size Partial Class Template Member(s) That Are Instantiated"),
+              frame("   9:     static int size() { return 2; }\n"),
+              h5("sysx::tuple_size Partial Class Template Specialization Instance(s)"),
+              frame("  5:     sysx::tuple_size<lib::value<int>> t;\n")}));
+    // The unrecorded header itself is never shown.
+    EXPECT_TRUE(containsNone(doc, {"traits.h"}));
+  }
+}
