@@ -159,7 +159,10 @@ void Template_Usage_Generate::get_primary_templates_members(const Template_Searc
     const bool templateInstance = searches.structural && PI_isDefineSpecialisation(def);
     if (!PI_isDefineDefinition(def) && !templateInstance) return;
     U_String last, head;
-    Util::get_last_term(Util::names(def).qual, last, head);
+    if (searches.structural)
+      Util::get_last_term_of_member(Util::names(def).qual, last, head);
+    else
+      Util::get_last_term(Util::names(def).qual, last, head);
     if (head.empty()) return;
     if (searches.structural) {
       // A specialisation's member maps to that specialisation.

@@ -33,6 +33,9 @@ U_String trim_function_arg_list(const U_String& s);
 U_String strip(const U_String& s);
 // Splits name at its last "::" outside brackets: last keeps the "::".
 void get_last_term(const U_String& name, U_String& last, U_String& head);
+// As get_last_term, but an operator whose symbol holds '>' ("->@", ">>=@")
+// ends the scope too: its '>' closes no list.
+void get_last_term_of_member(const U_String& name, U_String& last, U_String& head);
 
 // The numbered code fragment declaring `name` whose name token stands on
 // `line` (1-based) of `file`; empty when the name is not found there.

@@ -60,6 +60,21 @@ void get_last_term(const U_String& name, U_String& last, U_String& head) {
   head.clear();
 }
 
+void get_last_term_of_member(const U_String& name, U_String& last, U_String& head) {
+  static const char kSymbol[] = "+-*/%^&|~!=<>,()[]";
+  // The last "::" that an operator symbol and its "@" follow.
+  for (size_t p = name.rfind("::"); p != U_String::npos && p > 0; p = name.rfind("::", p - 1)) {
+    const size_t end = name.find_first_not_of(kSymbol, p + 2);
+    if (end != U_String::npos && end > p + 2 && name[end] == '@' &&
+        name.find('>', p + 2) < end) {
+      last = name.substr(p);
+      head = name.substr(0, p);
+      return;
+    }
+  }
+  get_last_term(name, last, head);
+}
+
 namespace {
 
 // Cuts a trailing template argument list: ns::Box<T> -> ns::Box.

@@ -4,6 +4,7 @@
 // widened upwards until a token that ends the previous statement or opens
 // the enclosing scope (";", ":", "}", "{") outside brackets, and downwards
 // until its ";" or the "{" of its body.
+#include <cctype>
 #include <cstddef>
 #include <iterator>
 
@@ -27,6 +28,16 @@ U_String trim_after_last_identifier_char(const U_String& name) {
       "abcdefghijklmnopqrstuvwxyz_ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   size_t p = name.find_last_of(kIdent);
   return p == U_String::npos ? U_String() : name.substr(0, p + 1);
+}
+
+// "operator" run together with an identifier: how a conversion function's
+// name reaches the fragment search ("operatorbool", "operatorvalue_t").
+bool is_conversion_name(const U_String& wanted) {
+  static const U_String kOperator = "operator";
+  if (wanted.size() <= kOperator.size() || wanted.compare(0, kOperator.size(), kOperator) != 0)
+    return false;
+  const char c = wanted[kOperator.size()];
+  return c == '_' || std::isalpha(static_cast<unsigned char>(c));
 }
 
 // A token made of two or more ">" only, which closes that many lists.
@@ -203,6 +214,13 @@ U_String get_statement_in_lines(const U_String& name, int line,
   const Tokens tokens = tokens_of(clean, L);
   size_t k = 0;
   while (k < tokens.size() && tokens[k] != wanted) ++k;
+  // A conversion function's name runs "operator" and its type together
+  // ("operatorbool"); in the source they are two tokens or more.
+  const bool conversion = structural && k == tokens.size() && is_conversion_name(wanted);
+  if (conversion) {
+    k = 0;
+    while (k < tokens.size() && tokens[k] != "operator") ++k;
+  }
   if (k == tokens.size()) {
     if (!structural) return U_String();
     const std::list<int> expansion = macro_invocation(clean, L);
@@ -211,7 +229,8 @@ U_String get_statement_in_lines(const U_String& name, int line,
   std::list<int> lines{L};
   scan_backward(clean, L, tokens, k, lines, structural);
   if (structural) trim_front(clean, L, lines);
-  scan_forward(clean, L, tokens, wanted == "operator" ? k + 2 : k + 1, lines, structural);
+  scan_forward(clean, L, tokens, wanted == "operator" || conversion ? k + 2 : k + 1, lines,
+               structural);
   return add_line_numbers_to_statements(lines, clean, raw, prefix);
 }
 

@@ -184,3 +184,24 @@ TEST(ReportStructuralClasses, SpecialisationsOfAnUnrecordedTemplateAreListed) {
     EXPECT_TRUE(containsNone(doc, {"traits.h"}));
   }
 }
+
+// Members whose names the scope split and the fragment search get wrong
+// without structural matching: operators whose symbol holds '>' (->, >)
+// and a conversion function (operator bool, recorded as "bool@").
+TEST(ReportStructuralClasses, OperatorAndConversionMembersAreInstantiatedMembers) {
+  for (const bool structural : {false, true}) {
+    std::string root;
+    const std::string doc = unitDocument("struct_cls_operators", kClassTemplates, structural, &root);
+    const std::string arrow = frame("   5:     T* operator->() const { return p; }\n");
+    const std::string conversion = frame("   6:     constexpr operator bool() const noexcept\n");
+    const std::string greater =
+        frame("  10:     bool operator>(const ref& o) const { return p > o.p; }\n");
+    if (!structural) {
+      EXPECT_TRUE(containsNone(doc, {"operator-&gt;", "operator bool", "operator&gt;("})) << doc;
+      continue;
+    }
+    EXPECT_TRUE(inOrder(doc, {h4("lib::ref Class Template Member(s) That Are Instantiated"),
+                              fileLink(root, "ref.h"), arrow, conversion, greater,
+                              h4("lib::ref Primary Class Instantiation")}));
+  }
+}

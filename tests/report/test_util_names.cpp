@@ -67,3 +67,20 @@ TEST(UtilNames, ObjectNameIsTheLastComponent) {
   EXPECT_EQ(Util::object_name_of("lib::unnamed namespace::Helper"), "Helper");
   EXPECT_EQ(Util::object_name_of("Tally"), "Tally");
 }
+
+TEST(UtilNames, MemberScopeEndsBeforeAnOperatorWithAClosingSymbol) {
+  U_String last, head;
+  Util::get_last_term_of_member("lib::ref<int>::->@(void)", last, head);
+  EXPECT_EQ(last, "::->@(void)");
+  EXPECT_EQ(head, "lib::ref<int>");
+  Util::get_last_term_of_member("a::B<std::less<int>>::>>=@(int)", last, head);
+  EXPECT_EQ(last, "::>>=@(int)");
+  EXPECT_EQ(head, "a::B<std::less<int>>");
+  // Other names split as get_last_term splits them.
+  Util::get_last_term_of_member("lib::Box<int>::==@(lib::Box<int>const&)", last, head);
+  EXPECT_EQ(head, "lib::Box<int>");
+  Util::get_last_term_of_member("geo::Vec<geo::Square>::size(void)", last, head);
+  EXPECT_EQ(last, "::size(void)");
+  Util::get_last_term_of_member("f(std::map<int,int>::iterator)", last, head);
+  EXPECT_EQ(head, "");
+}

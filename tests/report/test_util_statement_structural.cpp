@@ -146,3 +146,23 @@ TEST(UtilStatementShapes, ComparisonsOpenNoList) {
   EXPECT_EQ(fragment("typed", 8, lines, true),
             "7: template <typename T>\n8: struct typed : holder<decltype(T())> {};\n");
 }
+
+// A conversion function reaches the search as "operator" run together with
+// its type; the source spells them apart, on one line or over two.
+TEST(UtilStatementShapes, ConversionFunctionsAreFoundByTheirOperatorToken) {
+  const Lines lines = {
+      "struct S {",
+      "    constexpr operator bool() const noexcept",
+      "    { return true; }",
+      "    operator std::basic_string_view<char>() const { return {}; }",
+      "    int operatorbool;",
+      "};",
+  };
+  EXPECT_EQ(fragment("operatorbool", 2, lines, true),
+            "2:     constexpr operator bool() const noexcept\n");
+  EXPECT_EQ(fragment("operatorbasic_string_view", 4, lines, true),
+            "4:     operator std::basic_string_view<char>() const { return {}; }\n");
+  // A member really named so is still found by its own token.
+  EXPECT_EQ(fragment("operatorbool", 5, lines, true), "5:     int operatorbool;\n");
+  EXPECT_EQ(fragment("operatorbool", 2, lines, false), "");
+}
