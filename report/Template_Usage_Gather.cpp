@@ -185,6 +185,7 @@ void Template_Usage_Generate::get_primary_templates_members(const Template_Searc
       primaryMembers.insert({def, t->second});
     }
   });
+  if (searches.structural) add_explicit_member_templates(searches, explicitMembers);
 }
 
 const std::pair<P_Define*, P_Define*>* Template_Usage_Generate::Indexed::first(

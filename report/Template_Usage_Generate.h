@@ -154,6 +154,12 @@ class Template_Usage_Generate {
   static void get_primary_templates_members(const Template_Searches& searches,
                                             HanMap& primaryMembers, HanMap& partialMembers,
                                             HanMap& explicitMembers);
+  // Structural matching: the defined member function templates of explicit
+  // specialisations.  Members of an explicit specialisation are listed when
+  // defined, and a member template's definition is recorded as a template
+  // of its own, outside the symbols the member search walks.
+  static void add_explicit_member_templates(const Template_Searches& searches,
+                                            HanMap& explicitMembers);
 
   // Writing.
   static void list_class_templates(OutputFormat* writer, const HanSet& classes,

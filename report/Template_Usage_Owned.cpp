@@ -4,6 +4,7 @@
 #include "report/Define_Names.h"
 #include "report/OutputFormat.h"
 #include "report/Template_Usage_Generate.h"
+#include "report/Util.h"
 
 Template_Usage_Generate::OwnedMap Template_Usage_Generate::by_owner(const HanMap& map) {
   OwnedMap out;
@@ -46,4 +47,25 @@ void Template_Usage_Generate::list_owned(OutputFormat* writer, Member_Type type,
   if (ownInstances.empty()) return;
   writer->sub_heading_h5(name + " " + kind + " Class Template Specialization Instance(s)");
   list_han_instance_set(writer, ownInstances);
+}
+
+void Template_Usage_Generate::add_explicit_member_templates(const Template_Searches& searches,
+                                                            HanMap& explicitMembers) {
+  for (PI_TemplateIterHan t = PI_getFirstTemplate(); !PI_isTemplateIterEnd(t);
+       PI_getTemplateIterNext(t)) {
+    P_Template* tmpl = PI_getTemplateIterData(t);
+    P_Symbol* symbol = tmpl ? PI_getTemplatePrimaryTemplate(tmpl) : nullptr;
+    if (symbol == nullptr) continue;
+    for (PI_DefineIterHan d = PI_getSymbolFirstDefine(symbol); !PI_isDefineIterEnd(d);
+         PI_getDefineIterNext(d)) {
+      P_Define* def = PI_getDefineIterData(d);
+      if (def == nullptr || !PI_isDefineFunction(def) || !PI_isDefineDefinition(def)) continue;
+      U_String last, head;
+      Util::get_last_term_of_member(Util::names(def).qual, last, head);
+      if (head.empty()) continue;
+      const Owner owner = choose_owner(searches, head);
+      if (owner.type == 0 && owner.specialisation != nullptr)
+        explicitMembers.insert({def, owner.specialisation});
+    }
+  }
 }

@@ -205,3 +205,28 @@ TEST(ReportStructuralClasses, OperatorAndConversionMembersAreInstantiatedMembers
                               h4("lib::ref Primary Class Instantiation")}));
   }
 }
+
+// An explicit specialisation's member templates: make(T&, const char*) is
+// instantiated, make(T&, int&&) is not.  Both are defined, so both are
+// members of the specialisation, each listed once.
+TEST(ReportStructuralClasses, DefinedMemberTemplatesOfAnExplicitSpecialisationAreListed) {
+  for (const bool structural : {false, true}) {
+    const std::string doc = unitDocument("struct_cls_explicit_templates", kClassTemplates, structural);
+    const std::string used =
+        frame("   9:     template <typename T>\n  10:     static void make(T& out, const char* text) "
+              "{ out = text; }\n");
+    const std::string unused =
+        frame("  12:     template <typename T>\n  13:     static void make(T& out, int&& moved) "
+              "{ out = moved; }\n");
+    if (!structural) {
+      EXPECT_TRUE(containsNone(doc, {"static void make"})) << doc;
+      continue;
+    }
+    EXPECT_TRUE(inOrder(doc, {h5("lib::builder Explicit Class Template Member(s) That Are "
+                                 "Instantiated"),
+                              used, unused,
+                              bold("There are no primary class instantiations of template class "
+                                   "lib::builder.")}));
+    EXPECT_EQ(doc.find(used), doc.rfind(used));
+  }
+}
