@@ -6,6 +6,8 @@
 
 #include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "report/Name_Parse.h"
 
@@ -49,6 +51,65 @@ bool bindable(const U_String& run, bool pack) {
   return pack || run.size() < 3 || run.compare(run.size() - 3, 3, "...") != 0;
 }
 
+// Stands in a pattern for an argument that deduces nothing and takes any
+// one argument (a non-deduced context).
+constexpr char kAnyArgument = '\x01';
+
+// Whether a template argument of a pattern deduces nothing: it names a
+// member of a dependent type ("std::enable_if<...@...>::type", "@C1::type")
+// or is a dependent decltype.  Such an argument held for
+// the instance when C++ chose the specialisation, so it matches any.
+bool non_deduced(const U_String& entry) {
+  if (entry.find('@') == U_String::npos) return false;
+  if (entry.compare(0, 9, "decltype(") == 0) return true;
+  int depth = 0;
+  for (size_t i = 0; i < entry.size(); ++i) {
+    const char c = entry[i];
+    if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
+    else if (c == '>' || c == ')' || c == ']' || c == '}') --depth;
+    if (c == '>' && depth == 0 && entry.compare(i + 1, 2, "::") == 0) return true;
+    bool pack = false;
+    const size_t len = depth == 0 ? placeholder_length(entry, i, pack) : 0;
+    if (len > 0 && entry.compare(i + len, 2, "::") == 0) return true;
+  }
+  return false;
+}
+
+// The pattern with each outermost non-deduced argument of an argument list
+// replaced by kAnyArgument; unchanged when its brackets do not balance.
+U_String mark_non_deduced(const U_String& p) {
+  std::vector<std::pair<char, size_t>> open;  // bracket, start of its current entry
+  std::vector<std::pair<size_t, size_t>> ranges;
+  auto close_entry = [&](size_t end) {
+    const size_t start = open.back().second;
+    if (open.back().first != '<' || !non_deduced(p.substr(start, end - start))) return;
+    while (!ranges.empty() && ranges.back().first >= start) ranges.pop_back();
+    ranges.emplace_back(start, end);
+  };
+  for (size_t i = 0; i < p.size(); ++i) {
+    const char c = p[i];
+    if (c == '<' || c == '(' || c == '[' || c == '{') {
+      open.emplace_back(c, i + 1);
+    } else if (c == '>' || c == ')' || c == ']' || c == '}') {
+      if (open.empty()) return p;
+      close_entry(i);
+      open.pop_back();
+    } else if (c == ',' && !open.empty()) {
+      close_entry(i);
+      open.back().second = i + 1;
+    }
+  }
+  if (!open.empty()) return p;
+  U_String out;
+  size_t at = 0;
+  for (const auto& [start, end] : ranges) {
+    out += p.substr(at, start - at);
+    out += kAnyArgument;
+    at = end;
+  }
+  return out + p.substr(at);
+}
+
 class Deducer {
  public:
   Deducer(const U_String& pattern, const U_String& text) : m_p(pattern), m_t(text) {}
@@ -64,6 +125,7 @@ class Deducer {
     for (;;) {
       if (++m_steps > kMaxSteps) return false;
       if (i == m_p.size()) return j == m_t.size();
+      if (m_p[i] == kAnyArgument) return any_argument(i, j);
       bool pack = false;
       const size_t len = placeholder_length(m_p, i, pack);
       if (len > 0) return bind_at(i, len, pack, j);
@@ -79,6 +141,15 @@ class Deducer {
   }
 
   static bool is_close(char c) { return c == '>' || c == ')' || c == ']' || c == '}'; }
+
+  // A non-deduced argument at i takes one whole argument starting at j.
+  bool any_argument(size_t i, size_t j) {
+    for (size_t k = j + 1; k <= m_t.size(); ++k) {
+      if (bindable(m_t.substr(j, k - j), false) && match(i + 1, k)) return true;
+      if (m_steps > kMaxSteps) return false;
+    }
+    return false;
+  }
 
   // The placeholder at i binds a run starting at j; each end is tried.
   bool bind_at(size_t i, size_t len, bool pack, size_t j) {
@@ -144,7 +215,7 @@ size_t placeholder_count(const U_String& s) {
 bool deduces(const U_String& pattern, const U_String& name) {
   const std::optional<U_String> p = canonical(pattern), t = canonical(name);
   if (!p || !t || placeholder_count(*p) > kMaxPlaceholders) return false;
-  return Deducer(*p, *t).run();
+  return Deducer(mark_non_deduced(*p), *t).run();
 }
 
 bool at_least_as_specialised(const U_String& a, const U_String& b) {

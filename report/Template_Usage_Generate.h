@@ -111,12 +111,19 @@ class Template_Usage_Generate {
     std::unordered_map<U_String, std::pair<P_Define*, P_Define*>> explicitByCanonical;
     std::vector<std::pair<P_Define*, P_Define*>> partialList;
     std::unordered_map<U_String, std::vector<size_t>> partialsBySkeleton;
+    // Implicit specialisations by canonical name: the position in partialList
+    // of the partial specialisation the analyser says each one was
+    // instantiated from, or npos for the primary.  Exact where deduction can
+    // only guess (an enable_if argument reads "void" whatever it held).
+    std::unordered_map<U_String, size_t> instantiatedFrom;
     // Owners already chosen, by class name: the members of one instance
     // share their scope.
     mutable std::unordered_map<U_String, Owner> ownerCache;
   };
   static Template_Searches make_searches(const HanSet& classes, const HanMap& partials,
                                          const HanMap& explicits);
+  // Structural matching: fills instantiatedFrom from the templates of the model.
+  static void add_instantiation_sources(Template_Searches& out);
   // Fills the structural parts of the searches.
   static void add_structural_searches(Template_Searches& out, const HanMap& partials,
                                       const HanMap& explicits);

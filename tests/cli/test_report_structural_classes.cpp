@@ -230,3 +230,28 @@ TEST(ReportStructuralClasses, DefinedMemberTemplatesOfAnExplicitSpecialisationAr
     EXPECT_EQ(doc.find(used), doc.rfind(used));
   }
 }
+
+// A partial specialisation chosen through an enable_if argument: its name
+// reads "void" for every instance, so the instances' own records tell
+// conv<int> (from the partial) from conv<double> (from the primary).
+TEST(ReportStructuralClasses, InstancesOfAnEnableIfPartialFollowTheirRecords) {
+  for (const bool structural : {false, true}) {
+    const std::string doc = unitDocument("struct_cls_sfinae", kClassTemplates, structural);
+    const std::string primaryTest = frame("   7:     static int test(T) { return 0; }\n");
+    const std::string partialTest = frame("  12:     static int test(T v) { return v; }\n");
+    const std::string intVar = frame("  4:     lib::conv<int> i;\n");
+    const std::string doubleVar = frame("  5:     lib::conv<double> d;\n");
+    if (!structural) {
+      EXPECT_TRUE(containsNone(doc, {"Specialization Instance(s)"})) << doc;
+      continue;
+    }
+    EXPECT_TRUE(inOrder(
+        doc, {h4("lib::conv Class Template Member(s) That Are Instantiated"), primaryTest,
+              h4("lib::conv Partial Class Template Specialization"),
+              h5("lib::conv Partial Class Template Member(s) That Are Instantiated"), partialTest,
+              h5("lib::conv Partial Class Template Specialization Instance(s)"), intVar,
+              h4("lib::conv Primary Class Instantiation"), doubleVar}));
+    EXPECT_EQ(doc.find(partialTest), doc.rfind(partialTest));
+    EXPECT_EQ(doc.find(doubleVar), doc.rfind(doubleVar));
+  }
+}

@@ -83,3 +83,31 @@ TEST(SpecialisationOrder, ChoosesTheMostSpecialisedThatApplies) {
   // A pattern given twice (one specialisation defined in two files).
   EXPECT_EQ(choose({"Q<@ClassTempParam1*>", "Q<@ClassTempParam1*>"}, "Q<int*>"), 0u);
 }
+
+// An argument that names a member of a dependent specialisation, or a
+// dependent decltype, deduces nothing: it takes any one argument (the
+// compiler checked it when it chose the specialisation).
+TEST(SpecialisationOrder, NonDeducedArgumentsTakeAnyOneArgument) {
+  const U_String impl =
+      "impl<@ClassTempParam1,@ClassTempParam2,false,std::enable_if<conj<std::is_integral<"
+      "@ClassTempParam1>,std::is_integral<@ClassTempParam2>>::value,void>::type>";
+  EXPECT_TRUE(deduces(impl, "impl<unsignedlong,long,false,void>"));
+  EXPECT_FALSE(deduces(impl, "impl<unsignedlong,long,true,void>"));
+  EXPECT_FALSE(deduces(impl, "impl<unsignedlong,long,false,void,int>"));
+  EXPECT_TRUE(deduces("fmt<@ClassTempParam1,@ClassTempParam2,std::enable_if<(kind<"
+                      "@ClassTempParam1,@ClassTempParam2>::value!=3),void>::type>",
+                      "fmt<int,char,void>"));
+  EXPECT_TRUE(deduces("complete<@ClassTempParam1,decltype(void(sizeof(@ClassTempParam1)))>",
+                      "complete<geo::Point,void>"));
+  // A dependent member nested in another argument: only it is taken as any.
+  EXPECT_TRUE(deduces("W<std::vector<@ClassTempParam1::type>>", "W<std::vector<int>>"));
+  EXPECT_FALSE(deduces("W<std::vector<@ClassTempParam1::type>>", "W<std::list<int>>"));
+  // Without a placeholder the member is compared as written.
+  EXPECT_FALSE(deduces("V<std::enable_if<true,void>::type>", "V<void>"));
+  // The more specialised of two that apply still wins.
+  const std::vector<U_String> partials = {
+      "R<@ClassTempParam1,std::enable_if<is<@ClassTempParam1>::value,void>::type>",
+      "R<@ClassTempParam1*,std::enable_if<is<@ClassTempParam1>::value,void>::type>"};
+  EXPECT_EQ(choose(partials, "R<int*,void>"), 1u);
+  EXPECT_EQ(choose(partials, "R<int,void>"), 0u);
+}
