@@ -180,15 +180,16 @@ void RecordCollector::tag(const TagDecl* d) {
   auto* rd = dyn_cast<CXXRecordDecl>(d);
   if (rd && (rd->isLambda() || rd->isAnonymousStructOrUnion())) return;
   const bool recordHere = d->isThisDeclarationADefinition() || (!d->getDefinition() && d->isFirstDecl());
-  // A specialisation is filed under its template, so one of a template
-  // without records (a system header's) gets none either.
+  // A specialisation in a recorded file is recorded even when its template
+  // is not (`std::hash<lib::Key>` in a project header): it is the
+  // project's own code.
   if (auto* partial = dyn_cast<ClassTemplatePartialSpecializationDecl>(d)) {
-    if (recordHere && recorded(partial->getSpecializedTemplate())) addDefine(partial, "DP", "TG");
+    if (recordHere) addDefine(partial, "DP", "TG");
     return;
   }
   if (auto* specialisation = dyn_cast<ClassTemplateSpecializationDecl>(d)) {
     if (specialisation->getSpecializationKind() == TSK_ExplicitSpecialization) {
-      if (recordHere && recorded(specialisation->getSpecializedTemplate())) addDefine(specialisation, "DX", "TG");
+      if (recordHere) addDefine(specialisation, "DX", "TG");
     } else if (isInstantiation(specialisation->getSpecializationKind()) && specialisation->isCompleteDefinition()) {
       classSpecialisation(specialisation, specialisation->getTemplateInstantiationPattern());
     }

@@ -32,3 +32,9 @@ int use()
     Map<char, int> byChar;
     return static_cast<int>(byInt.find(3)) + byChar.find('x') + Traits<int>::zero();
 }
+
+// Specialisations of a library's template whose header is not recorded.
+#include "sysinc/lib_hash.h"
+struct Key {};
+template <> struct lib::hasher<Key> { int operator()(const Key&) const { return 1; } };
+template <typename T> struct lib::hasher<Holder<T>> {};

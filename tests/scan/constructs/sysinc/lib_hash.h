@@ -1,0 +1,5 @@
+// A library's template, in a header that is not recorded.
+#pragma GCC system_header
+namespace lib {
+template <typename T> struct hasher;
+}
