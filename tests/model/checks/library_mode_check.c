@@ -52,7 +52,7 @@ static void warnAtEnd(void) {
 static void failingCallsAtEnd(void) {
   PI_SymbolIterHan bogus = {4096};
   PI_OptionIterHan options;
-  PI_SymbolIterHan specs;
+  PI_SymbolIterHan explicits;
   int rounds = 0;
 
   CHECK(PI_getPALOutputPath(2) == NULL);
@@ -68,8 +68,8 @@ static void failingCallsAtEnd(void) {
   for (options = PI_getFirstOption(NULL); !PI_isOptionIterEnd(options) && rounds < 3;
        PI_getOptionIterNext(options))
     ++rounds;
-  for (specs = PI_getTemplateFirstExplicitSpec(NULL); !PI_isSymbolIterEnd(specs) && rounds < 3;
-       PI_getSymbolIterNext(specs))
+  for (explicits = PI_getTemplateFirstExplicitSpec(NULL); !PI_isSymbolIterEnd(explicits) && rounds < 3;
+       PI_getSymbolIterNext(explicits))
     ++rounds;
   CHECK(rounds == 0);
   ++g_endCalls;
