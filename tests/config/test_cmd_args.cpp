@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "ConfigTestSupport.h"
 #include "config/C_Exceptions.h"
@@ -46,24 +47,25 @@ TEST(CmdArgs, MatchArgTakesTheLongestCaseInsensitivePrefix) {
   C_Options& options = cmdArgs->getOptions();
   int rows = 0;
   const C_OptionMapping* table = C_getArgumentTable(0, rows);
-  int length = -1;
-  EXPECT_EQ(matchArg(*cmdArgs, "METRICS", length, table, rows), &options.getAsBaseArgMetrics());
-  EXPECT_EQ(length, 7);
-  EXPECT_EQ(matchArg(*cmdArgs, "metr", length, table, rows), &options.getAsBaseArgMetrics());
-  EXPECT_EQ(length, 3) << "met wins with the suffix r";
-  EXPECT_EQ(matchArg(*cmdArgs, "nomsg", length, table, rows), &options.getAsBaseArgSuppressedErrors());
-  EXPECT_EQ(length, 5);
-  EXPECT_EQ(matchArg(*cmdArgs, "nometrics", length, table, rows), &options.getAsBaseArgNoMetrics());
-  EXPECT_EQ(matchArg(*cmdArgs, "zzz", length, table, rows), nullptr);
-  EXPECT_EQ(length, 0);
-  EXPECT_EQ(matchArg(*cmdArgs, "", length, table, rows), nullptr);
+  // "metr" is "met" with the suffix r.
+  for (const auto& [word, option, matched] : std::vector<std::tuple<const char*, C_OptionBase*, int>>{
+           {"METRICS", &options.getAsBaseArgMetrics(), 7}, {"metr", &options.getAsBaseArgMetrics(), 3},
+           {"nomsg", &options.getAsBaseArgSuppressedErrors(), 5}, {"nometrics", &options.getAsBaseArgNoMetrics(), 9},
+           {"zzz", nullptr, 0}, {"", nullptr, 0}}) {
+    int length = -1;
+    EXPECT_EQ(matchArg(*cmdArgs, word, length, table, rows), option) << word;
+    EXPECT_EQ(length, matched) << word;
+  }
 }
 
 TEST(CmdArgs, ValuesAttachedOrAsNextWordAndBooleanSuffixes) {
   IsolatedProduct product;
-  auto cmdArgs = makeCmdArgs("ktlpp", {"-op=/tmp/a", "-met-", "-tab", "-3", "-ppl+"});
+  auto cmdArgs =
+      makeCmdArgs("ktlpp", {"-op=/tmp/a", "-met-", "-tab", "-3", "-ppl+", "-echo", "hello world", "-e=again"});
   RecordingHandler handler;
+  testing::internal::CaptureStdout();
   EXPECT_EQ(processCapturingErrors(cmdArgs, handler), "");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "hello world\nagain\n");
   C_Options& options = cmdArgs->getOptions();
   EXPECT_EQ(C_getArgOutPath(options).str().get(), "/tmp/a");
   EXPECT_FALSE(C_getArgMetrics(options));
@@ -129,25 +131,19 @@ TEST(CmdArgs, ErrorOptionsTakeEffectFromTheNextWord) {
   }
 }
 
-TEST(CmdArgs, EmptyWordEndsTheCommandLineAndNewlineSplitsAWord) {
+// An empty word ends the command line, a newline splits a word, and the
+// words are processed once until arguments are added.
+TEST(CmdArgs, WordsAreSplitAtNewlinesEndAtAnEmptyOneAndAreProcessedOnce) {
   IsolatedProduct product;
   RecordingHandler handler;
   auto cmdArgs = makeCmdArgs("ktlpp", {"a.cpp", "b.cpp\nc.cpp", "", "d.cpp"});
   processCapturingErrors(cmdArgs, handler);
+  processCapturingErrors(cmdArgs, handler);
   EXPECT_EQ(handler.words, (std::vector<std::string>{"a.cpp", "b.cpp", "c.cpp"}));
-}
-
-TEST(CmdArgs, ProcessRunsOnceUntilArgumentsChange) {
-  IsolatedProduct product;
-  RecordingHandler handler;
-  auto cmdArgs = makeCmdArgs("ktlpp", {"a.cpp"});
-  processCapturingErrors(cmdArgs, handler);
-  processCapturingErrors(cmdArgs, handler);
-  EXPECT_EQ(handler.words.size(), 1u);
-  cmdArgs->appendArgs(U_String("b.cpp"));
+  cmdArgs->appendArgs(U_String("e.cpp"));
   EXPECT_FALSE(cmdArgs->isValid());
   processCapturingErrors(cmdArgs, handler);
-  EXPECT_EQ(handler.words.size(), 3u);
+  EXPECT_EQ(handler.words.size(), 6u);
 }
 
 TEST(CmdArgs, ViaAndListFilesAreReadWhereTheyAreNamed) {
@@ -237,13 +233,4 @@ TEST(CmdArgs, EncodingOptionAndDisplayPaths) {
   C_getArgExpandFilenames(options) = false;
   EXPECT_EQ(QL_getFilenameDisplayPath(options, here), "sub/file.cpp");
   EXPECT_EQ(QL_getFilenameDisplayPath(options, elsewhere), "/elsewhere/file.cpp");
-}
-
-TEST(CmdArgs, EchoWritesItsValue) {
-  IsolatedProduct product;
-  auto cmdArgs = makeCmdArgs("ktlpp", {"-echo", "hello world", "-e=again"});
-  RecordingHandler handler;
-  testing::internal::CaptureStdout();
-  processCapturingErrors(cmdArgs, handler);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "hello world\nagain\n");
 }

@@ -73,7 +73,8 @@ TEST(OptionTables, SettingsRowsNameTheirOptionAndSpellingsReachTheRightOption) {
 TEST(OptionTables, SettingsDisplayFollowsTheProductsTableAndTheValues) {
   config_test::IsolatedProduct product;
   auto cmdArgs = config_test::makeCmdArgs(
-      "ktlpp", {"-nomsg", "1,2,3", "-nomsg", "7", "-d", "A", "-dB", "-metrics-", "-i", "/usr/include"});
+      "ktlpp",
+      {"-nomsg", "1,2,3", "-nomsg", "7", "-d", "A", "-dB", "-metrics-", "-i", "/usr/include", "-i/opt/include"});
   config_test::RecordingHandler handler;
   cmdArgs->process(handler);
   const std::vector<std::string> shown = lines(displayedSettings(*cmdArgs));
@@ -87,7 +88,7 @@ TEST(OptionTables, SettingsDisplayFollowsTheProductsTableAndTheValues) {
   EXPECT_TRUE(has(shown, "-nomsg                   1-3 7"));
   EXPECT_TRUE(has(shown, "-d                       A, B, "));
   EXPECT_TRUE(has(shown, "-metrics                 - (off)"));
-  EXPECT_TRUE(has(shown, "-i                       /usr/include, "));
+  EXPECT_TRUE(has(shown, "-i                       /usr/include, /opt/include, "));
   for (const std::string& line : shown) EXPECT_NE(line.rfind("-heap ", 0), 0u) << "a KTL option";
 
   U_BPtr<C_CmdArgs> ktl = new C_CmdArgs("ktl");

@@ -93,18 +93,12 @@ class HtmlBrowser : public ::testing::Test {
 
   static std::string site() { return s_work->file("report/html"); }
 
-  // The example's report, as examples/project/run.sh writes it, then its site.
+  // The example's report, written by its run.sh, then its site.
   static bool writeSite() {
-    const std::string project = s_work->file("project"), report = s_work->file("report");
-    fs::copy(TUK_EXAMPLE_DIR, project, fs::copy_options::recursive);
-    fs::create_directory(report);
-    for (const auto& entry : fs::directory_iterator(project + "/out"))
-      fs::copy_file(entry.path(), report + "/" + entry.path().filename().string());
-    const std::string generate = "cd " + quote(project) + " && KTLPPBIN=" + quote(TUK_PRODUCT_CONFIG_DIR) + " " +
-                                 quote(TUK_PROGRAM) + " ktlpp -via settings.via -op " + quote(report) +
-                                 " -cmaf " + quote(report + "/project.cma") + " -list files.lst >/dev/null 2>&1";
-    if (shell(generate) != 0) return false;
-    return shell(quote(KXDF_HTML_PROGRAM) + " " + quote(report) + " >/dev/null") == 0;
+    const std::string report = s_work->file("report");
+    return shell("KTLPPBIN=" + quote(TUK_PRODUCT_CONFIG_DIR) + " bash " + quote(TUK_EXAMPLE_DIR "/run.sh") + " " +
+                 quote(report) + " " + quote(TUK_PROGRAM) + " >/dev/null 2>&1") == 0 &&
+           shell(quote(KXDF_HTML_PROGRAM) + " " + quote(report) + " >/dev/null") == 0;
   }
 
   // Runs Chromium on a page of the site with extra arguments; returns

@@ -38,10 +38,7 @@ TEST(HtmlInput, NumberedCopiesAreRecognisedByTheirHeader) {
   const auto copy = parseSourceCopy("   src/a.h\n   *******\n\n  1: int a;\n  2: \n  3: \xFFx\n");
   ASSERT_TRUE(copy.has_value());
   EXPECT_EQ(copy->sourceName, "src/a.h");
-  ASSERT_EQ(copy->lines.size(), 3u);
-  EXPECT_EQ(copy->lines[0], "int a;");
-  EXPECT_EQ(copy->lines[1], "");
-  EXPECT_EQ(copy->lines[2], "\xEF\xBF\xBDx");
+  EXPECT_EQ(copy->lines, (std::vector<std::string>{"int a;", "", "\xEF\xBF\xBDx"}));
   EXPECT_TRUE(parseSourceCopy("a.h\n***\n\n").has_value());  // an empty source
   EXPECT_EQ(parseSourceCopy("a\xFF.h\n****\n\n")->sourceName, "a\xEF\xBF\xBD.h");
   EXPECT_FALSE(parseSourceCopy("a.h\n**\n\n1: x\n").has_value());
