@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ChildRun.h"
+#include "trimC_ChildRun.h"
 #include "app/QL_App.h"
 #include "app/QL_Driver.h"
 #include "config/C_Exceptions.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ChildRun.h"
+#include "trimC_ChildRun.h"
 #include "app/Signals.h"
 
 TEST(Signals, EachFatalSignalIsNamedAndEndsWithStatus19) {

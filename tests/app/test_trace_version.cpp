@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ChildRun.h"
+#include "trimC_ChildRun.h"
 #include "app/Trace.h"
 #include "app/Version.h"
 

@@ -160,13 +160,11 @@ TEST(ProductConfigs, TemporaryDirectory) {
 // message section).
 TEST(ProductConfigs, ShippedConfigurationFilesAreClean) {
   const std::string dir = std::string(TUK_TEST_DATA_DIR) + "/../../config/products";
-  const struct {
-    std::string name;
-    const char* errorText;
-  } products[] = {{"ktlpp", "++ ERROR ++"}, {"ktl", "++ ERROR ++"}, {"mrv", "not read"}, {"znt", "++ ERROR ++"}};
+  const std::pair<std::string, const char*> products[] = {
+      {"ktlpp", "++ ERROR ++"}, {"ktl", "++ ERROR ++"}, {"mrv", "not read"}, {"znt", "++ ERROR ++"}};
   C_ConfigValues& values = C_getConfigValues();
   for (int product = 0; product < 4; ++product) {
-    const std::string& name = products[product].name;
+    const std::string& name = products[product].first;
     values = C_ConfigValues();
     values.errorText = "not read";
     testing::internal::CaptureStdout();
@@ -178,7 +176,7 @@ TEST(ProductConfigs, ShippedConfigurationFilesAreClean) {
     ASSERT_TRUE(in.isSet()) << name;
     ASSERT_FALSE(values.help.empty()) << name;
     EXPECT_EQ(values.help[0].rfind("Usage: template_usage.kxdf.generator " + name + " ", 0), 0u) << name;
-    EXPECT_EQ(values.errorText, products[product].errorText) << name;
+    EXPECT_EQ(values.errorText, products[product].second) << name;
   }
   values = C_ConfigValues();
 }

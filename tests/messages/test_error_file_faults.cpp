@@ -1,13 +1,8 @@
 // Error files under faults: a run stopped right after creating one, an
 // empty file left by such a run, a symbolic link in its place, and a file
 // that cannot take what is written.
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "MessagesTestSupport.h"
@@ -15,6 +10,7 @@
 #include "messages/M_ErrorFileExceptions.h"
 #include "messages/M_Output.h"
 #include "messages/M_OutputTessel.h"
+#include "trimC_ChildRun.h"
 
 using namespace messages_test;
 
@@ -34,22 +30,6 @@ class ErrorFileFaults : public testing::Test {
   }
 };
 
-// Runs `body` in a child process that may not grow files beyond `bytes`;
-// returns the child's exit status (body's result), or -1 when it crashed.
-template <typename Body>
-int inChildWithFileLimit(long bytes, Body body) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
-    std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    ::_exit(body());
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 }  // namespace
 
 // The header and the session record reach the file when it is created, not
@@ -58,9 +38,7 @@ TEST_F(ErrorFileFaults, NewFileHoldsItsHeaderAtOnce) {
   TempDir dir;
   for (bool older : {false, true}) {
     const std::string err = dir.file(older ? "old.err" : "new.err");
-    std::unique_ptr<M_ErrFileSink> sink;
-    if (older) sink = std::make_unique<M_OutputTessel>();
-    else sink = std::make_unique<M_OutputTessel2>();
+    std::unique_ptr<M_ErrFileSink> sink(older ? static_cast<M_ErrFileSink*>(new M_OutputTessel) : new M_OutputTessel2);
     sink->open_errfile(err);
     EXPECT_EQ(readBytes(err).size(), older ? 8u : 13u) << err;
     EXPECT_EQ(readBytes(err).substr(0, 4), be32(older ? 0x7900 : 0x9300));
@@ -104,7 +82,7 @@ TEST_F(ErrorFileFaults, FullDiskIsReported) {
       }
       return 0;
     };
-    EXPECT_EQ(inChildWithFileLimit(diagnostics ? 40 : 8, run), 3) << diagnostics << " diagnostics";
+    EXPECT_EQ(runInChild(run, diagnostics ? 40 : 8).status, 3) << diagnostics << " diagnostics";
     std::filesystem::remove(dir.file("a.cpp.err"));
   }
 }

@@ -13,11 +13,6 @@ using namespace messages_test;
 
 namespace {
 
-// "file:line:column" of a location.
-std::string where(const U_Location& l) {
-  return l.getFilename().str() + ":" + std::to_string(l.getLine()) + ":" + std::to_string(l.getColumn());
-}
-
 U_BPtr<M_InputTessel> readFile(const std::string& name) {
   U_BPtr<M_InputTessel> input(new M_InputTessel());
   input->openFile(name);
@@ -111,8 +106,8 @@ TEST(ErrorFileFormat, RepeatedLocationsAreBareIdsAndSessionStartsForgetIds) {
   }
   auto input = readFile(name);
   ASSERT_EQ(input->diagnostics().size(), 3u);
-  EXPECT_EQ(where(input->diagnostics()[1]->getLocation()), "/src/first.cpp:5:1");
-  EXPECT_EQ(where(input->diagnostics()[2]->getLocation()), "/src/second.cpp:8:2");
+  EXPECT_EQ(input->diagnostics()[1]->getRepresentation(), "/src/first.cpp:5:1: Msg=2 #params=0");
+  EXPECT_EQ(input->diagnostics()[2]->getRepresentation(), "/src/second.cpp:8:2: Msg=3 #params=0");
 }
 
 TEST(ErrorFileFormat, SuppressionRecordsRoundTrip) {
@@ -177,19 +172,14 @@ TEST(ErrorFileFormat, OlderFormatKeepsFileChangesIncludesAndStringParameters) {
 
 TEST(ErrorFileFormat, BadContentsGiveTheirExceptions) {
   TempDir dir;
-  std::string name = dir.file("bad.err");
+  const auto read = [&dir](const std::string& bytes) { return readFile(dir.write("bad.err", bytes)); };
   const std::string header = be32(0x9300) + be32(0);
+  EXPECT_TRUE(read(header)->diagnostics().empty());
+  EXPECT_THROW(read(header + "\x03"), M_BadInfoTypeException);
 
-  writeBytes(name, header);
-  EXPECT_TRUE(readFile(name)->diagnostics().empty());
-
-  writeBytes(name, header + "\x03");
-  EXPECT_THROW(readFile(name), M_BadInfoTypeException);
-
-  writeBytes(name, be32(0x1234) + be32(0));
   testing::internal::CaptureStderr();
   try {
-    readFile(name);
+    read(be32(0x1234) + be32(0));
     ADD_FAILURE() << "unknown id accepted";
   } catch (const M_BadErrorFileVersion& e) {
     EXPECT_STREQ(e.what(), "Error file has incorrect version: 1234. Expected: 9300\n");
@@ -197,26 +187,20 @@ TEST(ErrorFileFormat, BadContentsGiveTheirExceptions) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Unknown error file format: id=1234\n");
 
   // A length of 2^31-1 is a truncated file, not an allocation.
-  writeBytes(name, header + "\x01" + be32(0x7fffffff));
   testing::internal::CaptureStderr();
-  EXPECT_THROW(readFile(name), R_ReadingReadException);
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("caught a R_ReadingException in getNextMessage()."),
-            std::string::npos);
+  EXPECT_THROW(read(header + "\x01" + be32(0x7fffffff)), R_ReadingReadException);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(containsAll(err, {"caught a R_ReadingException in getNextMessage()."}));
 
   // Diagnostic: location 0 = file 0 "" "x.c", line 1, col 1, no flags;
   // message 5, flags 0, error 0, then the parameter count.
   const std::string diagHead = std::string("\x02") + be32(0) + be32(0) + be32(0) + be32(3) + "x.c" + be32(1) +
                                be32(1) + std::string(1, '\0') + be32(5) + be32(0) + be32(0);
-  writeBytes(name, header + diagHead + be32(-1));
-  EXPECT_THROW(readFile(name), M_BadIntReadException);
-  writeBytes(name, header + diagHead + be32(1) + "\x01" + be32(-5));
-  EXPECT_THROW(readFile(name), M_BadTextReadException);
-  writeBytes(name, header + diagHead + be32(2) + "\x09" + "\x01" + be32(1) + "p");
-  auto input = readFile(name);  // an unknown kind byte adds nothing
+  EXPECT_THROW(read(header + diagHead + be32(-1)), M_BadIntReadException);
+  EXPECT_THROW(read(header + diagHead + be32(1) + "\x01" + be32(-5)), M_BadTextReadException);
+  auto input = read(header + diagHead + be32(2) + "\x09" + "\x01" + be32(1) + "p");  // an unknown kind adds nothing
   ASSERT_EQ(input->diagnostics().size(), 1u);
-  EXPECT_EQ(input->diagnostics()[0]->parameters(), 1);
-  EXPECT_EQ(input->diagnostics()[0]->getLocation().getFilename().str(), "x.c");
-
+  EXPECT_EQ(input->diagnostics()[0]->getRepresentation(), "x.c:1:1: Msg=5 #params=1 {p}");
   EXPECT_THROW(readFile(dir.file("missing.err")), M_BadFileOpenException);
 }
 

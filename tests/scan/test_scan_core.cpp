@@ -45,14 +45,9 @@ TEST(ScanOptions, BuildDirSourcesJoinedValuesAndCompilerArguments) {
 
 TEST(ScanOptions, UsageErrorsNameTheProblem) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
-      {{"-p", "b"}, "no output directory"},
-      {{"-o", "out"}, "no units"},
-      {{"-o", "out", "--"}, "no source files"},
-      {{"-p", "b", "-o", "out", "-j0"}, "from 1 to 1024"},
-      {{"-p", "b", "-o", "out", "-j", "two"}, "not 'two'"},
-      {{"-p", "b", "-o"}, "option -o needs a value"},
-      {{"-p", "b", "-o", "out", "--frob"}, "unknown option --frob"},
-  };
+      {{"-p", "b"}, "no output directory"}, {{"-o", "out"}, "no units"}, {{"-o", "out", "--"}, "no source files"},
+      {{"-p", "b", "-o", "out", "-j0"}, "from 1 to 1024"}, {{"-p", "b", "-o", "out", "-j", "two"}, "not 'two'"},
+      {{"-p", "b", "-o"}, "option -o needs a value"}, {{"-p", "b", "-o", "out", "--frob"}, "unknown option --frob"}};
   for (const auto& [args, wanted] : cases) {
     Options o;
     std::string error;

@@ -32,12 +32,6 @@ int shell(const std::string& command) {
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
-std::string findChromium() {
-  for (const char* path : {"/usr/bin/chromium", "/usr/bin/chromium-browser"})
-    if (fs::exists(path)) return path;
-  return "";
-}
-
 // An element of a dumped DOM: its name and attributes.
 struct Element {
   std::string name;
@@ -78,7 +72,8 @@ class HtmlBrowser : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     s_work = new TempDir;
-    s_chromium = findChromium();
+    for (const char* path : {"/usr/bin/chromium-browser", "/usr/bin/chromium"})
+      if (fs::exists(path)) s_chromium = path;
     s_siteOk = writeSite();
     if (!s_siteOk || s_chromium.empty()) return;
     for (const auto& entry : fs::directory_iterator(site()))
@@ -127,18 +122,12 @@ class HtmlBrowser : public ::testing::Test {
       s_console[page] += it->str() + "\n";
   }
 
-  static TempDir* s_work;
-  static std::string s_chromium;
-  static bool s_siteOk;
-  static std::map<std::string, std::string> s_dom;      // page name to dumped DOM
-  static std::map<std::string, std::string> s_console;  // page name to its console lines
+  static inline TempDir* s_work = nullptr;
+  static inline std::string s_chromium;
+  static inline bool s_siteOk = false;
+  static inline std::map<std::string, std::string> s_dom;      // page name to dumped DOM
+  static inline std::map<std::string, std::string> s_console;  // page name to its console lines
 };
-
-TempDir* HtmlBrowser::s_work = nullptr;
-std::string HtmlBrowser::s_chromium;
-bool HtmlBrowser::s_siteOk = false;
-std::map<std::string, std::string> HtmlBrowser::s_dom;
-std::map<std::string, std::string> HtmlBrowser::s_console;
 
 // The ids of a page's elements.
 std::set<std::string> ids(const std::string& dom) {

@@ -2,6 +2,8 @@
 // the charts and the lengths of their bars.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "ReportFixture.h"
 #include "TextChecks.h"
 #include "html/Summary.h"
@@ -87,13 +89,11 @@ TEST(HtmlSummary, TopEntriesRankByValueThenNameAndDropZeros) {
 }
 
 TEST(HtmlChart, BarsAreProportionalWithAVisibleMinimum) {
-  EXPECT_EQ(barLength(10, 10, 300), 300);
-  EXPECT_EQ(barLength(5, 10, 300), 150);
-  EXPECT_EQ(barLength(1, 3, 100), 33);
-  EXPECT_EQ(barLength(2, 3, 100), 67);  // rounded, not truncated
-  EXPECT_EQ(barLength(1, 100000, 300), 1);
-  EXPECT_EQ(barLength(0, 10, 300), 0);
-  EXPECT_EQ(barLength(3, 0, 300), 0);
+  // Rows of {value, largest value, longest bar, bar}; 2/3 of 100 is rounded up.
+  for (const auto& [value, largest, longest, bar] : std::vector<std::array<int, 4>>{
+           {10, 10, 300, 300}, {5, 10, 300, 150}, {1, 3, 100, 33}, {2, 3, 100, 67}, {1, 100000, 300, 1},
+           {0, 10, 300, 0}, {3, 0, 300, 0}})
+    EXPECT_EQ(barLength(value, largest, longest), bar) << value << " of " << largest;
 }
 
 TEST(HtmlChart, SvgDrawsEachBarWithItsLengthLabelAndLink) {
