@@ -59,10 +59,9 @@ TEST(ProductConfigs, ConfigurationSectionsAndMessages) {
   EXPECT_EQ(out,
             "\nERROR: Unexpected configuration data: extra line\n"
             "\nERROR: Unknown section unknownsection\n");
-  EXPECT_EQ(values.errorText, "E-TEXT");
-  EXPECT_EQ(values.warningText, "W-TEXT");
-  EXPECT_EQ(values.msgFormat, "FMT $ \t");
-  EXPECT_EQ(values.scopeHashSize, 77);
+  EXPECT_EQ(values.errorText + "|" + values.warningText + "|" + values.msgFormat + "|" +
+                std::to_string(values.scopeHashSize),
+            "E-TEXT|W-TEXT|FMT $ \t|77");
   EXPECT_EQ(values.help, (std::vector<U_String>{"line one", "line two"}));
   testing::internal::CaptureStderr();
   cfgDisplayHelp();

@@ -83,14 +83,12 @@ TEST(InputFileTranslator, DeliversLinesAndCharactersInTheInternalEncoding) {
   EXPECT_EQ(rest, "econd||last-no-newline|<end>|");
   EXPECT_EQ(in.getChar(), EOF);
   EXPECT_TRUE(in.atEnd());
-}
 
-TEST(InputFileTranslator, MissingFilesAndDirectoriesAreNotOpen) {
+  // Missing files and folders are not open and give no line.
   EXPECT_FALSE(InputFileTranslator(QL_String::create("/nonexistent/x", eceNone), eceNone).isOpen());
-  InputFileTranslator dir(QL_String::create("/tmp", eceNone), eceNone);
-  EXPECT_FALSE(dir.isOpen());
+  InputFileTranslator folder(QL_String::create(dir.path(), eceNone), eceNone);
   U_String line;
-  EXPECT_FALSE(dir.getline(line));
+  EXPECT_FALSE(folder.isOpen() || folder.getline(line));
 }
 
 TEST(QLFilename, DifferentSpellingsOfOneFileAreEqual) {
