@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "trimC_ChildRun.h"
 #include "app/P_Driver.h"
 #include "config/C_Exceptions.h"
 #include "metrics/M_Metric.h"
@@ -14,6 +13,7 @@
 #include "model/PI_Interface.h"
 #include "model/SourceFileReader.h"
 #include "model/SymbolTable.h"
+#include "trimC_ChildRun.h"
 
 namespace fs = std::filesystem;
 

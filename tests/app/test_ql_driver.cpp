@@ -9,11 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include "trimC_ChildRun.h"
 #include "app/QL_App.h"
 #include "app/QL_Driver.h"
 #include "config/C_Exceptions.h"
 #include "util/U_Assert.h"
+#include "trimC_ChildRun.h"
 
 namespace {
 

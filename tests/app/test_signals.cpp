@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "trimC_ChildRun.h"
 #include "app/Signals.h"
+#include "trimC_ChildRun.h"
 
 TEST(Signals, EachFatalSignalIsNamedAndEndsWithStatus19) {
   const std::pair<int, const char*> caught[] = {

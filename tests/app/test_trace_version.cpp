@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "trimC_ChildRun.h"
 #include "app/Trace.h"
 #include "app/Version.h"
+#include "trimC_ChildRun.h"
 
 TEST(Trace, LinesReachTheFileOnlyWhileTracingIsOn) {
   TempDir dir;

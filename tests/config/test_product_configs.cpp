@@ -62,7 +62,6 @@ TEST(ProductConfigs, ConfigurationSectionsAndMessages) {
   EXPECT_EQ(values.errorText + "|" + values.warningText + "|" + values.msgFormat + "|" +
                 std::to_string(values.scopeHashSize),
             "E-TEXT|W-TEXT|FMT $ \t|77");
-  EXPECT_EQ(values.help, (std::vector<U_String>{"line one", "line two"}));
   testing::internal::CaptureStderr();
   cfgDisplayHelp();
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "line one\nline two\n");
