@@ -97,7 +97,7 @@ TEST(ScanStamp, KeyCoversCommandFolderAndSettings) {
   EXPECT_NE(key, commandKey(job, recording));
 }
 
-TEST(ScanStamp, WholeFilesAreRenamedIntoPlace) {
+TEST(ScanOutput, WholeFilesAreRenamedIntoPlace) {
   TempDir dir;
   EXPECT_EQ(writeWhole(dir.file("r.met"), {"<R>I \"a\" \"b\" 1 -", "x"}), "");
   EXPECT_EQ(dir.read("r.met"), "<R>I \"a\" \"b\" 1 -\nx\n");
