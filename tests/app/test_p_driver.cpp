@@ -1,20 +1,19 @@
-// The analysis driver: file/option combinations, the ordered file list,
-// the reading loop with its metric flush point, and unreadable files.
+// The analysis driver: the ordered file list and the reading loop with its
+// metric flush point.  Unreadable record files are shown by
+// CliEntry.CompleteRunReportsUnreadableRecordFiles.
 #include <filesystem>
 #include <iostream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
-#include "ChildRun.h"
 #include "app/P_Driver.h"
 #include "config/C_Exceptions.h"
-#include "messages/M_Output.h"
 #include "metrics/M_Metric.h"
 #include "model/MetricFileReader.h"
 #include "model/PI_Interface.h"
 #include "model/SourceFileReader.h"
 #include "model/SymbolTable.h"
+#include "trimC_ChildRun.h"
 
 namespace fs = std::filesystem;
 
@@ -34,25 +33,14 @@ class Project {
     write("src/p.cmaf.met", "<ZZ>p");
   }
   std::string path(const std::string& name) const { return m_dir.file(name); }
-  void write(const std::string& name, const std::string& text) const { m_dir.write(name, text); }
-  void remove(const std::string& name) const { fs::remove(path(name)); }
-  // The words of a run on a.c and b.c with the cross-module file, records in out/.
-  std::vector<std::string> multi() const {
-    return {"-op", path("out"), path("src/a.c"), path("src/b.c"), "-cmaf", path("src/p.cmaf")};
-  }
 
  private:
+  void write(const std::string& name, const std::string& text) const { m_dir.write(name, text); }
   TempDir m_dir;
 };
 
-// Records the files the driver could not open, then reports them as usual.
-class TestDriver : public P_Driver {
- public:
+struct TestDriver : P_Driver {
   TestDriver() : P_Driver("test driver\n", nullptr) {}
-  void handleReadError(const P_FileOpenException& e) override {
-    std::cout << "cannot open " << fs::path(e.getFilename().str()).filename().string() << "\n";
-    P_Driver::handleReadError(e);
-  }
 };
 
 U_BPtr<C_CmdArgs> parse(P_DriverBase& driver, const std::vector<std::string>& words) {
@@ -65,18 +53,6 @@ U_BPtr<C_CmdArgs> parse(P_DriverBase& driver, const std::vector<std::string>& wo
 
 const C_OrphanFileHandler& orphansOf(P_DriverBase& driver) {
   return dynamic_cast<const C_OrphanFileHandler&>(driver.getOrphanHandler());
-}
-
-// The text of the combination error, or "ok SINGLE"/"ok MULTI".
-std::string checkWords(const std::vector<std::string>& words) {
-  TestDriver driver;
-  U_BPtr<C_CmdArgs> args = parse(driver, words);
-  try {
-    auto type = driver.checkArguments(args, orphansOf(driver));
-    return type == P_DriverBase::SingleFileAnalysis ? "ok SINGLE" : "ok MULTI";
-  } catch (const C_ConfigurationException& e) {
-    return e.what();
-  }
 }
 
 std::string baseName(const std::string& path) { return fs::path(path).filename().string(); }
@@ -94,50 +70,7 @@ void logRecord(const U_String& line) {
             << " flushes " << M_Metric::getFlushCount() << "\n";
 }
 
-class PrintingSink : public M_OutputBase {
- public:
-  void close() override {}
-  void information(const U_BPtr<M_Diagnostic>& d, bool) override { print("information", d); }
-  void error(const U_BPtr<M_Diagnostic>& d, bool) override { print("error", d); }
-  void suppressionRecord(const U_BPtr<M_SuppressionRecord>&) override {}
-
- private:
-  static void print(const char* kind, const U_BPtr<M_Diagnostic>& d) {
-    const U_Location& at = d->getLocation();
-    std::cout << kind << " " << d->getMsgNo() << " at " << baseName(at.getFilename().str()) << ":"
-              << at.getLine() << ":" << at.getColumn() << " params " << d->parameters();
-    for (int i = 0; i < d->parameters(); ++i) std::cout << " " << d->parameter(i)->getRepresentation();
-    std::cout << "\n";
-  }
-};
-
-// Lists and reads the files of words with TestDriver; returns the log.
-int readProject(const std::vector<std::string>& words) {
-  SourceFileReader::configure(logSource);
-  MetricFileReader::configure("ZZ", logRecord);
-  M_Output::setSink(new PrintingSink, M_IOFormat::Simple);
-  TestDriver driver;
-  U_BPtr<C_CmdArgs> args = parse(driver, words);
-  auto type = driver.checkArguments(args, orphansOf(driver));
-  args->assignToGlobalOptions();
-  driver.processFiles(P_getSymbolTable(), driver.getFiles(args, orphansOf(driver), type));
-  std::cout << "output " << baseName(P_OutputFile::getSource().str()) << " in "
-            << baseName(P_OutputFile::getOutputPath().get()) << "\n";
-  return 0;
-}
-
 }  // namespace
-
-TEST(P_Driver, FileAndCrossModuleCombinations) {
-  Project p;
-  const std::string a = p.path("src/a.c");
-  const std::string b = p.path("src/b.c");
-  // The refusals themselves are shown by the command-line tests.
-  EXPECT_EQ(checkWords({a}), "ok SINGLE");
-  EXPECT_EQ(checkWords({a, a}), "ok SINGLE");  // a repeated file is one file
-  EXPECT_EQ(checkWords({a, b}), "ERROR: Single file analysis must have exactly one input file.\n\n");
-  EXPECT_EQ(checkWords({"-cmaf", p.path("src/p.cmaf"), a, b}), "ok MULTI");
-}
 
 TEST(P_Driver, FileListPutsTheCrossModuleFileLast) {
   Project p;
@@ -147,78 +80,33 @@ TEST(P_Driver, FileListPutsTheCrossModuleFileLast) {
   auto files = driver.getFiles(args, orphansOf(driver), P_DriverBase::MultiFileAnalysis);
   ASSERT_EQ(files.size(), 3u);
   const auto real = [&p](const std::string& name) { return fs::canonical(p.path(name)).string(); };
-  const std::string out = real("out");
   EXPECT_EQ(files[0].second.str(), real("src/b.c"));
-  EXPECT_EQ(files[0].first.get(), out);
+  EXPECT_EQ(files[0].first.get(), real("out"));
   EXPECT_EQ(files[1].second.str(), real("src/a.c"));
   EXPECT_EQ(files[2].second.str(), real("src/p.cmaf"));
-  // The output path is the real directory of the cross-module file.
+  // The output path is the real directory of the cross-module file (the
+  // output file it sets is shown by the run test below).
   EXPECT_EQ(files[2].first.get(), real("src"));
-  EXPECT_EQ(P_OutputFile::getSource(), files[2].second);
-  EXPECT_EQ(P_OutputFile::getOutputPath().get(), real("src"));
-
-  TestDriver one;
-  U_BPtr<C_CmdArgs> oneArgs = parse(one, {"-op", p.path("out"), p.path("src/a.c")});
-  auto single = one.getFiles(oneArgs, orphansOf(one), P_DriverBase::SingleFileAnalysis);
-  ASSERT_EQ(single.size(), 1u);
-  EXPECT_EQ(P_OutputFile::getSource(), single[0].second);
-  EXPECT_EQ(P_OutputFile::getOutputPath().get(), out);
-}
-
-// The readers' registries are process-wide, so each run is its own process.
-TEST(P_Driver, ReadingOrderMetricFlushPointAndUnreadableFiles) {
-  Project p;
-  ChildRun multi = runInChild([&p] {
-    return readProject({"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"), p.path("src/a.c"),
-                        "-cmaf", p.path("src/p.cmaf")});
-  });
-  EXPECT_EQ(multi.status, 0) << multi.err;
-  EXPECT_EQ(multi.out,
-            "source 1/3 a.c\n"
-            "record <ZZ>a current a.c flushes 0\n"
-            "source 2/3 b.c\n"
-            "record <ZZ>b current b.c flushes 0\n"
-            "source 3/3 p.cmaf\n"
-            "record <ZZ>p current p.cmaf flushes 1\n"
-            "output p.cmaf in src\n");
-
-  ChildRun single = runInChild([&p] { return readProject({"-op", p.path("out"), p.path("src/a.c")}); });
-  EXPECT_EQ(single.status, 0) << single.err;
-  EXPECT_EQ(single.out,
-            "source 1/1 a.c\n"
-            "record <ZZ>a current a.c flushes 0\n"
-            "output a.c in out\n");
-
-  // Unreadable record files are reported and skipped.
-  p.remove("out/b.c.met");
-  p.remove("src/p.cmaf.met");
-  ChildRun missing = runInChild([&p] { return readProject(p.multi()); });
-  EXPECT_EQ(missing.status, 0) << missing.err;
-  EXPECT_EQ(missing.out,
-            "source 1/3 a.c\n"
-            "record <ZZ>a current a.c flushes 0\n"
-            "source 2/3 b.c\n"
-            "cannot open b.c.met\n"
-            "information 1540 at p.cmaf:1:0 params 1 " + p.path("out/b.c.met") + "\n"
-            "source 3/3 p.cmaf\n"
-            "cannot open p.cmaf.met\n"  // the output source's own record file: no message
-            "output p.cmaf in src\n");
 }
 
 namespace {
 
-void logEnd() { std::cout << "end\n"; }
+void logEnd() {
+  std::cout << "end, output " << baseName(P_OutputFile::getSource().str()) << " in "
+            << baseName(P_OutputFile::getOutputPath().get()) << "\n";
+}
 
 void setupForTest(const U_BPtr<C_CmdArgs>& args, const P_DriverBase::AnalysisType& type) {
   // The options are already the process-wide ones when the check is set up.
   std::cout << "setup " << type << " global cmaf " << C_getArgCrossModAnlFile().isSet()
             << " same " << (args.pointer() == &C_CmdArgs::getGlobal()) << "\n";
+  SourceFileReader::configure(logSource);
   MetricFileReader::configure("ZZ", logRecord);
   MetricFileReader::configureOnEnd(logEnd);
 }
 
-int runDriver(const std::vector<std::string>& words) {
-  U_BPtr<P_Driver> driver(new P_Driver("v\n", setupForTest));
+int runDriver(const std::vector<std::string>& words, P_DriverBase::SetupFunction setup = setupForTest) {
+  U_BPtr<P_Driver> driver(new P_Driver("v\n", setup));
   U_BPtr<C_CmdArgs> args = parse(*driver, words);
   driver->setCmdArgs(args);
   try {
@@ -231,16 +119,21 @@ int runDriver(const std::vector<std::string>& words) {
 
 }  // namespace
 
-TEST(P_Driver, RunSetsUpReadsAndEnds) {
+// The readers' registries are process-wide, so each run is its own process.
+// The metrics are flushed before the output source is read.
+TEST(P_Driver, RunSetsUpReadsInOrderAndEnds) {
   Project p;
-  ChildRun r = runInChild([&p] { return runDriver(p.multi()); });
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
+  ChildRun multi = runInChild([&p] {
+    return runDriver({"-op", p.path("out"), p.path("src/a.c"), p.path("src/b.c"), p.path("src/a.c"), "-cmaf",
+                      p.path("src/p.cmaf")});
+  });
+  EXPECT_EQ(multi.status, 0) << multi.err;
+  EXPECT_EQ(multi.out,
             "setup 2 global cmaf 1 same 0\n"
-            "record <ZZ>a current a.c flushes 0\n"
-            "record <ZZ>b current b.c flushes 0\n"
-            "record <ZZ>p current p.cmaf flushes 1\n"
-            "end\n");
+            "source 1/3 a.c\nrecord <ZZ>a current a.c flushes 0\n"
+            "source 2/3 b.c\nrecord <ZZ>b current b.c flushes 0\n"
+            "source 3/3 p.cmaf\nrecord <ZZ>p current p.cmaf flushes 1\n"
+            "end, output p.cmaf in src\n");
   // The run's diagnostic output is the error file of the output source.
   EXPECT_TRUE(fs::exists(p.path("src/p.cmaf.err")));
 
@@ -248,6 +141,14 @@ TEST(P_Driver, RunSetsUpReadsAndEnds) {
   EXPECT_EQ(refused.status, 10);
   EXPECT_EQ(refused.out, "refused: ERROR: Single file analysis must have exactly one input file.\n\n");
   EXPECT_FALSE(fs::exists(p.path("out/a.c.err")));
+
+  // A file named twice is one file, and one file is a single file analysis.
+  ChildRun single =
+      runInChild([&p] { return runDriver({"-op", p.path("out"), p.path("src/a.c"), p.path("src/a.c")}); });
+  EXPECT_EQ(single.status, 0) << single.err;
+  EXPECT_EQ(single.out,
+            "setup 1 global cmaf 0 same 0\nsource 1/1 a.c\nrecord <ZZ>a current a.c flushes 0\n"
+            "end, output a.c in out\n");
 }
 
 namespace {
@@ -266,12 +167,7 @@ void setupFailingCheck(const U_BPtr<C_CmdArgs>&, const P_DriverBase::AnalysisTyp
 
 TEST(P_Driver, AFailedInterfaceCallEndsTheRunWithTheInternalErrorStatus) {
   Project p;
-  ChildRun r = runInChild([&p] {
-    U_BPtr<P_Driver> driver(new P_Driver("v\n", setupFailingCheck));
-    U_BPtr<C_CmdArgs> args = parse(*driver, {"-op", p.path("out"), p.path("src/a.c")});
-    driver->setCmdArgs(args);
-    return driver->exec();
-  });
+  ChildRun r = runInChild([&p] { return runDriver({"-op", p.path("out"), p.path("src/a.c")}, setupFailingCheck); });
   EXPECT_EQ(r.status, 18) << r.err;
   EXPECT_EQ(r.out, "path null\nend\n");
   EXPECT_NE(r.err.find("PI_getPALOutputPath: Assertion at "), std::string::npos) << r.err;

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ChildRun.h"
 #include "app/Trace.h"
 #include "app/Version.h"
+#include "trimC_ChildRun.h"
 
 TEST(Trace, LinesReachTheFileOnlyWhileTracingIsOn) {
   TempDir dir;
@@ -88,12 +88,4 @@ TEST(Version, BannerIsPrintedAtMostOncePerRun) {
   });
   EXPECT_EQ(requests.status, 0);
   EXPECT_EQ(requests.out, "B\n");
-
-  ChildRun direct = runInChild([] {
-    PrintVersion("first\n");
-    const char* words[] = {"ktlpp", "-Ver"};
-    VersionRequest(2, words, "second\n");
-    return 0;
-  });
-  EXPECT_EQ(direct.out, "first\n");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "ConfigTestSupport.h"
 #include "config/C_Exceptions.h"
@@ -14,24 +15,28 @@ using config_test::IsolatedProduct;
 using config_test::makeCmdArgs;
 using config_test::RecordingHandler;
 
-namespace {
-
-// Processes the words for KTLPP in an isolated environment; returns what
-// was written to standard error.
-std::string processCapturingErrors(U_BPtr<C_CmdArgs>& cmdArgs, C_OrphanHandler& handler) {
-  testing::internal::CaptureStderr();
-  try {
-    cmdArgs->process(handler);
-  } catch (...) {
-    testing::internal::GetCapturedStderr();
-    throw;
+// Command lines of KTLPP, processed in an isolated environment.
+class CmdArgs : public testing::Test {
+ protected:
+  // Processes the words, the non-option ones going to `handler`; returns
+  // what was written to standard error.
+  std::string process(U_BPtr<C_CmdArgs>& cmdArgs) { return process(cmdArgs, handler); }
+  static std::string process(U_BPtr<C_CmdArgs>& cmdArgs, C_OrphanHandler& orphans) {
+    testing::internal::CaptureStderr();
+    try {
+      cmdArgs->process(orphans);
+    } catch (...) {
+      testing::internal::GetCapturedStderr();
+      throw;
+    }
+    return testing::internal::GetCapturedStderr();
   }
-  return testing::internal::GetCapturedStderr();
-}
 
-}  // namespace
+  IsolatedProduct product;
+  RecordingHandler handler;
+};
 
-TEST(CmdArgs, ProductNames) {
+TEST_F(CmdArgs, ProductNames) {
   for (const auto& [name, index] : std::vector<std::pair<const char*, int>>{
            {"KTLPP", 0}, {"Ktl++", 0}, {"ZNT", 3}, {"ktlppx", -1}, {"ktlpp     ", -1}, {"", -1}, {nullptr, -1}})
     EXPECT_EQ(C_getProductIndex(name), index) << (name ? name : "null");
@@ -41,48 +46,41 @@ TEST(CmdArgs, ProductNames) {
   EXPECT_EQ(C_currentProductIndex(), -1);
 }
 
-TEST(CmdArgs, MatchArgTakesTheLongestCaseInsensitivePrefix) {
+TEST_F(CmdArgs, MatchArgTakesTheLongestCaseInsensitivePrefix) {
   U_BPtr<C_CmdArgs> cmdArgs = new C_CmdArgs("ktlpp");
   C_Options& options = cmdArgs->getOptions();
   int rows = 0;
   const C_OptionMapping* table = C_getArgumentTable(0, rows);
-  int length = -1;
-  EXPECT_EQ(matchArg(*cmdArgs, "METRICS", length, table, rows), &options.getAsBaseArgMetrics());
-  EXPECT_EQ(length, 7);
-  EXPECT_EQ(matchArg(*cmdArgs, "metr", length, table, rows), &options.getAsBaseArgMetrics());
-  EXPECT_EQ(length, 3) << "met wins with the suffix r";
-  EXPECT_EQ(matchArg(*cmdArgs, "nomsg", length, table, rows), &options.getAsBaseArgSuppressedErrors());
-  EXPECT_EQ(length, 5);
-  EXPECT_EQ(matchArg(*cmdArgs, "nometrics", length, table, rows), &options.getAsBaseArgNoMetrics());
-  EXPECT_EQ(matchArg(*cmdArgs, "zzz", length, table, rows), nullptr);
-  EXPECT_EQ(length, 0);
-  EXPECT_EQ(matchArg(*cmdArgs, "", length, table, rows), nullptr);
+  // "metr" is "met" with the suffix r.
+  for (const auto& [word, option, matched] : std::vector<std::tuple<const char*, C_OptionBase*, int>>{
+           {"METRICS", &options.getAsBaseArgMetrics(), 7}, {"metr", &options.getAsBaseArgMetrics(), 3},
+           {"nomsg", &options.getAsBaseArgSuppressedErrors(), 5}, {"nometrics", &options.getAsBaseArgNoMetrics(), 9},
+           {"zzz", nullptr, 0}, {"", nullptr, 0}}) {
+    int length = -1;
+    EXPECT_EQ(matchArg(*cmdArgs, word, length, table, rows), option) << word;
+    EXPECT_EQ(length, matched) << word;
+  }
 }
 
-TEST(CmdArgs, ValuesAttachedOrAsNextWordAndBooleanSuffixes) {
-  IsolatedProduct product;
-  auto cmdArgs = makeCmdArgs("ktlpp", {"-op=/tmp/a", "-met-", "-tab", "-3", "-ppl+"});
-  RecordingHandler handler;
-  EXPECT_EQ(processCapturingErrors(cmdArgs, handler), "");
+TEST_F(CmdArgs, ValuesAttachedOrAsNextWordAndBooleanSuffixes) {
+  auto cmdArgs = makeCmdArgs("ktlpp", {"-op/tmp/b", "-OUTPUTPATH", "/tmp/c", "-op=/tmp/a", "-met-", "-tab", "-3",
+                                       "-ppl+", "-echo", "hello world", "-e=again"});
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(process(cmdArgs), "");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "hello world\nagain\n");
   C_Options& options = cmdArgs->getOptions();
   EXPECT_EQ(C_getArgOutPath(options).str().get(), "/tmp/a");
   EXPECT_FALSE(C_getArgMetrics(options));
   EXPECT_EQ(static_cast<int>(C_getArgTabStop(options)), -3) << "a following word is a value even with a -";
   EXPECT_TRUE(C_getArgPpList(options));
+  EXPECT_TRUE(handler.words.empty());
   EXPECT_TRUE(cmdArgs->isValid());
-
-  auto other = makeCmdArgs("ktlpp", {"-op/tmp/b", "-OUTPUTPATH", "/tmp/c", "-met+"});
-  processCapturingErrors(other, handler);
-  EXPECT_EQ(C_getArgOutPath(other->getOptions()).str().get(), "/tmp/c");
-  EXPECT_TRUE(C_getArgMetrics(other->getOptions()));
 }
 
-TEST(CmdArgs, ArgumentErrorsArePrintedAndProcessingGoesOn) {
-  IsolatedProduct product;
+TEST_F(CmdArgs, ArgumentErrorsArePrintedAndProcessingGoesOn) {
   auto cmdArgs = makeCmdArgs("ktlpp", {"-metX", "-", "-bogus", "-forget", "xyz", "-f", "nomsg", "a.cpp", "-op"});
   C_getArgSuppressedErrors(cmdArgs->getOptions()).Set({4});
-  RecordingHandler handler;
-  const std::string errors = processCapturingErrors(cmdArgs, handler);
+  const std::string errors = process(cmdArgs);
   EXPECT_EQ(errors,
             "\nERROR: X is not a valid argument for option: metrics\n\n"
             "\nERROR: Unknown argument: -\n\n"
@@ -97,18 +95,16 @@ TEST(CmdArgs, ArgumentErrorsArePrintedAndProcessingGoesOn) {
   EXPECT_TRUE(cmdArgs->isValid());
 }
 
-TEST(CmdArgs, ErrorOptionsTakeEffectFromTheNextWord) {
-  IsolatedProduct product;
-  RecordingHandler handler;
+TEST_F(CmdArgs, ErrorOptionsTakeEffectFromTheNextWord) {
   auto after = makeCmdArgs("ktlpp", {"-bogus", "-eica"});
-  EXPECT_EQ(processCapturingErrors(after, handler), "\nERROR: Unknown argument: -bogus\n\n");
+  EXPECT_EQ(process(after), "\nERROR: Unknown argument: -bogus\n\n");
   EXPECT_TRUE(after->isValid());
 
   auto before = makeCmdArgs("ktlpp", {"-eica", "-bogus", "later.cpp"});
   const int savedIndex = C_currentProductIndex();
   C_currentProductIndex() = 2;  // another product than the one processed
   try {
-    processCapturingErrors(before, handler);
+    process(before);
     FAIL() << "unknown argument accepted";
   } catch (const C_InvalidArgException& e) {
     EXPECT_STREQ(e.what(), "\nERROR: Unknown argument: -bogus\n\n");
@@ -119,67 +115,54 @@ TEST(CmdArgs, ErrorOptionsTakeEffectFromTheNextWord) {
   C_currentProductIndex() = savedIndex;
 
   auto values = makeCmdArgs("ktlpp", {"-eicv", "-met?"});
-  EXPECT_THROW(processCapturingErrors(values, handler), C_InvalidArgValueException);
+  EXPECT_THROW(process(values), C_InvalidArgValueException);
   auto via = makeCmdArgs("ktlpp", {"-eicv", "-via", "/no/such/file"});
   try {
-    processCapturingErrors(via, handler);
+    process(via);
     FAIL() << "missing via file accepted";
   } catch (const C_InvalidViaException& e) {
     EXPECT_STREQ(e.what(), "\nERROR: Unable to open /no/such/file\n\n");
   }
 }
 
-TEST(CmdArgs, EmptyWordEndsTheCommandLineAndNewlineSplitsAWord) {
-  IsolatedProduct product;
-  RecordingHandler handler;
+TEST_F(CmdArgs, WordsAreSplitAtNewlinesEndAtAnEmptyOneAndAreProcessedOnce) {
   auto cmdArgs = makeCmdArgs("ktlpp", {"a.cpp", "b.cpp\nc.cpp", "", "d.cpp"});
-  processCapturingErrors(cmdArgs, handler);
+  process(cmdArgs);
+  process(cmdArgs);
   EXPECT_EQ(handler.words, (std::vector<std::string>{"a.cpp", "b.cpp", "c.cpp"}));
-}
-
-TEST(CmdArgs, ProcessRunsOnceUntilArgumentsChange) {
-  IsolatedProduct product;
-  RecordingHandler handler;
-  auto cmdArgs = makeCmdArgs("ktlpp", {"a.cpp"});
-  processCapturingErrors(cmdArgs, handler);
-  processCapturingErrors(cmdArgs, handler);
-  EXPECT_EQ(handler.words.size(), 1u);
-  cmdArgs->appendArgs(U_String("b.cpp"));
+  cmdArgs->appendArgs(U_String("e.cpp"));
   EXPECT_FALSE(cmdArgs->isValid());
-  processCapturingErrors(cmdArgs, handler);
-  EXPECT_EQ(handler.words.size(), 3u);
+  process(cmdArgs);
+  EXPECT_EQ(handler.words.size(), 6u);
 }
 
-TEST(CmdArgs, ViaAndListFilesAreReadWhereTheyAreNamed) {
-  IsolatedProduct product;
+TEST_F(CmdArgs, ViaAndListFilesAreReadWhereTheyAreNamed) {
   TempDir dir;
   const std::string inner = dir.write("inner.via", "-d INNER\n");
   const std::string outer = dir.write("outer.via", "-d FIRST -via " + inner + "\n-d LAST\n");
   const std::string list = dir.write("files.lst", "one.cpp two.cpp\n");
   auto cmdArgs = makeCmdArgs("ktlpp", {"-via", outer.c_str(), "-d", "CMD", ("-list" + list).c_str(), "three.cpp"});
-  RecordingHandler handler;
-  EXPECT_EQ(processCapturingErrors(cmdArgs, handler), "");
+  EXPECT_EQ(process(cmdArgs), "");
   EXPECT_EQ(C_getArgDefines(cmdArgs->getOptions()).getValueRepresentation(), "FIRST, INNER, LAST, CMD, ");
   EXPECT_EQ(handler.words, (std::vector<std::string>{"one.cpp", "two.cpp", "three.cpp"}));
 
   auto equals = makeCmdArgs("ktlpp", {("-via=" + inner).c_str()});
-  processCapturingErrors(equals, handler);
+  process(equals);
   EXPECT_EQ(C_getArgDefines(equals->getOptions()).getValueRepresentation(), "INNER, ");
 
   auto missing = makeCmdArgs("ktlpp", {"-via", dir.path().c_str(), "-list/no/such"});
-  EXPECT_EQ(processCapturingErrors(missing, handler),
+  EXPECT_EQ(process(missing),
             "\nERROR: Unable to open " + dir.path() + "\n\n\nERROR: Unable to open /no/such\n\n");
 }
 
-TEST(CmdArgs, OrphanFilesKeepTheOutputDirectoryOfTheirFirstMention) {
-  IsolatedProduct product;
+TEST_F(CmdArgs, OrphanFilesKeepTheOutputDirectoryOfTheirFirstMention) {
   TempDir out1;
   TempDir out2;
   config_test::ScopedEnv env;
   env.set("KTLPPOUTPATH", out2.path());
   auto cmdArgs = makeCmdArgs("ktlpp", {"a.cpp", "-op", out1.path().c_str(), "b.cpp", "./a.cpp", "c.cpp"});
   C_OrphanFileHandler files;
-  processCapturingErrors(cmdArgs, files);
+  process(cmdArgs, files);
   ASSERT_EQ(files.size(), 3u);
   // Before -op a file gets the product's output path.
   std::vector<std::string> seen;
@@ -190,11 +173,9 @@ TEST(CmdArgs, OrphanFilesKeepTheOutputDirectoryOfTheirFirstMention) {
   EXPECT_TRUE(C_isMainSourceFile(QL_Filename::create(QL_String::create("b.cpp"))));
 }
 
-TEST(CmdArgs, GlobalCopyIsIndependentAndDebugKeywordsAreExact) {
-  IsolatedProduct product;
-  RecordingHandler handler;
+TEST_F(CmdArgs, GlobalCopyIsIndependentAndDebugKeywordsAreExact) {
   auto cmdArgs = makeCmdArgs("ktlpp", {"-debug", "log", "-deb=always-first"});
-  processCapturingErrors(cmdArgs, handler);
+  process(cmdArgs);
   cmdArgs->assignToGlobalOptions();
   EXPECT_TRUE(C_hasDebug("log"));
   EXPECT_TRUE(C_hasDebug(cmdArgs, "always-first"));
@@ -206,7 +187,7 @@ TEST(CmdArgs, GlobalCopyIsIndependentAndDebugKeywordsAreExact) {
   EXPECT_EQ(&C_getArgDebug(), &C_CmdArgs::getGlobal().getOptions().getArgDebug());
 }
 
-TEST(CmdArgs, ForgetResetsTheGlobalCopysOwnOptions) {
+TEST_F(CmdArgs, ForgetResetsTheGlobalCopysOwnOptions) {
   U_BPtr<C_CmdArgs> original = new C_CmdArgs("ktl");
   std::istringstream value("indented\n");
   C_getArgStyle(original->getOptions()).handleArgument(value, C_HasSuffix::no);
@@ -218,7 +199,7 @@ TEST(CmdArgs, ForgetResetsTheGlobalCopysOwnOptions) {
   EXPECT_EQ(C_getArgStyle(original->getOptions()).str(), "indented");
 }
 
-TEST(CmdArgs, EncodingOptionAndDisplayPaths) {
+TEST_F(CmdArgs, EncodingOptionAndDisplayPaths) {
   const ExtendedCharEncoding saved = QL_getLocalEncoding();
   C_CmdArgs cmdArgs("ktlpp");
   EXPECT_EQ(cmdArgs.getCmdLocalEncoding(), saved);
@@ -237,13 +218,4 @@ TEST(CmdArgs, EncodingOptionAndDisplayPaths) {
   C_getArgExpandFilenames(options) = false;
   EXPECT_EQ(QL_getFilenameDisplayPath(options, here), "sub/file.cpp");
   EXPECT_EQ(QL_getFilenameDisplayPath(options, elsewhere), "/elsewhere/file.cpp");
-}
-
-TEST(CmdArgs, EchoWritesItsValue) {
-  IsolatedProduct product;
-  auto cmdArgs = makeCmdArgs("ktlpp", {"-echo", "hello world", "-e=again"});
-  RecordingHandler handler;
-  testing::internal::CaptureStdout();
-  processCapturingErrors(cmdArgs, handler);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "hello world\nagain\n");
 }

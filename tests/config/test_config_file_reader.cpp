@@ -65,14 +65,10 @@ TEST(ConfigFileReader, LongLinesAreReadWhole) {
                                                  std::string(3000, 'y') + "\n'" + std::string(5000, 'q'));
   InputFileTranslator in(QL_String::create(file, eceNone), eceNone);
   ASSERT_TRUE(in.isOpen());
-  U_String line;
-  ASSERT_TRUE(readLine(line, in));
-  EXPECT_EQ(line, longWord + " tail\n");
-  ASSERT_TRUE(readLine(line, in));
-  EXPECT_EQ(line, std::string(3000, 'x') + std::string(3000, 'y') + "\n");
-  ASSERT_TRUE(readLine(line, in));
-  EXPECT_EQ(line, "'" + std::string(5000, 'q'));
-  EXPECT_FALSE(readLine(line, in));
+  std::vector<std::string> lines;
+  for (U_String line; readLine(line, in);) lines.push_back(line);
+  const std::string joined = std::string(3000, 'x') + std::string(3000, 'y') + "\n";
+  EXPECT_EQ(lines, (std::vector<std::string>{longWord + " tail\n", joined, "'" + std::string(5000, 'q')}));
 
   EXPECT_EQ(wordsOf(longWord + " tail\n'" + std::string(5000, 'q')),
             (std::vector<std::string>{longWord, "tail", std::string(5000, 'q')}));

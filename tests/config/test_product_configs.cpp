@@ -59,11 +59,9 @@ TEST(ProductConfigs, ConfigurationSectionsAndMessages) {
   EXPECT_EQ(out,
             "\nERROR: Unexpected configuration data: extra line\n"
             "\nERROR: Unknown section unknownsection\n");
-  EXPECT_EQ(values.errorText, "E-TEXT");
-  EXPECT_EQ(values.warningText, "W-TEXT");
-  EXPECT_EQ(values.msgFormat, "FMT $ \t");
-  EXPECT_EQ(values.scopeHashSize, 77);
-  EXPECT_EQ(values.help, (std::vector<U_String>{"line one", "line two"}));
+  EXPECT_EQ(values.errorText + "|" + values.warningText + "|" + values.msgFormat + "|" +
+                std::to_string(values.scopeHashSize),
+            "E-TEXT|W-TEXT|FMT $ \t|77");
   testing::internal::CaptureStderr();
   cfgDisplayHelp();
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "line one\nline two\n");
@@ -128,17 +126,12 @@ TEST(ProductConfigs, QuietEntriesSuppressFilesButNotMainSources) {
   C_OrphanFileHandler files;
   cmdArgs->process(files);
   cmdArgs->assignToGlobalOptions();
-  auto suppressed = [](const std::string& path) {
-    return C_isSuppressedFile(QL_Filename::create(QL_String::create(path, eceNone)));
-  };
-  EXPECT_TRUE(suppressed(src.file("lib/a.h")));
-  EXPECT_TRUE(suppressed(src.file("lib/deep/b.h"))) << "everything below a directory entry";
-  EXPECT_TRUE(suppressed(src.file("x/y.hpp"))) << "pattern entries match the full path";
-  EXPECT_TRUE(suppressed(src.file("single.h")));
-  EXPECT_FALSE(suppressed(src.file("single.hh")));
-  EXPECT_FALSE(suppressed(src.file("libx/a.h"))) << "a directory entry is not a text prefix";
-  EXPECT_FALSE(suppressed(src.file("lib/main.h"))) << "a main source file is never suppressed";
-  EXPECT_FALSE(suppressed(src.file("other.h")));
+  // Everything below a directory entry, which is no text prefix; pattern
+  // entries match the full path; a main source file is never suppressed.
+  for (const auto& [file, expected] : std::vector<std::pair<const char*, bool>>{
+           {"lib/a.h", true}, {"lib/deep/b.h", true}, {"x/y.hpp", true}, {"single.h", true}, {"single.hh", false},
+           {"libx/a.h", false}, {"lib/main.h", false}, {"other.h", false}})
+    EXPECT_EQ(C_isSuppressedFile(QL_Filename::create(QL_String::create(src.file(file), eceNone))), expected) << file;
 }
 
 TEST(ProductConfigs, TemporaryDirectory) {
@@ -165,13 +158,11 @@ TEST(ProductConfigs, TemporaryDirectory) {
 // message section).
 TEST(ProductConfigs, ShippedConfigurationFilesAreClean) {
   const std::string dir = std::string(TUK_TEST_DATA_DIR) + "/../../config/products";
-  const struct {
-    std::string name;
-    const char* errorText;
-  } products[] = {{"ktlpp", "++ ERROR ++"}, {"ktl", "++ ERROR ++"}, {"mrv", "not read"}, {"znt", "++ ERROR ++"}};
+  const std::pair<std::string, const char*> products[] = {
+      {"ktlpp", "++ ERROR ++"}, {"ktl", "++ ERROR ++"}, {"mrv", "not read"}, {"znt", "++ ERROR ++"}};
   C_ConfigValues& values = C_getConfigValues();
   for (int product = 0; product < 4; ++product) {
-    const std::string& name = products[product].name;
+    const std::string& name = products[product].first;
     values = C_ConfigValues();
     values.errorText = "not read";
     testing::internal::CaptureStdout();
@@ -183,7 +174,7 @@ TEST(ProductConfigs, ShippedConfigurationFilesAreClean) {
     ASSERT_TRUE(in.isSet()) << name;
     ASSERT_FALSE(values.help.empty()) << name;
     EXPECT_EQ(values.help[0].rfind("Usage: template_usage.kxdf.generator " + name + " ", 0), 0u) << name;
-    EXPECT_EQ(values.errorText, products[product].errorText) << name;
+    EXPECT_EQ(values.errorText, products[product].second) << name;
   }
   values = C_ConfigValues();
 }

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "TempDir.h"
 #include "config/C_CmdArgs.h"
@@ -37,23 +36,19 @@ void writeErr(const std::string& name, Fill fill) {
   out.close();
 }
 
-struct Sent {
-  int msgNo;
-  bool suppressed;
-  bool error;
-};
-
-// A diagnostic output that records what reaches it.
+// A diagnostic output that logs what reaches it, each diagnostic as its
+// number followed by "e" for an error and "s" when suppressed, then a blank.
 class RecordingSink : public M_OutputBase {
  public:
-  explicit RecordingSink(std::vector<Sent>& log) : m_log(log) {}
+  explicit RecordingSink(std::string& log) : m_log(log) {}
   void close() override {}
-  void information(const U_BPtr<M_Diagnostic>& d, bool s) override { m_log.push_back({d->getMsgNo(), s, false}); }
-  void error(const U_BPtr<M_Diagnostic>& d, bool s) override { m_log.push_back({d->getMsgNo(), s, true}); }
+  void information(const U_BPtr<M_Diagnostic>& d, bool s) override { log(d, s ? "s " : " "); }
+  void error(const U_BPtr<M_Diagnostic>& d, bool s) override { log(d, s ? "es " : "e "); }
   void suppressionRecord(const U_BPtr<M_SuppressionRecord>&) override {}
 
  private:
-  std::vector<Sent>& m_log;
+  void log(const U_BPtr<M_Diagnostic>& d, const char* flags) { m_log += std::to_string(d->getMsgNo()) + flags; }
+  std::string& m_log;
 };
 
 // Makes a fresh command line with the given options edit the global one,

@@ -1,13 +1,8 @@
 // Error files under faults: a run stopped right after creating one, an
 // empty file left by such a run, a symbolic link in its place, and a file
 // that cannot take what is written.
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "MessagesTestSupport.h"
@@ -15,6 +10,7 @@
 #include "messages/M_ErrorFileExceptions.h"
 #include "messages/M_Output.h"
 #include "messages/M_OutputTessel.h"
+#include "trimC_ChildRun.h"
 
 using namespace messages_test;
 
@@ -34,22 +30,6 @@ class ErrorFileFaults : public testing::Test {
   }
 };
 
-// Runs `body` in a child process that may not grow files beyond `bytes`;
-// returns the child's exit status (body's result), or -1 when it crashed.
-template <typename Body>
-int inChildWithFileLimit(long bytes, Body body) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
-    std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    ::_exit(body());
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 }  // namespace
 
 // The header and the session record reach the file when it is created, not
@@ -58,9 +38,7 @@ TEST_F(ErrorFileFaults, NewFileHoldsItsHeaderAtOnce) {
   TempDir dir;
   for (bool older : {false, true}) {
     const std::string err = dir.file(older ? "old.err" : "new.err");
-    std::unique_ptr<M_ErrFileSink> sink;
-    if (older) sink = std::make_unique<M_OutputTessel>();
-    else sink = std::make_unique<M_OutputTessel2>();
+    std::unique_ptr<M_ErrFileSink> sink(older ? static_cast<M_ErrFileSink*>(new M_OutputTessel) : new M_OutputTessel2);
     sink->open_errfile(err);
     EXPECT_EQ(readBytes(err).size(), older ? 8u : 13u) << err;
     EXPECT_EQ(readBytes(err).substr(0, 4), be32(older ? 0x7900 : 0x9300));
@@ -68,13 +46,10 @@ TEST_F(ErrorFileFaults, NewFileHoldsItsHeaderAtOnce) {
   }
 }
 
-TEST_F(ErrorFileFaults, EmptyFileIsMadeAnewWhenAppending) {
+// An empty file is made anew (CliFaults.EmptyErrorFileIsMadeAnew); one cut
+// inside its header is damaged, not empty, and still refused.
+TEST_F(ErrorFileFaults, FileCutInsideItsHeaderIsRefused) {
   TempDir dir;
-  dir.write("a.cpp.err", "");
-  M_Output::append(ql("a.cpp"), ql(dir.path()), M_IOFormat::Tessel2);
-  M_Output::close();
-  EXPECT_EQ(readBytes(dir.file("a.cpp.err")).substr(0, 4), be32(0x9300));
-  // A file cut inside its header is damaged, not empty: still refused.
   dir.write("b.cpp.err", std::string("\0\0", 2));
   EXPECT_THROW(M_Output::append(ql("b.cpp"), ql(dir.path()), M_IOFormat::Tessel2),
                M_BadTextReadException);
@@ -85,14 +60,9 @@ TEST_F(ErrorFileFaults, LinkInPlaceOfTheFileIsRefused) {
   const std::string victim = dir.write("victim", "keep");
   std::filesystem::create_symlink(victim, dir.file("a.cpp.err"));
   std::filesystem::create_symlink(dir.file("nowhere"), dir.file("b.cpp.err"));
-  for (const char* source : {"a.cpp", "b.cpp"}) {
-    EXPECT_THROW(M_Output::append(ql(source), ql(dir.path()), M_IOFormat::Tessel2),
-                 M_BadFileOpenException)
+  for (const char* source : {"a.cpp", "b.cpp"})
+    EXPECT_THROW(M_Output::append(ql(source), ql(dir.path()), M_IOFormat::Tessel2), M_BadFileOpenException)
         << source;
-    EXPECT_THROW(M_Output::open_errfile(ql(dir.file(std::string(source) + ".err")), M_IOFormat::Tessel2),
-                 M_BadFileOpenException)
-        << source;
-  }
   EXPECT_EQ(readBytes(victim), "keep");
   EXPECT_FALSE(dir.exists("nowhere"));
 }
@@ -101,25 +71,18 @@ TEST_F(ErrorFileFaults, LinkInPlaceOfTheFileIsRefused) {
 // error-file message, at the latest when the output is closed.
 TEST_F(ErrorFileFaults, FullDiskIsReported) {
   TempDir dir;
-  const std::string err = dir.file("a.cpp.err");
-  EXPECT_EQ(inChildWithFileLimit(8, [&] {
-              try {
-                M_Output::append(ql("a.cpp"), ql(dir.path()), M_IOFormat::Tessel2);
-              } catch (const M_BadFileOpenException&) {
-                return 3;
-              }
-              return 0;
-            }),
-            3);
-  EXPECT_EQ(inChildWithFileLimit(40, [&] {
-              try {
-                M_Output::open_errfile(ql(err), M_IOFormat::Tessel2);
-                for (int i = 0; i < 20; ++i) M_outputDiagnostic(diag(1, loc("/src/a.cpp", i + 1, 0)));
-                M_Output::close();
-              } catch (const M_BadFileOpenException&) {
-                return 3;
-              }
-              return 0;
-            }),
-            3);
+  for (int diagnostics : {0, 20}) {
+    const auto run = [&] {
+      try {
+        M_Output::append(ql("a.cpp"), ql(dir.path()), M_IOFormat::Tessel2);
+        for (int i = 0; i < diagnostics; ++i) M_outputDiagnostic(diag(1, loc("/src/a.cpp", i + 1, 0)));
+        M_Output::close();
+      } catch (const M_BadFileOpenException&) {
+        return 3;
+      }
+      return 0;
+    };
+    EXPECT_EQ(runInChild(run, diagnostics ? 40 : 8).status, 3) << diagnostics << " diagnostics";
+    std::filesystem::remove(dir.file("a.cpp.err"));
+  }
 }

@@ -10,10 +10,8 @@ source_dir=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if ! cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1; then
-  cat "$work/cpack.log" >&2
-  exit 1
-fi
+cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log" >&2; exit 1; }
 debs=("$work"/pkg/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: expected one package, got: ${debs[*]}" >&2; exit 1; }
 deb=${debs[0]}
@@ -65,11 +63,9 @@ includedir=$(PKG_CONFIG_PATH=$root/usr/lib/pkgconfig pkg-config --variable=inclu
 # The packaged generator on the bundled example project, with the packaged
 # configuration file.
 report=$work/report
-if ! KTLPPBIN=$root/usr/bin HOME=$work bash "$source_dir/examples/project/run.sh" "$report" \
-  "$root/usr/bin/template_usage.kxdf.generator" >"$work/run.log" 2>&1; then
-  cat "$work/run.log" >&2
-  fail "packaged generator failed on the example project"
-fi
+KTLPPBIN=$root/usr/bin HOME=$work bash "$source_dir/examples/project/run.sh" "$report" \
+  "$root/usr/bin/template_usage.kxdf.generator" >"$work/run.log" 2>&1 ||
+  { cat "$work/run.log" >&2; fail "packaged generator failed on the example project"; }
 for section in class_templates function_templates analysis_of_c++_templates \
   list_of_analysed_files personality_options report_settings kxdf_generator_info; do
   [ -s "$report/template_usage_$section.kxdf.xml" ] || fail "report lacks template_usage_$section.kxdf.xml"
@@ -77,9 +73,7 @@ done
 ls "$report"/*.txt >/dev/null 2>&1 || fail "report has no numbered source copy"
 
 # lintian: errors fail the test, warnings are shown.
-if ! lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1; then
-  fail "lintian reports errors"
-fi
+lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || fail "lintian reports errors"
 cat "$work/lintian.log"
 
 [ "$failures" -eq 0 ] || exit 1

@@ -69,10 +69,7 @@ for program_path in "$bin"/*; do
   program=$(basename "$program_path")
   programs=$((programs + 1))
   page=$man1/$program.1.gz
-  if [ ! -f "$page" ]; then
-    fail "$program: no manual page $page"
-    continue
-  fi
+  [ -f "$page" ] || { fail "$program: no manual page $page"; continue; }
   gzip -t "$page" || fail "$program: page is not gzip-compressed"
   check_warnings "$page"
   check_options "$program" "$page"

@@ -13,21 +13,16 @@ KTLPPBIN="$work/bin" KXDF_SCAN="$SCANNER" KXDF_GENERATOR="$GENERATOR" KXDF_HTML=
 classes="$work/report/template_usage_class_templates.kxdf.xml"
 functions="$work/report/template_usage_function_templates.kxdf.xml"
 failed=0
-want() {  # want FILE TEXT
-  grep -qF -- "$2" "$1" || { echo "missing in $(basename "$1"): $2"; failed=1; }
+want() {  # want FILE TEXT...
+  local file=$1 text; shift
+  for text in "$@"; do grep -qF -- "$text" "$file" || { echo "missing in $(basename "$file"): $text"; failed=1; }; done
 }
-want "$classes" "geo::Grid Primary Class Template"
-want "$classes" "geo::Grid Partial Class Template Specialization"
-want "$classes" "geo::Grid Class Template Member(s) That Are Instantiated"
-want "$classes" "geo::Grid Primary Class Instantiation"
-want "$classes" "geo::Grid&lt;int, 1&gt; marker;"
-want "$functions" "geo::sum"
-want "$functions" "Function Template Instantiated In File"
-want "$functions" "/src/stats.cpp"
-# Library templates from the recorded folders.
-want "$classes" "gsl::span Primary Class Template"
-want "$functions" "glm::dot Function Template Instantiated In File(s)"
-want "$functions" "gsl::narrow_cast"
+# The project's own templates, then library templates from the recorded folders.
+want "$classes" "geo::Grid Primary Class Template" "geo::Grid Partial Class Template Specialization" \
+  "geo::Grid Class Template Member(s) That Are Instantiated" "geo::Grid Primary Class Instantiation" \
+  "geo::Grid&lt;int, 1&gt; marker;" "gsl::span Primary Class Template"
+want "$functions" "geo::sum" "Function Template Instantiated In File" "/src/stats.cpp" \
+  "glm::dot Function Template Instantiated In File(s)" "gsl::narrow_cast"
 # Records of other system headers are left out; their includes are kept.
 if grep -q '^<DEFINE> std::' "$work/report/main.cpp.met"; then echo "standard library recorded"; failed=1; fi
 grep -q '^<R>I .*"/usr/include/gsl/span" [0-9]* S$' "$work/report/main.cpp.met" || { echo "no system include"; failed=1; }

@@ -9,14 +9,11 @@ printf '#pragma once\ntemplate <typename T> struct Box { T v; };\n' > box.h
 printf '#include "box.h"\nBox<int> a;\n' > a.cpp
 printf '#include "box.h"\nBox<long> b;\n' > b.cpp
 printf 'int c;\n' > c.cpp
-printf '[' > compile_commands.json
-sep=""
-for u in a b c; do
-  printf '%s{"directory": "%s", "file": "%s.cpp", "arguments": ["c++", "-std=c++17", "-c", "%s.cpp"]}' \
-    "$sep" "$work" "$u" "$u" >> compile_commands.json
-  sep=","
-done
-printf ']\n' >> compile_commands.json
+cat > compile_commands.json <<EOF
+[{"directory": "$work", "file": "a.cpp", "arguments": ["c++", "-std=c++17", "-c", "a.cpp"]},
+ {"directory": "$work", "file": "b.cpp", "arguments": ["c++", "-std=c++17", "-c", "b.cpp"]},
+ {"directory": "$work", "file": "c.cpp", "arguments": ["c++", "-std=c++17", "-c", "c.cpp"]}]
+EOF
 summary() { "$SCANNER" -p . -o recs "$@" 2>&1 | grep 'units:'; }
 check() {  # check WANTED GOT
   if [ "$1" != "$2" ]; then echo "wanted '$1', got '$2'"; exit 1; fi

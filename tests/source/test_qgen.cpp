@@ -7,12 +7,6 @@ namespace {
 
 using V = std::vector<U_String>;
 
-TEST(Qgen, LowerCaseAndImage) {
-  EXPECT_EQ(Qgen::ustring_lower("AbC_1\xc9"), "abc_1\xc9");
-  EXPECT_EQ(Qgen::Image(0), "0");
-  EXPECT_EQ(Qgen::Image(-120), "-120");
-}
-
 TEST(Qgen, GlobalReplaceNeverRescansInsertedText) {
   U_String s = "a&b&&";
   Qgen::Global_Replace(s, "&", "&amp;");

@@ -8,80 +8,56 @@ namespace {
 // reads them.
 using V = std::vector<U_String>;
 
+// The tokens of a line, each followed by one blank.
+std::string tokens(const std::string& line) {
+  std::string out;
+  for (const U_String& token : Qparse::split_into_tokens(line)) out += token + " ";
+  return out;
+}
+
+// Rows of {line, its tokens}.
+void expectTokens(std::initializer_list<std::pair<const char*, const char*>> rows) {
+  for (const auto& [line, expected] : rows) EXPECT_EQ(tokens(line), expected) << line;
+}
+
 TEST(QparseTokens, OperatorsTakeTheLongestMatchOfTheirRow) {
-  EXPECT_EQ(Qparse::split_into_tokens("a<<=b"), (V{"a", "<<=", "b"}));
-  EXPECT_EQ(Qparse::split_into_tokens("x->*y"), (V{"x", "->*", "y"}));
-  EXPECT_EQ(Qparse::split_into_tokens("p->q"), (V{"p", "->", "q"}));
-  EXPECT_EQ(Qparse::split_into_tokens("a...b"), (V{"a", "...", "b"}));
-  EXPECT_EQ(Qparse::split_into_tokens("s.*m"), (V{"s", ".*", "m"}));
-  EXPECT_EQ(Qparse::split_into_tokens("a>>=b>=c"), (V{"a", ">>=", "b", ">=", "c"}));
-  EXPECT_EQ(Qparse::split_into_tokens("i++&&j--||k!=l"),
-            (V{"i", "++", "&&", "j", "--", "||", "k", "!=", "l"}));
-  EXPECT_EQ(Qparse::split_into_tokens("a~=b"), (V{"a", "~=", "b"}));
-  // Characters without a row, or without a matching continuation, stand alone.
-  EXPECT_EQ(Qparse::split_into_tokens("a=-b"), (V{"a", "=", "-", "b"}));
-  EXPECT_EQ(Qparse::split_into_tokens("@x"), (V{"@x"}));
+  expectTokens({{"a<<=b", "a <<= b "}, {"x->*y", "x ->* y "}, {"p->q", "p -> q "}, {"a...b", "a ... b "},
+                {"s.*m", "s .* m "}, {"a>>=b>=c", "a >>= b >= c "}, {"i++&&j--||k!=l", "i ++ && j -- || k != l "},
+                {"a~=b", "a ~= b "},
+                {"bool operator==(const Box&) const;", "bool operator == ( const Box & ) const ; "},
+                // Characters without a row, or without a matching continuation, stand alone.
+                {"a=-b", "a = - b "}, {"@x", "@x "}});
 }
 
 TEST(QparseTokens, PunctuatorsDigraphsAndTrigraphs) {
-  EXPECT_EQ(Qparse::split_into_tokens("f(a,b);{x[0]}"),
-            (V{"f", "(", "a", ",", "b", ")", ";", "{", "x", "[", "0", "]", "}"}));
-  EXPECT_EQ(Qparse::split_into_tokens("))"), (V{")", ")"}));
-  EXPECT_EQ(Qparse::split_into_tokens("?\?="), (V{"?\?="}));
-  EXPECT_EQ(Qparse::split_into_tokens("?\?=define X"), (V{"?\?=", "define", "X"}));
-  EXPECT_EQ(Qparse::split_into_tokens("%:%:"), (V{"%:%:"}));
-  EXPECT_EQ(Qparse::split_into_tokens("<%a%>"), (V{"<%", "a", "%>"}));
-  EXPECT_EQ(Qparse::split_into_tokens("<:0:>"), (V{"<:", "0", ":>"}));
-  EXPECT_EQ(Qparse::split_into_tokens("std::vector<int>::iterator"),
-            (V{"std", "::", "vector", "<", "int", ">", "::", "iterator"}));
-  EXPECT_EQ(Qparse::split_into_tokens("a##b"), (V{"a", "##", "b"}));
+  expectTokens({{"f(a,b);{x[0]}))", "f ( a , b ) ; { x [ 0 ] } ) ) "}, {"?\?=define X", "?\?= define X "},
+                {"%:%:", "%:%: "}, {"<%a%>", "<% a %> "}, {"<:0:>", "<: 0 :> "},
+                {"std::vector<int>::iterator", "std :: vector < int > :: iterator "},
+                {"x = a ? b : c; // done", "x = a ? b : c ; // done "}, {"/* c */ y *= 2;", "/* c * / y *= 2 ; "},
+                {"a##b", "a ## b "}});
 }
 
 TEST(QparseTokens, NumbersStopBeforeTheirSuffix) {
-  EXPECT_EQ(Qparse::split_into_tokens("1.5e+10"), (V{"1.5e+10"}));
-  EXPECT_EQ(Qparse::split_into_tokens("1.5e+10f"), (V{"1.5e+10", "f"}));
-  EXPECT_EQ(Qparse::split_into_tokens("0x1FUL"), (V{"0x1F", "UL"}));
-  EXPECT_EQ(Qparse::split_into_tokens("0XabU"), (V{"0Xab", "U"}));
-  EXPECT_EQ(Qparse::split_into_tokens("x=2.5E-3L;"), (V{"x", "=", "2.5E-3", "L", ";"}));
-  EXPECT_EQ(Qparse::split_into_tokens("10u+3"), (V{"10", "u", "+", "3"}));
-  // An exponent letter without digits after it is not part of the number.
-  EXPECT_EQ(Qparse::split_into_tokens("1e"), (V{"1", "e"}));
-  EXPECT_EQ(Qparse::split_into_tokens("1e+x"), (V{"1", "e", "+", "x"}));
+  expectTokens({{"1.5e+10f", "1.5e+10 f "}, {"0x1FUL", "0x1F UL "}, {"0XabU", "0Xab U "},
+                {"x=2.5E-3L;", "x = 2.5E-3 L ; "}, {"10u+3", "10 u + 3 "},
+                // An exponent letter without digits after it is not part of the number.
+                {"1e", "1 e "}, {"1e+x", "1 e + x "}});
 }
 
-TEST(QparseTokens, LiteralsKeepEscapedQuotes) {
-  EXPECT_EQ(Qparse::split_into_tokens("s = \"a\\\"b\";"), (V{"s", "=", "\"a\\\"b\"", ";"}));
-  EXPECT_EQ(Qparse::split_into_tokens("c='\\\\';"), (V{"c", "=", "'\\\\'", ";"}));
+TEST(QparseTokens, LiteralsKeepEscapedQuotesAndHeaderNamesStayWhole) {
   EXPECT_EQ(Qparse::split_into_tokens("f(\"a b\", 'x')"), (V{"f", "(", "\"a b\"", ",", "'x'", ")"}));
-  // An unterminated literal runs to the end of the line.
-  EXPECT_EQ(Qparse::split_into_tokens("p = \"abc"), (V{"p", "=", "\"abc"}));
-  EXPECT_EQ(Qparse::split_into_tokens("q = '\\"), (V{"q", "=", "'\\"}));
+  expectTokens({{"s = \"a\\\"b\";", "s = \"a\\\"b\" ; "}, {"c='\\\\';", "c = '\\\\' ; "},
+                // An unterminated literal runs to the end of the line.
+                {"p = \"abc", "p = \"abc "}, {"q = '\\", "q = '\\ "}, {"#include <stdio.h>", "# include <stdio.h> "},
+                {"  #  include<sys/stat.h> // x", "# include <sys/stat.h> // x "},
+                {"#include \"box.h\"", "# include \"box.h\" "},
+                // Without a closing bracket, or with a longer word, it is ordinary text.
+                {"#include <a", "# include < a "}, {"#includes <a>", "# includes < a > "},
+                // Bytes outside ASCII are neither words nor blanks: they form runs of their own.
+                {"a\xc3\xa9;", "a \xc3 \xa9 ; "}});
 }
 
-TEST(QparseTokens, IncludeDirectivesKeepTheHeaderNameWhole) {
-  EXPECT_EQ(Qparse::split_into_tokens("#include <stdio.h>"), (V{"#", "include", "<stdio.h>"}));
-  EXPECT_EQ(Qparse::split_into_tokens("  #  include<sys/stat.h> // x"),
-            (V{"#", "include", "<sys/stat.h>", "//", "x"}));
-  EXPECT_EQ(Qparse::split_into_tokens("#include \"box.h\""), (V{"#", "include", "\"box.h\""}));
-  // Without a closing bracket, or with a longer word, it is ordinary text.
-  EXPECT_EQ(Qparse::split_into_tokens("#include <a"), (V{"#", "include", "<", "a"}));
-  EXPECT_EQ(Qparse::split_into_tokens("#includes <a>"), (V{"#", "includes", "<", "a", ">"}));
-}
-
-TEST(QparseTokens, RealDeclarations) {
-  EXPECT_EQ(Qparse::split_into_tokens("template <typename T, int N = 3> class Box : public Base<T> {"),
-            (V{"template", "<", "typename", "T", ",", "int", "N", "=", "3", ">", "class", "Box",
-               ":", "public", "Base", "<", "T", ">", "{"}));
-  EXPECT_EQ(Qparse::split_into_tokens("bool operator==(const Box&) const;"),
-            (V{"bool", "operator", "==", "(", "const", "Box", "&", ")", "const", ";"}));
-  EXPECT_EQ(Qparse::split_into_tokens("x = a ? b : c; // done"),
-            (V{"x", "=", "a", "?", "b", ":", "c", ";", "//", "done"}));
-  EXPECT_EQ(Qparse::split_into_tokens("/* c */ y *= 2;"), (V{"/*", "c", "*", "/", "y", "*=", "2", ";"}));
-  // Bytes outside ASCII are neither words nor blanks: they form runs of their own.
-  EXPECT_EQ(Qparse::split_into_tokens("a\xc3\xa9;"), (V{"a", "\xc3", "\xa9", ";"}));
-}
-
-TEST(QparseMatch, BlankLinesAndTrailingBackslash) {
+TEST(QparseMatch, BlankLinesTrailingBackslashAndWordBoundaries) {
   EXPECT_TRUE(Qparse::match_all_whitespace(""));
   EXPECT_TRUE(Qparse::match_all_whitespace(" \t "));
   EXPECT_FALSE(Qparse::match_all_whitespace(" x "));
@@ -89,9 +65,6 @@ TEST(QparseMatch, BlankLinesAndTrailingBackslash) {
   EXPECT_TRUE(Qparse::match_trailing_backslash_and_whitespace("\\"));
   EXPECT_FALSE(Qparse::match_trailing_backslash_and_whitespace("a \\ b"));
   EXPECT_FALSE(Qparse::match_trailing_backslash_and_whitespace(""));
-}
-
-TEST(QparseMatch, WordBoundaries) {
   EXPECT_EQ(Qparse::count_to_word_boundary("", 0), 0u);
   EXPECT_EQ(Qparse::count_to_word_boundary("abc_1 x", 0), 5u);
   EXPECT_EQ(Qparse::count_to_word_boundary("a<<=b", 1), 3u);

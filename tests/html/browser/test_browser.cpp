@@ -32,12 +32,6 @@ int shell(const std::string& command) {
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
-std::string findChromium() {
-  for (const char* path : {"/usr/bin/chromium", "/usr/bin/chromium-browser"})
-    if (fs::exists(path)) return path;
-  return "";
-}
-
 // An element of a dumped DOM: its name and attributes.
 struct Element {
   std::string name;
@@ -78,7 +72,8 @@ class HtmlBrowser : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     s_work = new TempDir;
-    s_chromium = findChromium();
+    for (const char* path : {"/usr/bin/chromium-browser", "/usr/bin/chromium"})
+      if (fs::exists(path)) s_chromium = path;
     s_siteOk = writeSite();
     if (!s_siteOk || s_chromium.empty()) return;
     for (const auto& entry : fs::directory_iterator(site()))
@@ -93,18 +88,12 @@ class HtmlBrowser : public ::testing::Test {
 
   static std::string site() { return s_work->file("report/html"); }
 
-  // The example's report, as examples/project/run.sh writes it, then its site.
+  // The example's report, written by its run.sh, then its site.
   static bool writeSite() {
-    const std::string project = s_work->file("project"), report = s_work->file("report");
-    fs::copy(TUK_EXAMPLE_DIR, project, fs::copy_options::recursive);
-    fs::create_directory(report);
-    for (const auto& entry : fs::directory_iterator(project + "/out"))
-      fs::copy_file(entry.path(), report + "/" + entry.path().filename().string());
-    const std::string generate = "cd " + quote(project) + " && KTLPPBIN=" + quote(TUK_PRODUCT_CONFIG_DIR) + " " +
-                                 quote(TUK_PROGRAM) + " ktlpp -via settings.via -op " + quote(report) +
-                                 " -cmaf " + quote(report + "/project.cma") + " -list files.lst >/dev/null 2>&1";
-    if (shell(generate) != 0) return false;
-    return shell(quote(KXDF_HTML_PROGRAM) + " " + quote(report) + " >/dev/null") == 0;
+    const std::string report = s_work->file("report");
+    return shell("KTLPPBIN=" + quote(TUK_PRODUCT_CONFIG_DIR) + " bash " + quote(TUK_EXAMPLE_DIR "/run.sh") + " " +
+                 quote(report) + " " + quote(TUK_PROGRAM) + " >/dev/null 2>&1") == 0 &&
+           shell(quote(KXDF_HTML_PROGRAM) + " " + quote(report) + " >/dev/null") == 0;
   }
 
   // Runs Chromium on a page of the site with extra arguments; returns
@@ -133,18 +122,12 @@ class HtmlBrowser : public ::testing::Test {
       s_console[page] += it->str() + "\n";
   }
 
-  static TempDir* s_work;
-  static std::string s_chromium;
-  static bool s_siteOk;
-  static std::map<std::string, std::string> s_dom;      // page name to dumped DOM
-  static std::map<std::string, std::string> s_console;  // page name to its console lines
+  static inline TempDir* s_work = nullptr;
+  static inline std::string s_chromium;
+  static inline bool s_siteOk = false;
+  static inline std::map<std::string, std::string> s_dom;      // page name to dumped DOM
+  static inline std::map<std::string, std::string> s_console;  // page name to its console lines
 };
-
-TempDir* HtmlBrowser::s_work = nullptr;
-std::string HtmlBrowser::s_chromium;
-bool HtmlBrowser::s_siteOk = false;
-std::map<std::string, std::string> HtmlBrowser::s_dom;
-std::map<std::string, std::string> HtmlBrowser::s_console;
 
 // The ids of a page's elements.
 std::set<std::string> ids(const std::string& dom) {

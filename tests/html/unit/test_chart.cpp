@@ -2,6 +2,8 @@
 // the charts and the lengths of their bars.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "ReportFixture.h"
 #include "TextChecks.h"
 #include "html/Summary.h"
@@ -36,22 +38,27 @@ const std::string kFunctions =
     "<kxdf:h4>h Function Template Instantiated In File(s)</kxdf:h4>\n"
     "<kxdf:filelink href='b.cpp.txt'>b.cpp</kxdf:filelink>\n";
 
+// Entries as "name=value@entry", in order.
+std::string entries(const std::vector<EntryCount>& list) {
+  std::string out;
+  for (const EntryCount& e : list) out += e.name + "=" + std::to_string(e.value) + "@" + std::to_string(e.entry) + " ";
+  return out;
+}
+
+std::string counts(const ClassSummary& s) {
+  return std::to_string(s.templates) + " templates, " + std::to_string(s.definitions) + " definitions, " +
+         std::to_string(s.members) + " members, " + std::to_string(s.partialSpecs) + " partial, " +
+         std::to_string(s.explicitSpecs) + " explicit, " + std::to_string(s.instances) + " instances; " +
+         entries(s.instancesPerTemplate);
+}
+
 }  // namespace
 
+// Two definitions of A, one each of B and C; the partial's member is a
+// member, not a specialisation.
 TEST(HtmlSummary, ClassFragmentsAreCountedUnderTheHeadingTheyFollow) {
-  const ClassSummary s = summariseClasses(parseSection(kClasses));
-  EXPECT_EQ(s.templates, 3);
-  EXPECT_EQ(s.definitions, 4);  // two of A, one each of B and C
-  EXPECT_EQ(s.members, 2);      // the partial's member is a member, not a specialisation
-  EXPECT_EQ(s.partialSpecs, 2);
-  EXPECT_EQ(s.explicitSpecs, 1);
-  EXPECT_EQ(s.instances, 3);
-  ASSERT_EQ(s.instancesPerTemplate.size(), 3u);
-  EXPECT_EQ(s.instancesPerTemplate[0].name, "A");
-  EXPECT_EQ(s.instancesPerTemplate[0].value, 1);
-  EXPECT_EQ(s.instancesPerTemplate[1].value, 2);
-  EXPECT_EQ(s.instancesPerTemplate[1].entry, 2);
-  EXPECT_EQ(s.instancesPerTemplate[2].value, 0);
+  EXPECT_EQ(counts(summariseClasses(parseSection(kClasses))),
+            "3 templates, 4 definitions, 2 members, 2 partial, 1 explicit, 3 instances; A=1@1 B=2@2 C=0@3 ");
 }
 
 TEST(HtmlSummary, InstancesOfASpecialisationCountAsInstancesOfItsTemplate) {
@@ -62,13 +69,8 @@ TEST(HtmlSummary, InstancesOfASpecialisationCountAsInstancesOfItsTemplate) {
       frameXml("8: v\n") + frameXml("9: w\n") +
       "<kxdf:h4>A Explicit Class Template Specialization</kxdf:h4>\n" + frameXml("6: e\n") +
       "<kxdf:h5>A Explicit Class Template Specialization Instance(s)</kxdf:h5>\n" + frameXml("7: x\n");
-  const ClassSummary s = summariseClasses(parseSection(classes));
-  EXPECT_EQ(s.definitions, 1);
-  EXPECT_EQ(s.partialSpecs, 1);
-  EXPECT_EQ(s.explicitSpecs, 1);
-  EXPECT_EQ(s.instances, 3);
-  ASSERT_EQ(s.instancesPerTemplate.size(), 1u);
-  EXPECT_EQ(s.instancesPerTemplate[0].value, 3);
+  EXPECT_EQ(counts(summariseClasses(parseSection(classes))),
+            "1 templates, 1 definitions, 0 members, 1 partial, 1 explicit, 3 instances; A=3@1 ");
 }
 
 TEST(HtmlSummary, FunctionFilesAreCountedPerTemplateAndOnceOverall) {
@@ -77,31 +79,21 @@ TEST(HtmlSummary, FunctionFilesAreCountedPerTemplateAndOnceOverall) {
   EXPECT_EQ(s.declarations, 4);
   EXPECT_EQ(s.instantiated, 2);
   EXPECT_EQ(s.files, 2);  // b.cpp instantiates both f and h
-  ASSERT_EQ(s.filesPerTemplate.size(), 3u);
-  EXPECT_EQ(s.filesPerTemplate[0].name, "f");
-  EXPECT_EQ(s.filesPerTemplate[0].value, 2);
-  EXPECT_EQ(s.filesPerTemplate[1].value, 0);
-  EXPECT_EQ(s.filesPerTemplate[2].value, 1);
+  EXPECT_EQ(entries(s.filesPerTemplate), "f=2@1 g=0@2 h=1@3 ");
 }
 
 TEST(HtmlSummary, TopEntriesRankByValueThenNameAndDropZeros) {
-  const std::vector<EntryCount> top =
-      topEntries({{"zeta", 2, 1}, {"alpha", 2, 2}, {"none", 0, 3}, {"big", 7, 4}, {"one", 1, 5}}, 3);
-  ASSERT_EQ(top.size(), 3u);
-  EXPECT_EQ(top[0].name, "big");
-  EXPECT_EQ(top[1].name, "alpha");
-  EXPECT_EQ(top[2].name, "zeta");
+  EXPECT_EQ(entries(topEntries({{"zeta", 2, 1}, {"alpha", 2, 2}, {"none", 0, 3}, {"big", 7, 4}, {"one", 1, 5}}, 3)),
+            "big=7@4 alpha=2@2 zeta=2@1 ");
   EXPECT_TRUE(topEntries({{"none", 0, 1}}, 10).empty());
 }
 
 TEST(HtmlChart, BarsAreProportionalWithAVisibleMinimum) {
-  EXPECT_EQ(barLength(10, 10, 300), 300);
-  EXPECT_EQ(barLength(5, 10, 300), 150);
-  EXPECT_EQ(barLength(1, 3, 100), 33);
-  EXPECT_EQ(barLength(2, 3, 100), 67);  // rounded, not truncated
-  EXPECT_EQ(barLength(1, 100000, 300), 1);
-  EXPECT_EQ(barLength(0, 10, 300), 0);
-  EXPECT_EQ(barLength(3, 0, 300), 0);
+  // Rows of {value, largest value, longest bar, bar}; 2/3 of 100 is rounded up.
+  for (const auto& [value, largest, longest, bar] : std::vector<std::array<int, 4>>{
+           {10, 10, 300, 300}, {5, 10, 300, 150}, {1, 3, 100, 33}, {2, 3, 100, 67}, {1, 100000, 300, 1},
+           {0, 10, 300, 0}, {3, 0, 300, 0}})
+    EXPECT_EQ(barLength(value, largest, longest), bar) << value << " of " << largest;
 }
 
 TEST(HtmlChart, SvgDrawsEachBarWithItsLengthLabelAndLink) {

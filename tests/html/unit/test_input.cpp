@@ -11,25 +11,18 @@
 #include "ReportFixture.h"
 #include "html/ReportSet.h"
 #include "html/SourceCopies.h"
+#include "trimC_ChildRun.h"
 
 using namespace kxdf_html;
 
 namespace {
 
-struct ProgramRun {
-  int status = -1;
-  std::string err;
-};
-
-// Runs the installed program on dir, standard error kept.
-ProgramRun runProgram(const TempDir& dir, const std::string& args) {
-  const std::string cmd = "'" KXDF_HTML_PROGRAM "' " + args + " >'" + dir.file("out.log") + "' 2>'" +
-                          dir.file("err.log") + "'";
-  const int raw = std::system(cmd.c_str());
-  ProgramRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.err = dir.read("err.log");
-  return run;
+// Runs the installed program with the given arguments.
+ChildRun runProgram(const std::string& args) {
+  return runInChild([&args] {
+    const int raw = std::system(("'" KXDF_HTML_PROGRAM "' " + args).c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  });
 }
 
 }  // namespace
@@ -38,10 +31,7 @@ TEST(HtmlInput, NumberedCopiesAreRecognisedByTheirHeader) {
   const auto copy = parseSourceCopy("   src/a.h\n   *******\n\n  1: int a;\n  2: \n  3: \xFFx\n");
   ASSERT_TRUE(copy.has_value());
   EXPECT_EQ(copy->sourceName, "src/a.h");
-  ASSERT_EQ(copy->lines.size(), 3u);
-  EXPECT_EQ(copy->lines[0], "int a;");
-  EXPECT_EQ(copy->lines[1], "");
-  EXPECT_EQ(copy->lines[2], "\xEF\xBF\xBDx");
+  EXPECT_EQ(copy->lines, (std::vector<std::string>{"int a;", "", "\xEF\xBF\xBDx"}));
   EXPECT_TRUE(parseSourceCopy("a.h\n***\n\n").has_value());  // an empty source
   EXPECT_EQ(parseSourceCopy("a\xFF.h\n****\n\n")->sourceName, "a\xEF\xBF\xBD.h");
   EXPECT_FALSE(parseSourceCopy("a.h\n**\n\n1: x\n").has_value());
@@ -83,14 +73,14 @@ TEST(HtmlInput, MissingOrMalformedDocumentIsNamedAndNothingIsWritten) {
   TempDir dir;
   writeSmallReport(dir);
   std::filesystem::remove(dir.file(kReportDocuments[4]));
-  const ProgramRun missing = runProgram(dir, "'" + dir.path() + "'");
+  const ChildRun missing = runProgram("'" + dir.path() + "'");
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "kxdf.html: " + dir.file(kReportDocuments[4]) + ": missing\n");
   EXPECT_FALSE(dir.exists("html"));
 
   writeSmallReport(dir);
   dir.write(kReportDocuments[1], sectionXml("<kxdf:h3>f & g</kxdf:h3>\n"));
-  const ProgramRun bad = runProgram(dir, "'" + dir.path() + "' -o '" + dir.file("site") + "'");
+  const ChildRun bad = runProgram("'" + dir.path() + "' -o '" + dir.file("site") + "'");
   EXPECT_EQ(bad.status, 1);
   EXPECT_EQ(bad.err.rfind("kxdf.html: " + dir.file(kReportDocuments[1]) + ": not well-formed (line 6: ", 0), 0u)
       << bad.err;
@@ -100,11 +90,11 @@ TEST(HtmlInput, MissingOrMalformedDocumentIsNamedAndNothingIsWritten) {
 TEST(HtmlInput, UsageErrorsAndAGoodRun) {
   TempDir dir;
   writeSmallReport(dir);
-  EXPECT_EQ(runProgram(dir, "").status, 2);
-  EXPECT_EQ(runProgram(dir, "--help").status, 0);
-  EXPECT_EQ(runProgram(dir, "'" + dir.path() + "' -x").status, 2);
-  EXPECT_EQ(runProgram(dir, "'" + dir.file("nothing") + "'").status, 1);
-  const ProgramRun ok = runProgram(dir, "'" + dir.path() + "'");
+  EXPECT_EQ(runProgram("").status, 2);
+  EXPECT_EQ(runProgram("--help").status, 0);
+  EXPECT_EQ(runProgram("'" + dir.path() + "' -x").status, 2);
+  EXPECT_EQ(runProgram("'" + dir.file("nothing") + "'").status, 1);
+  const ChildRun ok = runProgram("'" + dir.path() + "'");
   EXPECT_EQ(ok.status, 0) << ok.err;
   for (const char* page : {"index.html", "kxdf.css", "kxdf.js", "template_usage_class_templates.html",
                            "template_usage_analysis_of_cpp_templates.html", "src_box.h.html"})
