@@ -13,7 +13,7 @@
 #include "model/PI_Interface.h"
 #include "model/SourceFileReader.h"
 #include "model/SymbolTable.h"
-#include "trimC_ChildRun.h"
+#include "ChildRun.h"
 
 namespace fs = std::filesystem;
 

@@ -13,7 +13,7 @@
 #include "app/QL_Driver.h"
 #include "config/C_Exceptions.h"
 #include "util/U_Assert.h"
-#include "trimC_ChildRun.h"
+#include "ChildRun.h"
 
 namespace {
 

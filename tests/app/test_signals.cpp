@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Signals.h"
-#include "trimC_ChildRun.h"
+#include "ChildRun.h"
 
 TEST(Signals, EachFatalSignalIsNamedAndEndsWithStatus19) {
   const std::pair<int, const char*> caught[] = {

@@ -6,7 +6,7 @@
 
 #include "app/Trace.h"
 #include "app/Version.h"
-#include "trimC_ChildRun.h"
+#include "ChildRun.h"
 
 TEST(Trace, LinesReachTheFileOnlyWhileTracingIsOn) {
   TempDir dir;

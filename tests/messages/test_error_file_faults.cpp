@@ -10,7 +10,7 @@
 #include "messages/M_ErrorFileExceptions.h"
 #include "messages/M_Output.h"
 #include "messages/M_OutputTessel.h"
-#include "trimC_ChildRun.h"
+#include "ChildRun.h"
 
 using namespace messages_test;
 

@@ -11,7 +11,7 @@
 #include "ReportFixture.h"
 #include "html/ReportSet.h"
 #include "html/SourceCopies.h"
-#include "trimC_ChildRun.h"
+#include "ChildRun.h"
 
 using namespace kxdf_html;
 
