@@ -18,6 +18,8 @@ inline std::string readerTestMakeDir() {
   return dirs.back()->path();
 }
 
+// Text and file names as the reader takes them.
+inline QL_String text(const std::string& s) { return QL_String::create(s, eceEUC); }
 inline QL_Filename readerTestFilename(const std::string& path) {
   return QL_Filename::create(QL_String::create(path, eceEUC));
 }

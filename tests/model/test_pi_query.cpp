@@ -1,7 +1,6 @@
 // The query and iteration functions over a model built from records.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -37,9 +36,6 @@ class PiQuery : public testing::Test {
         "<DEFINE> piqVar \"/piq/a.c\" 12 M DC OV F X int[4] -",
         "<DEFINE> piqOther \"/piq/a.c\" 13 M DC OV F X int -",
         "<DEFINE> piqOther \"/piq/a.c\" 15 M DR OV F X int -",
-        "<DEFINE> piq::T<@ClassTempParam1> \"/piq/t.h\" 5 I DC TG S X {cpiq::T<@ClassTempParam1>} U",
-        "<DEFINE> piq::T<@ClassTempParam1> \"/piq/t.h\" 5 I DD TG S X {cpiq::T<@ClassTempParam1>} U",
-        "<DEFINE> piq::T<bool> \"/piq/t.h\" 9 I DX TG S X {cpiq::T<bool>} -",
     });
     RelationHandler::handleLine("<R>C piqVar piqOther 20 -");
     RelationHandler::handleLine("<R>X piqVar piqOther 21 RW");
@@ -67,35 +63,6 @@ TEST_F(PiQuery, SymbolAndDefineLoopsWalkTheModel) {
   EXPECT_EQ(15, PI_getDefineLine(PI_getDefineIterData(redecl)));
   EXPECT_EQ(1, PI_getDefineIterNext(redecl));
   EXPECT_EQ((std::vector<int>{13}), defineLines(other));
-}
-
-TEST_F(PiQuery, TemplatesWithTheirSpecialisations) {
-  P_Template* found = nullptr;
-  PI_TemplateIterHan it = PI_getFirstTemplate();
-  while (!PI_isTemplateIterEnd(it)) {
-    P_Template* t = PI_getTemplateIterData(it);
-    P_Define* primary = PI_getSymbolCurrentDefine(PI_getTemplatePrimaryTemplate(t));
-    if (std::strcmp(PI_getOutputString(PI_getDefineQualName(primary)),
-                    "piq::T<@ClassTempParam1>") == 0) {
-      found = t;
-    }
-    PI_getTemplateIterNext(it);
-  }
-  EXPECT_EQ(nullptr, PI_getTemplateIterData(it));
-  ASSERT_NE(nullptr, found);
-  EXPECT_TRUE(PI_isTemplateOrSpecialisation(
-      PI_getSymbolCurrentDefine(PI_getTemplatePrimaryTemplate(found))));
-
-  std::vector<std::string> explicitSpecs;
-  PI_SymbolIterHan explicitIt = PI_getTemplateFirstExplicitSpec(found);
-  while (!PI_isSymbolIterEnd(explicitIt)) {
-    P_Define* d = PI_getSymbolCurrentDefine(PI_getSymbolIterData(explicitIt));
-    explicitSpecs.push_back(PI_getOutputString(PI_getDefineQualName(d)));
-    PI_getSymbolIterNext(explicitIt);
-  }
-  EXPECT_EQ((std::vector<std::string>{"piq::T<bool>"}), explicitSpecs);
-  EXPECT_TRUE(PI_isTemplateIterEnd(PI_getTemplateFirstPartialSpec(found)));
-  EXPECT_TRUE(PI_isSymbolIterEnd(PI_getTemplateFirstImplicictSpec(found)));
 }
 
 TEST_F(PiQuery, RelationKindsShareOneIteratorStore) {
@@ -154,27 +121,15 @@ TEST(PiOptions, EntriesOfOneNamespaceInOrder) {
   EXPECT_EQ(nullptr, PI_getOptionIterData(none));
   // A failed start answers a loop that is over at once.
   PI_OptionIterHan failed{0};
-  std::string text = piFailureText([&failed] { failed = PI_getFirstOption(nullptr); });
+  std::string text = piStderrOf([&failed] { failed = PI_getFirstOption(nullptr); });
   EXPECT_NE(std::string::npos,
             text.find("'0 != value && \"Do not call getFirstOption with a null option\"'"));
   EXPECT_NE(std::string::npos, text.find("\nPI_getFirstOption: Assertion at ")) << text;
-  piFailureText([&failed] {
+  piStderrOf([&failed] {
     EXPECT_TRUE(PI_isOptionIterEnd(failed));
     EXPECT_EQ(nullptr, PI_getOptionIterData(failed));
     EXPECT_TRUE(PI_getOptionIterNext(failed));
   });
-}
-
-TEST(PiOutputPaths, OnlyTwoEncodingSelectors) {
-  EXPECT_NE(nullptr, PI_getPALOutputPath(0));
-  EXPECT_NE(nullptr, PI_getPALCrossModuleFilename(1));
-  for (int bad : {2, -1}) {
-    const char* path = "unset";
-    std::string text = piFailureText([bad, &path] { path = PI_getPALOutputPath(bad); });
-    EXPECT_NE(std::string::npos, text.find("Assertion '! \"Illegal encoding specified\"' failed."))
-        << text;
-    EXPECT_EQ(nullptr, path);
-  }
 }
 
 TEST(PiMetrics, ValuesOfTheEntityOrFileOfTheirRecords) {

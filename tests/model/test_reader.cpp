@@ -1,6 +1,14 @@
+// Record files: framing, dispatch to handlers, blocks, encodings and files
+// that are not plain files.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -13,14 +21,29 @@
 
 namespace {
 
-QL_String text(const std::string& s) { return QL_String::create(s, eceEUC); }
-
 std::vector<std::pair<std::string, std::string>> readAll(const std::string& path) {
   std::vector<std::pair<std::string, std::string>> records;
   M_MetricIterator it;
   if (!it.open(text(path))) return records;
   for (; !it.atEnd(); ++it) records.emplace_back(it->tagText(), it->lineText());
   return records;
+}
+
+// Writes `bytes` into the pipe once a reader has opened it; gives up after
+// a few seconds so that a reader that never comes does not hang the test.
+void feedPipe(const std::string& fifo, const std::string& bytes) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (std::chrono::steady_clock::now() < deadline) {
+    const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd < 0) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      continue;
+    }
+    ::fcntl(fd, F_SETFL, 0);  // blocking writes from here on
+    EXPECT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+    return;
+  }
 }
 
 // Handlers record what they were called with, per handler.
@@ -64,10 +87,6 @@ TEST(ReaderIterator, EndStatesAndHostileContent) {
   M_MetricIterator other;
   EXPECT_TRUE(unopened == other);  // both at end
 
-  M_MetricIterator missing;
-  EXPECT_FALSE(missing.open(text("/nonexistent/dir/x.met")));
-  EXPECT_TRUE(missing.atEnd());
-
   // NUL bytes, a 1 MB record and an empty file must all read cleanly.
   const std::string dir = readerTestMakeDir();
   std::string bytes("<A>\0x\n", 6);
@@ -105,13 +124,20 @@ TEST(MetricFileReader, DispatchesByTagOncePerHandlerAndReportsMissingFiles) {
   EXPECT_EQ(g_firstSeen, (std::vector<std::string>{"<TSTREAD> one", "<TSTREAD2> two", "<TSTREAD>"}));
   EXPECT_EQ(g_secondSeen, (std::vector<std::string>{"<TSTREAD2> two"}));
 
-  try {
-    MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/absent.cpp"),
-                                  P_getSymbolTable());
-    FAIL() << "a missing record file must throw";
-  } catch (const P_FileOpenException& e) {
-    EXPECT_EQ(e.getFilename(), readerTestFilename(dir + "/absent.cpp.met"));
-    EXPECT_STREQ(e.what(), "PostAnalysis FileOpenException");
+  // A missing record file, and a directory in its place, are reported as unopened.
+  ASSERT_EQ(::mkdir((dir + "/dir.cpp.met").c_str(), 0700), 0);
+  for (const char* unit : {"absent.cpp", "dir.cpp"}) {
+    try {
+      MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename(std::string("/src/") + unit),
+                                    P_getSymbolTable());
+      ADD_FAILURE() << unit << ": an unopened record file must throw";
+    } catch (const P_FileOpenException& e) {
+      EXPECT_EQ(e.getFilename(), readerTestFilename(dir + "/" + unit + ".met"));
+      EXPECT_STREQ(e.what(), "PostAnalysis FileOpenException");
+    }
+    M_MetricIterator it;
+    EXPECT_FALSE(it.open(text(dir + "/" + unit + ".met"))) << unit;
+    EXPECT_TRUE(it.atEnd());
   }
 }
 
@@ -177,4 +203,18 @@ TEST(ReaderRecordFile, LinesAcrossBlocksAndEncodedLines) {
   EXPECT_FALSE(missing.isOpen());
   EXPECT_FALSE(missing.getline(line));
   EXPECT_FALSE(blocks.hasReadError());
+}
+
+TEST(ReaderFileKinds, NamedPipeIsReadLikeAFile) {
+  const std::string fifo = readerTestMakeDir() + "/piped.met";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::thread writer(feedPipe, fifo, "<A> one\nnot a record\n<B> two");
+  std::vector<std::string> lines;
+  M_MetricIterator it;
+  if (it.open(text(fifo))) {
+    for (; !it.atEnd(); ++it) lines.push_back(it->lineText());
+  }
+  writer.join();
+  EXPECT_EQ(lines, (std::vector<std::string>{"<A> one", "<B> two"}));
+  EXPECT_FALSE(it.hasReadError());
 }

@@ -56,51 +56,37 @@ TEST_F(SymbolTableTest, DefinitionElsewhereIsAnotherDefineAtTheSamePlaceItMerges
   EXPECT_EQ(calls(), (Calls{"new:g(void)", "def:g(void)"}));
 }
 
-// Every define a client was handed stays alive for the run, also the
-// definition record that was merged into the declaration at its place.
-TEST_F(SymbolTableTest, MergedDefinitionRecordStaysOwnedByTheModel) {
-  std::vector<P_Define*> seen;
+// Every define a client was handed stays alive for the run: the definition
+// record merged into the declaration at its place, and a header's
+// declaration and definition seen again by a second unit (the declaration is
+// handed to the project-redeclaration client, then the definition merges
+// into it and makes it equal to the stored define).
+TEST_F(SymbolTableTest, DefinesHandedToClientsStayOwnedByTheModel) {
   static std::vector<P_Define*>* sink = nullptr;
-  sink = &seen;
-  DefineHandler::configureOnDefinition([](P_Symbol*, P_Define* d) {
-    if (sink) sink->push_back(d);
-  });
-  feed("<DEFINE> h(void) \"a.c\" 7 M DC OF F X (void)int -");
-  feed("<DEFINE> h(void) \"a.c\" 7 M DD OF F X (void)int -");
-  sink = nullptr;
-  P_Symbol* sym = symbolOf(symbols, "h(void)");
-  ASSERT_NE(sym, nullptr);
-  ASSERT_FALSE(seen.empty());
-  for (P_Define* d : seen) {
-    EXPECT_TRUE(heldByModel(sym, d));
-    EXPECT_EQ(out(d->getName()), "h(void)");
-  }
-}
-
-// A header's declaration and definition at one place, seen again by a
-// second unit: the second declaration is handed to the project-redeclaration
-// client, then the definition merges into it and makes it equal to the
-// stored one.  It must stay alive all the same.
-TEST_F(SymbolTableTest, RepeatedHeaderDefinitionKeepsTheDefinesClientsWereHanded) {
-  static std::vector<P_Define*>* sink = nullptr;
-  std::vector<P_Define*> seen;
-  sink = &seen;
   const DefineHandler::SymbolClient collect = [](P_Symbol*, P_Define* d) {
     if (sink) sink->push_back(d);
   };
   DefineHandler::configureOnProjRedecl(collect);
   DefineHandler::configureOnDefinition(collect);
+  std::vector<P_Define*> merged, repeated;
+  sink = &merged;
+  feed("<DEFINE> h(void) \"a.c\" 7 M DC OF F X (void)int -");
+  feed("<DEFINE> h(void) \"a.c\" 7 M DD OF F X (void)int -");
+  P_Symbol* h = symbolOf(symbols, "h(void)");
+  sink = &repeated;
   for (int unit = 0; unit < 2; ++unit) {
     if (unit > 0) nextFile();
     feed("<DEFINE> k(void) \"k.h\" 4 I DC OF F X (void)int -");
     feed("<DEFINE> k(void) \"k.h\" 4 I DD OF F X (void)int -");
   }
   sink = nullptr;
-  P_Symbol* sym = symbolOf(symbols, "k(void)");
-  ASSERT_NE(sym, nullptr);
-  EXPECT_EQ(sym->getDefineList().size(), 1u);
-  ASSERT_EQ(seen.size(), 3u);  // the first definition, the second declaration and definition
-  for (P_Define* d : seen) EXPECT_TRUE(heldByModel(sym, d));
+  P_Symbol* k = symbolOf(symbols, "k(void)");
+  ASSERT_TRUE(h && k);
+  EXPECT_EQ(k->getDefineList().size(), 1u);
+  ASSERT_FALSE(merged.empty());
+  ASSERT_EQ(repeated.size(), 3u);  // the first definition, the second declaration and definition
+  for (P_Define* d : merged) EXPECT_TRUE(heldByModel(h, d)) << out(d->getName());
+  for (P_Define* d : repeated) EXPECT_TRUE(heldByModel(k, d)) << out(d->getName());
 }
 
 TEST_F(SymbolTableTest, ExternalNamesJoinAcrossFilesInternalOnesDoNot) {
@@ -138,22 +124,21 @@ TEST_F(SymbolTableTest, RedeclarationIsFiledUnderTheLatestDefine) {
 }
 
 TEST_F(SymbolTableTest, DefinitionWithoutDeclarationBecomesOne) {
-  SymbolTable::setShowSymbolErrors(true);
-  testing::internal::CaptureStdout();
-  feed("<DEFINE> lonely(int,char) \"a.c\" 7 M DD OF F X (int,char)void -");
-  fflush(stdout);
-  std::string printed = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(printed, "Missing 'DC' for lonely(int,char)\n");
+  const auto printedBy = [this](bool show, const char* line) {
+    SymbolTable::setShowSymbolErrors(show);
+    testing::internal::CaptureStdout();
+    feed(line);
+    fflush(stdout);
+    return testing::internal::GetCapturedStdout();
+  };
+  EXPECT_EQ(printedBy(true, "<DEFINE> lonely(int,char) \"a.c\" 7 M DD OF F X (int,char)void -"),
+            "Missing 'DC' for lonely(int,char)\n");
   EXPECT_EQ(calls(), (Calls{"new:lonely(int,char)"}));
   P_Symbol* sym = symbolOf(symbols, "lonely(int,char)");
   ASSERT_NE(sym, nullptr);
   EXPECT_TRUE(P_isDefineDeclaration(sym->getLatestDefine().pointer()));
 
-  SymbolTable::setShowSymbolErrors(false);
-  testing::internal::CaptureStdout();
-  feed("<DEFINE> quiet \"a.c\" 8 M DR OV F X int -");
-  fflush(stdout);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(printedBy(false, "<DEFINE> quiet \"a.c\" 8 M DR OV F X int -"), "");
   EXPECT_FALSE(P_isDefineRedeclaration(symbolOf(symbols, "quiet")->getLatestDefine().pointer()));
 }
 
