@@ -1,6 +1,8 @@
 #ifndef TESTS_MODEL_READER_TEST_UTIL_H
 #define TESTS_MODEL_READER_TEST_UTIL_H
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -8,6 +10,7 @@
 
 #include "intl/QL_Filename.h"
 #include "intl/QL_String.h"
+#include "model/M_RecordFile.h"
 #include "TempDir.h"
 
 // A fresh scratch directory for one test's record files, removed when the
@@ -22,6 +25,16 @@ inline std::string readerTestMakeDir() {
 inline QL_String text(const std::string& s) { return QL_String::create(s, eceEUC); }
 inline QL_Filename readerTestFilename(const std::string& path) {
   return QL_Filename::create(QL_String::create(path, eceEUC));
+}
+
+// Every line of a record file read in `encoding`; the read must not fail.
+inline std::vector<std::string> readLines(const std::string& path, ExtendedCharEncoding encoding = eceEUC) {
+  M_RecordFile file(text(path), encoding);
+  std::vector<std::string> lines;
+  U_String line;
+  while (file.getline(line)) lines.push_back(line);
+  EXPECT_FALSE(file.hasReadError()) << path;
+  return lines;
 }
 
 #endif

@@ -21,8 +21,11 @@
 
 namespace {
 
-std::vector<std::pair<std::string, std::string>> readAll(const std::string& path) {
-  std::vector<std::pair<std::string, std::string>> records;
+// Tag and whole line of each record.
+using Records = std::vector<std::pair<std::string, std::string>>;
+
+Records readAll(const std::string& path) {
+  Records records;
   M_MetricIterator it;
   if (!it.open(text(path))) return records;
   for (; !it.atEnd(); ++it) records.emplace_back(it->tagText(), it->lineText());
@@ -62,23 +65,13 @@ TEST(ReaderFilename, RecordFileNameKeepsSourceExtension) {
 }
 
 TEST(ReaderIterator, FramingSkipsNonRecordsAndKeepsWholeLines) {
-  const std::string dir = readerTestMakeDir();
-  const std::string path = dir + "/framing.met";
-  writeBytes(path,
-                      "<>\n"
-                      "<DEFINE\n"
-                      " <DEFINE> leading blank\n"
-                      "no tag at all\n"
-                      "\n"
-                      "<R>C a b 3 ->x\n"
-                      "<DEFINE> crlf\r\n"
-                      "<LAST> no final newline");
-  const auto records = readAll(path);
-  ASSERT_EQ(records.size(), 4u);
-  EXPECT_EQ(records[0], (std::pair<std::string, std::string>("", "<>")));
-  EXPECT_EQ(records[1], (std::pair<std::string, std::string>("R", "<R>C a b 3 ->x")));
-  EXPECT_EQ(records[2], (std::pair<std::string, std::string>("DEFINE", "<DEFINE> crlf\r")));
-  EXPECT_EQ(records[3], (std::pair<std::string, std::string>("LAST", "<LAST> no final newline")));
+  const std::string path = readerTestMakeDir() + "/framing.met";
+  writeBytes(path, "<>\n<DEFINE\n <DEFINE> leading blank\nno tag at all\n\n<R>C a b 3 ->x\n<DEFINE> crlf\r\n"
+                   "<LAST> no final newline");
+  EXPECT_EQ(readAll(path), (Records{{"", "<>"},
+                                    {"R", "<R>C a b 3 ->x"},
+                                    {"DEFINE", "<DEFINE> crlf\r"},
+                                    {"LAST", "<LAST> no final newline"}}));
 }
 
 TEST(ReaderIterator, EndStatesAndHostileContent) {
@@ -93,11 +86,8 @@ TEST(ReaderIterator, EndStatesAndHostileContent) {
   bytes += "<BIG>" + std::string(1 << 20, 'y') + "\n";
   bytes += std::string("\0\0<C>\n", 6);
   writeBytes(dir + "/hostile.met", bytes);
-  const auto records = readAll(dir + "/hostile.met");
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0].second, std::string("<A>\0x", 5));
-  EXPECT_EQ(records[1].first, "BIG");
-  EXPECT_EQ(records[1].second.size(), (1u << 20) + 5);
+  EXPECT_EQ(readAll(dir + "/hostile.met"),
+            (Records{{"A", std::string("<A>\0x", 5)}, {"BIG", "<BIG>" + std::string(1 << 20, 'y')}}));
 
   writeBytes(dir + "/empty.met", "");
   M_MetricIterator empty;
@@ -115,12 +105,10 @@ TEST(MetricFileReader, DispatchesByTagOncePerHandlerAndReportsMissingFiles) {
   EXPECT_FALSE(MetricFileReader::isTagRead("TSTNOBODY"));
 
   const std::string dir = readerTestMakeDir();
-  writeBytes(dir + "/unit.cpp.met",
-                      "<TSTREAD> one\n<TSTNOBODY> skipped\n<TSTREAD2> two\n<TSTREAD>\n");
+  writeBytes(dir + "/unit.cpp.met", "<TSTREAD> one\n<TSTNOBODY> skipped\n<TSTREAD2> two\n<TSTREAD>\n");
   g_firstSeen.clear();
   g_secondSeen.clear();
-  MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/unit.cpp"),
-                                P_getSymbolTable());
+  MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/unit.cpp"), P_getSymbolTable());
   EXPECT_EQ(g_firstSeen, (std::vector<std::string>{"<TSTREAD> one", "<TSTREAD2> two", "<TSTREAD>"}));
   EXPECT_EQ(g_secondSeen, (std::vector<std::string>{"<TSTREAD2> two"}));
 
@@ -165,44 +153,31 @@ TEST(MetricFileReader, HandlersRegisteredLaterSeeTheFollowingRecords) {
 TEST(ReaderRecordFile, LinesAcrossBlocksAndEncodedLines) {
   const std::string dir = readerTestMakeDir();
   // Lines of varying length so that many of them straddle a block edge.
+  std::vector<std::string> lines;
   std::string bytes;
-  for (int i = 0; i < 60000; ++i) bytes += "<L> " + std::to_string(i) + std::string(i % 53, 'x') + "\n";
-  writeBytes(dir + "/blocks.met", bytes);
-  M_RecordFile blocks(text(dir + "/blocks.met"), eceNone);
-  ASSERT_TRUE(blocks.isOpen());
-  U_String line;
-  int count = 0;
-  bool allMatch = true;
-  while (blocks.getline(line)) {
-    allMatch = allMatch && line == "<L> " + std::to_string(count) + std::string(count % 53, 'x');
-    ++count;
+  for (int i = 0; i < 60000; ++i) {
+    lines.push_back("<L> " + std::to_string(i) + std::string(i % 53, 'x'));
+    bytes += lines.back() + "\n";
   }
-  EXPECT_EQ(count, 60000);
-  EXPECT_TRUE(allMatch);
-  EXPECT_FALSE(blocks.getline(line));
+  writeBytes(dir + "/blocks.met", bytes);
+  EXPECT_EQ(readLines(dir + "/blocks.met", eceNone), lines);
 
   // A UTF-8 file: the 7-bit line passes unchanged, the other one is
   // converted to the internal encoding; without conversion both stay.
   const std::string accented = "<A> caf\xC3\xA9 \xE6\x97\xA5";
   writeBytes(dir + "/utf8.met", "<P> plain text\n" + accented + "\n");
-  M_RecordFile utf(text(dir + "/utf8.met"), eceUTF);
-  ASSERT_TRUE(utf.getline(line));
-  EXPECT_EQ(line, "<P> plain text");
-  ASSERT_TRUE(utf.getline(line));
-  EXPECT_EQ(line, QL_convertToInternal(accented, eceUTF));
-  EXPECT_NE(line, accented);
-  M_RecordFile raw(text(dir + "/utf8.met"), eceEUC);
-  ASSERT_TRUE(raw.getline(line));
-  ASSERT_TRUE(raw.getline(line));
-  EXPECT_EQ(line, accented);
+  EXPECT_EQ(readLines(dir + "/utf8.met", eceUTF),
+            (std::vector<std::string>{"<P> plain text", QL_convertToInternal(accented, eceUTF)}));
+  EXPECT_NE(QL_convertToInternal(accented, eceUTF), accented);
+  EXPECT_EQ(readLines(dir + "/utf8.met", eceEUC), (std::vector<std::string>{"<P> plain text", accented}));
 
+  U_String line;
   M_RecordFile directory(text(dir), eceNone);  // opens, but cannot be read
   EXPECT_FALSE(directory.getline(line));
   EXPECT_TRUE(directory.hasReadError());
   M_RecordFile missing(text(dir + "/missing.met"), eceNone);
   EXPECT_FALSE(missing.isOpen());
   EXPECT_FALSE(missing.getline(line));
-  EXPECT_FALSE(blocks.hasReadError());
 }
 
 TEST(ReaderFileKinds, NamedPipeIsReadLikeAFile) {

@@ -50,14 +50,6 @@ std::string mark(std::string_view token) {
   return id.str();
 }
 
-std::vector<std::string> readLines(const std::string& path) {
-  M_RecordFile file(text(path), eceEUC);
-  std::vector<std::string> lines;
-  U_String line;
-  while (file.getline(line)) lines.push_back(line);
-  return lines;
-}
-
 // Whether two defines hold the same fields, the def bits only when asked.
 bool sameFields(const P_Define& a, const P_Define& b, bool withDef = true) {
   return a.getName() == b.getName() && a.getFile().pointer() == b.getFile().pointer() &&
@@ -185,10 +177,10 @@ TEST(ReaderShortcuts, RepeatedRecordsGiveFreshDefinesWithTheSameFields) {
                     " DC OF C X (int)@ClassTempParam1 U");
   }
   std::vector<U_BPtr<P_Define>> first;
-  for (const std::string& line : lines) first.push_back(DefineRecordParser::parse(line));
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    ASSERT_TRUE(first[i].isSet()) << lines[i];
-    first[i]->addDef(P_DefDefinition);  // as the symbol table may do
+  for (const std::string& line : lines) {
+    first.push_back(DefineRecordParser::parse(line));
+    ASSERT_TRUE(first.back().isSet()) << line;
+    first.back()->addDef(P_DefDefinition);  // as the symbol table may do
   }
   for (std::size_t i = 0; i < lines.size(); ++i) {
     U_BPtr<P_Define> again = DefineRecordParser::parse(lines[i]);
@@ -235,36 +227,25 @@ TEST(ReaderShortcuts, RecordCacheFindsRecordsInTheirOrderAndOutOfIt) {
   DefineRecordCache cache;
   std::vector<std::string> texts;
   for (int i = 0; i < 5000; ++i) texts.push_back("<DEFINE> cached" + std::to_string(i) + " \"a.h\" 1 I DC OV S X int -");
-  const auto fieldsOf = [](int i) {
-    DefineRecordFields f;
-    f.line = i;
-    return f;
-  };
+  const auto find = [&cache](const std::string& t) { return cache.find(t, DefineRecordCache::hashOf(t)); };
+  const auto lineOf = [](const DefineRecordFields* found) { return found ? found->line : -1; };
   for (int i = 0; i < 5000; ++i) {
     ASSERT_EQ(cache.findNext(texts[i]), nullptr);
-    cache.add(texts[i], DefineRecordCache::hashOf(texts[i]), fieldsOf(i));  // the index grows meanwhile
+    DefineRecordFields fields;
+    fields.line = i;
+    cache.add(texts[i], DefineRecordCache::hashOf(texts[i]), fields);  // the index grows meanwhile
   }
   EXPECT_EQ(cache.findNext(texts[0]), nullptr) << "nothing follows the last text added";
 
   // In order after one found by its hash; a repeat, a skip or an unknown
   // text breaks the run, and the search resumes it.
-  const DefineRecordFields* found = cache.find(texts[10], DefineRecordCache::hashOf(texts[10]));
-  ASSERT_NE(found, nullptr);
-  EXPECT_EQ(found->line, 10);
-  for (int i = 11; i < 20; ++i) {
-    found = cache.findNext(texts[i]);
-    ASSERT_NE(found, nullptr) << i;
-    EXPECT_EQ(found->line, i);
-  }
+  EXPECT_EQ(lineOf(find(texts[10])), 10);
+  for (int i = 11; i < 20; ++i) EXPECT_EQ(lineOf(cache.findNext(texts[i])), i);
   EXPECT_EQ(cache.findNext(texts[19]), nullptr);
   EXPECT_EQ(cache.findNext(texts[21]), nullptr);
   EXPECT_EQ(cache.findNext("<DEFINE> cached20"), nullptr) << "a prefix is not the text";
-  EXPECT_EQ(cache.find("<DEFINE> other", DefineRecordCache::hashOf("<DEFINE> other")), nullptr);
-  EXPECT_EQ(cache.findNext(texts[20])->line, 20);
-  for (int i = 4999; i >= 0; i -= 7) {
-    found = cache.find(texts[i], DefineRecordCache::hashOf(texts[i]));
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found->line, i);
-  }
+  EXPECT_EQ(find("<DEFINE> other"), nullptr);
+  EXPECT_EQ(lineOf(cache.findNext(texts[20])), 20);
+  for (int i = 4999; i >= 0; i -= 7) EXPECT_EQ(lineOf(find(texts[i])), i);
   EXPECT_EQ(cache.size(), 5000u);
 }
