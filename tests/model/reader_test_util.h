@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "config/C_Options.h"
 #include "intl/QL_Filename.h"
 #include "intl/QL_String.h"
 #include "model/M_RecordFile.h"
+#include "model/P_DebugKeywords.h"
 #include "TempDir.h"
 
 // A fresh scratch directory for one test's record files, removed when the
@@ -36,5 +38,19 @@ inline std::vector<std::string> readLines(const std::string& path, ExtendedCharE
   EXPECT_FALSE(file.hasReadError()) << path;
   return lines;
 }
+
+// Sets the debug keywords of the global command line for one scope.  The
+// model's show switches are read afresh at both ends, so later tests see
+// them off again.
+struct DebugKeywords {
+  explicit DebugKeywords(std::vector<U_String> words) {
+    C_getArgDebug() = std::move(words);
+    P_rereadShowSwitches();
+  }
+  ~DebugKeywords() {
+    C_getArgDebug() = std::vector<U_String>();
+    P_rereadShowSwitches();
+  }
+};
 
 #endif

@@ -5,13 +5,12 @@
 #include <vector>
 
 #include "util/U_Exception.h"
-#include "config/C_Options.h"
 #include "model/DefineHandler.h"
 #include "model/MetricFileReader.h"
-#include "model/P_DebugKeywords.h"
 #include "model/P_UniqueStr.h"
 #include "model/RelationHandler.h"
 #include "model/SymbolTable.h"
+#include "reader_test_util.h"
 
 namespace {
 
@@ -135,21 +134,9 @@ TEST(Relation, UnknownSymbolsAndMalformedRecordsAreDropped) {
 }
 
 TEST(RelationErrors, ShownOnStandardOutputWithTheDebugKeyword) {
-  // The switch is remembered once read, so it is read afresh with the keyword
-  // and again once the keyword is gone, leaving it off for later tests.
-  struct ShowRelationErrors {
-    ShowRelationErrors() {
-      C_getArgDebug() = std::vector<U_String>{"show-relation-errors"};
-      P_rereadShowSwitches();
-    }
-    ~ShowRelationErrors() {
-      C_getArgDebug() = std::vector<U_String>();
-      P_rereadShowSwitches();
-    }
-  };
   declare({"reObject", "reSubject"});
   {
-    ShowRelationErrors keyword;
+    DebugKeywords keyword({"show-relation-errors"});
     testing::internal::CaptureStdout();
     RelationHandler::handleLine("<R>U reObject reMissing 4 -");
     RelationHandler::handleLine("<R>U reObject reSubject 5 R6");
