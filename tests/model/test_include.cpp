@@ -88,15 +88,7 @@ TEST(Include, RecordFileNamesAreNotConvertedFromTheLocalEncoding) {
   EXPECT_EQ(shown, "/t/\x82\xA0\x82\xA2.h");
 }
 
-TEST(Include, TreeKeepsTheFirstIncludeAndFlagsAreRead) {
-  P_IncludeTreeCont tree;
-  const auto main = FilenameProxy::createFromText("/t/main.cpp");
-  const auto header = FilenameProxy::createFromText("/t/h.h");
-  IncludeTree::addInclude(tree, P_RelationInclude(main, header, 3, 0));
-  IncludeTree::addInclude(tree, P_RelationInclude(main, header, 8, 0));
-  ASSERT_EQ(tree.size(), 1u);
-  EXPECT_EQ(tree.begin()->second.getLine(), 3);
-
+TEST(Include, FlagsAreRead) {
   std::istringstream sys(" - S");
   EXPECT_EQ(RelationIncludeHandler::interpretFlags(sys), 256u);
   std::istringstream plain("- q");
