@@ -32,11 +32,7 @@ static int g_symbols;
     }                                                                 \
   } while (0)
 
-static void onNewSymbol(P_Symbol* sym, P_Define* def) {
-  (void)sym;
-  (void)def;
-  ++g_symbols;
-}
+static void onNewSymbol(P_Symbol* sym, P_Define* def) { (void)sym, (void)def, ++g_symbols; }
 
 static void countEnd(void) { ++g_endCalls; }
 
@@ -75,17 +71,16 @@ static void failingCallsAtEnd(void) {
   ++g_endCalls;
 }
 
-static int scenarioWarn(const char* via) {
+static void scenarioWarn(const char* via) {
   /* Before PI_Initialise there is no output: reported, not fatal. */
   PI_warn(PI_createDiagnostic(1540, "src/main.cpp", 1));
   PI_configureOnNewSymbol(onNewSymbol);
   PI_configureOnEnd(warnAtEnd);
   CHECK(PI_Initialise("ktlpp", via) == 1);
   CHECK(g_endCalls == 1);
-  return 0;
 }
 
-static int scenarioGuard(const char* via) {
+static void scenarioGuard(const char* via) {
   PI_configureOnNewSymbol(onNewSymbol);
   PI_configureOnEnd(failingCallsAtEnd);
   CHECK(PI_Initialise("ktlpp", via) == 1);
@@ -93,10 +88,9 @@ static int scenarioGuard(const char* via) {
   /* And outside any run. */
   CHECK(PI_getPALCrossModuleFilename(7) == NULL);
   CHECK(PI_getTemplatePrimaryTemplate(NULL) == NULL);
-  return 0;
 }
 
-static int scenarioTwice(const char* via) {
+static void scenarioTwice(const char* via) {
   int symbolsOfFirstRun;
   PI_configureOnNewSymbol(onNewSymbol);
   PI_configureOnEnd(countEnd);
@@ -106,16 +100,14 @@ static int scenarioTwice(const char* via) {
   CHECK(PI_Initialise("ktlpp", via) == 0);
   CHECK(g_symbols == symbolsOfFirstRun);
   CHECK(g_endCalls == 1);
-  return 0;
 }
 
-static int scenarioNoRead(const char* via) {
+static void scenarioNoRead(const char* via) {
   PI_configureOnNewSymbol(onNewSymbol);
   PI_configureOnEnd(countEnd);
   CHECK(PI_Initialise("ktlpp", via) == 0);
   CHECK(g_endCalls == 0);
   CHECK(g_symbols == 0);
-  return 0;
 }
 
 int main(int argc, char** argv) {
