@@ -56,7 +56,6 @@ TEST(IdentMarking, SpecialNamesAndBraces) {
   // Inside braces an 's' examined by the brace state becomes 'c'; a name
   // scanned after "::" keeps its letters.
   EXPECT_EQ(mark("{sfoo::sbar}"), "{cfoo::sbar}");
-  EXPECT_EQ(mark("f({sHolder})"), marked("f({cHolder})"));
 }
 
 TEST(IdentMarking, UnbalancedTokensAreKeptWithoutCrash) {

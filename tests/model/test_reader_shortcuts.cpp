@@ -141,8 +141,9 @@ TEST(ReaderShortcuts, FileTextsResolveOnceToTheSharedProxy) {
   writeBytes(dir + "/real.h", "int x;\n");
   ASSERT_EQ(symlink((dir + "/real.h").c_str(), (dir + "/link.h").c_str()), 0);
   const U_BPtr<FilenameProxy> real = FilenameProxy::createFromText(dir + "/real.h");
-  // Another text naming the same file, and the same text again.
+  // Other texts naming the same file, and the same text again.
   EXPECT_EQ(FilenameProxy::createFromText(dir + "/link.h").pointer(), real.pointer());
+  EXPECT_EQ(FilenameProxy::createFromText(dir + "/.//real.h").pointer(), real.pointer());
   EXPECT_EQ(FilenameProxy::createFromText(dir + "/real.h").pointer(), real.pointer());
   EXPECT_NE(std::string(real->getAbsPath()).find("/real.h"), std::string::npos);
   EXPECT_NE(FilenameProxy::createFromText(dir + "/other.h").pointer(), real.pointer());
