@@ -4,15 +4,9 @@
  *
  * Usage: library_mode_check SCENARIO PROJECT-DIR ARGUMENT-FILE
  *
- * Runs PI_Initialise for product ktlpp in PROJECT-DIR and checks one
- * promise of the interface; exits 0 when it is kept, 1 (with a line on
- * standard error) when not.  Scenarios:
- *   warn     a diagnostic of an end client reaches standard output
- *   guard    calls that fail inside the library answer neutrally and the
- *            process lives on
- *   twice    a second PI_Initialise is refused and reads nothing
- *   noread   no record file can be read: PI_Initialise answers 0 and no
- *            end client runs
+ * Runs PI_Initialise for product ktlpp in PROJECT-DIR and checks the
+ * promise of the interface the scenario (warn, guard, twice, noread) names;
+ * exits 0 when it is kept, 1 (with a line on standard error) when not.
  */
 #include <stdio.h>
 #include <string.h>
@@ -71,6 +65,7 @@ static void failingCallsAtEnd(void) {
   ++g_endCalls;
 }
 
+/* A diagnostic of an end client reaches standard output. */
 static void scenarioWarn(const char* via) {
   /* Before PI_Initialise there is no output: reported, not fatal. */
   PI_warn(PI_createDiagnostic(1540, "src/main.cpp", 1));
@@ -90,6 +85,7 @@ static void scenarioGuard(const char* via) {
   CHECK(PI_getTemplatePrimaryTemplate(NULL) == NULL);
 }
 
+/* A second PI_Initialise is refused and reads nothing. */
 static void scenarioTwice(const char* via) {
   int symbolsOfFirstRun;
   PI_configureOnNewSymbol(onNewSymbol);
@@ -102,6 +98,7 @@ static void scenarioTwice(const char* via) {
   CHECK(g_endCalls == 1);
 }
 
+/* No record file can be read: PI_Initialise answers 0, no end client runs. */
 static void scenarioNoRead(const char* via) {
   PI_configureOnNewSymbol(onNewSymbol);
   PI_configureOnEnd(countEnd);
