@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 
 #include "model/IdentifierFields.h"
@@ -82,11 +81,6 @@ TEST(IdentMarking, InterningAndOutputCache) {
   EXPECT_STREQ(shown, "lib::Box<int>::size(void)");
   EXPECT_EQ(shown, P_MetIdentifier::getOutputStrHan(a));
   EXPECT_EQ(P_createUniqueStr(static_cast<const char*>(nullptr)), P_createUniqueStr(""));
-
-  std::istringstream in("  ns::f(int,char) next");
-  P_MetIdentifier id;
-  in >> id;
-  EXPECT_EQ(id.str(), marked("ns::f(int,char)"));
 }
 
 // EUC-JP text holds bytes 0x8E and 0x8F (half-width katakana, JIS X 0212)
@@ -137,8 +131,6 @@ TEST(IdentFields, ScopeAndTermParts) {
 
   const char* tmpl = parsed("lib::maxOf<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1)");
   EXPECT_EQ(full(IdentifierFields::getTemplateParams(tmpl)), "<@FuncTempParam1>");
-  EXPECT_TRUE(IdentifierFields::isDpdtName(tmpl));
-  EXPECT_FALSE(IdentifierFields::isDpdtName(member));
   EXPECT_EQ(full(IdentifierFields::stripTemplateParams(tmpl)), "lib::maxOf(@FuncTempParam1,@FuncTempParam1)");
   EXPECT_STREQ(IdentifierFields::getSkeleton(tmpl), "lib::maxOf<>");
   EXPECT_STREQ(IdentifierFields::getSkeleton(parsed("lib::maxOf<int>(int,int)")), "lib::maxOf<>");
