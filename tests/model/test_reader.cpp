@@ -175,9 +175,6 @@ TEST(ReaderRecordFile, LinesAcrossBlocksAndEncodedLines) {
   M_RecordFile directory(text(dir), eceNone);  // opens, but cannot be read
   EXPECT_FALSE(directory.getline(line));
   EXPECT_TRUE(directory.hasReadError());
-  M_RecordFile missing(text(dir + "/missing.met"), eceNone);
-  EXPECT_FALSE(missing.isOpen());
-  EXPECT_FALSE(missing.getline(line));
 }
 
 TEST(ReaderFileKinds, NamedPipeIsReadLikeAFile) {
