@@ -24,6 +24,16 @@ std::vector<P_RelationInclude*> includedBy(const char* recordText) {
   return out;
 }
 
+// "FILE:LINE:COLUMN" of a location and of each include location above it,
+// joined by " < "; empty for an unset location.
+std::string chain(U_Location l) {
+  std::string s;
+  for (; l.isSet(); l = l.hasInclLocation() ? l.getInclLocation() : U_Location())
+    s += (s.empty() ? "" : " < ") + l.getFilename().str() + ":" + std::to_string(l.getLine()) + ":" +
+         std::to_string(l.getColumn());
+  return s;
+}
+
 }  // namespace
 
 TEST(Include, RecordsBuildTheTreeAndTheStore) {
@@ -46,25 +56,14 @@ TEST(Include, RecordsBuildTheTreeAndTheStore) {
   const P_IncludeTreeCont& tree = P_getIncludeTreeCont();
   EXPECT_EQ(tree.count(absPath("inc/broken.h")), 0u);
   EXPECT_FALSE(P_getIncludeTree(tree, absPath("inc/app.cpp")).isSet());
-
-  // A header included directly by the main file.
-  const U_Location shapes = P_getIncludeTree(tree, absPath("inc/shapes.h"));
-  ASSERT_TRUE(shapes.isSet());
-  EXPECT_STREQ(shapes.getFilename().c_str(), absPath("inc/app.cpp"));
-  EXPECT_EQ(shapes.getLine(), 1);
-  EXPECT_EQ(shapes.getColumn(), 0);
-  EXPECT_FALSE(shapes.hasInclLocation());
-
-  // Two levels down; its second include (app.cpp line 9) does not count.
+  // A header included directly by the main file, and one two levels down
+  // whose second include (app.cpp line 9) does not count.
+  const std::string app = absPath("inc/app.cpp");
+  const char* shapes = absPath("inc/shapes.h");
+  EXPECT_EQ(chain(P_getIncludeTree(tree, shapes)), app + ":1:0");
   const U_Location store = P_getIncludeTree(tree, absPath("inc/detail/store.h"));
-  ASSERT_TRUE(store.isSet());
-  EXPECT_STREQ(store.getFilename().c_str(), absPath("inc/shapes.h"));
-  EXPECT_EQ(store.getLine(), 5);
-  ASSERT_TRUE(store.hasInclLocation());
-  EXPECT_EQ(store.getInclLocation().getLine(), 1);
-  const U_Location main = U_getMainSourceLocation(store);
-  EXPECT_STREQ(main.getFilename().c_str(), absPath("inc/app.cpp"));
-  EXPECT_EQ(main.getLine(), 1);
+  EXPECT_EQ(chain(store), shapes + std::string(":5:0 < ") + app + ":1:0");
+  EXPECT_EQ(chain(U_getMainSourceLocation(store)), app + ":1:0");
 
   const U_Location viaName =
       P_getIncludeLocation(FilenameProxy::createFromText("inc/detail/store.h")->getFilename().getHandle());
@@ -88,15 +87,7 @@ TEST(Include, RecordFileNamesAreNotConvertedFromTheLocalEncoding) {
   EXPECT_EQ(shown, "/t/\x82\xA0\x82\xA2.h");
 }
 
-TEST(Include, TreeKeepsTheFirstIncludeAndFlagsAreRead) {
-  P_IncludeTreeCont tree;
-  const auto main = FilenameProxy::createFromText("/t/main.cpp");
-  const auto header = FilenameProxy::createFromText("/t/h.h");
-  IncludeTree::addInclude(tree, P_RelationInclude(main, header, 3, 0));
-  IncludeTree::addInclude(tree, P_RelationInclude(main, header, 8, 0));
-  ASSERT_EQ(tree.size(), 1u);
-  EXPECT_EQ(tree.begin()->second.getLine(), 3);
-
+TEST(Include, FlagsAreRead) {
   std::istringstream sys(" - S");
   EXPECT_EQ(RelationIncludeHandler::interpretFlags(sys), 256u);
   std::istringstream plain("- q");

@@ -1,6 +1,14 @@
+// Record files: framing, dispatch to handlers, blocks, encodings and files
+// that are not plain files.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -13,14 +21,32 @@
 
 namespace {
 
-QL_String text(const std::string& s) { return QL_String::create(s, eceEUC); }
+// Tag and whole line of each record.
+using Records = std::vector<std::pair<std::string, std::string>>;
 
-std::vector<std::pair<std::string, std::string>> readAll(const std::string& path) {
-  std::vector<std::pair<std::string, std::string>> records;
+Records readAll(const std::string& path) {
+  Records records;
   M_MetricIterator it;
   if (!it.open(text(path))) return records;
   for (; !it.atEnd(); ++it) records.emplace_back(it->tagText(), it->lineText());
   return records;
+}
+
+// Writes `bytes` into the pipe once a reader has opened it; gives up after
+// a few seconds so that a reader that never comes does not hang the test.
+void feedPipe(const std::string& fifo, const std::string& bytes) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (std::chrono::steady_clock::now() < deadline) {
+    const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd < 0) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      continue;
+    }
+    ::fcntl(fd, F_SETFL, 0);  // blocking writes from here on
+    EXPECT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+    return;
+  }
 }
 
 // Handlers record what they were called with, per handler.
@@ -39,23 +65,13 @@ TEST(ReaderFilename, RecordFileNameKeepsSourceExtension) {
 }
 
 TEST(ReaderIterator, FramingSkipsNonRecordsAndKeepsWholeLines) {
-  const std::string dir = readerTestMakeDir();
-  const std::string path = dir + "/framing.met";
-  writeBytes(path,
-                      "<>\n"
-                      "<DEFINE\n"
-                      " <DEFINE> leading blank\n"
-                      "no tag at all\n"
-                      "\n"
-                      "<R>C a b 3 ->x\n"
-                      "<DEFINE> crlf\r\n"
-                      "<LAST> no final newline");
-  const auto records = readAll(path);
-  ASSERT_EQ(records.size(), 4u);
-  EXPECT_EQ(records[0], (std::pair<std::string, std::string>("", "<>")));
-  EXPECT_EQ(records[1], (std::pair<std::string, std::string>("R", "<R>C a b 3 ->x")));
-  EXPECT_EQ(records[2], (std::pair<std::string, std::string>("DEFINE", "<DEFINE> crlf\r")));
-  EXPECT_EQ(records[3], (std::pair<std::string, std::string>("LAST", "<LAST> no final newline")));
+  const std::string path = readerTestMakeDir() + "/framing.met";
+  writeBytes(path, "<>\n<DEFINE\n <DEFINE> leading blank\nno tag at all\n\n<R>C a b 3 ->x\n<DEFINE> crlf\r\n"
+                   "<LAST> no final newline");
+  EXPECT_EQ(readAll(path), (Records{{"", "<>"},
+                                    {"R", "<R>C a b 3 ->x"},
+                                    {"DEFINE", "<DEFINE> crlf\r"},
+                                    {"LAST", "<LAST> no final newline"}}));
 }
 
 TEST(ReaderIterator, EndStatesAndHostileContent) {
@@ -64,21 +80,14 @@ TEST(ReaderIterator, EndStatesAndHostileContent) {
   M_MetricIterator other;
   EXPECT_TRUE(unopened == other);  // both at end
 
-  M_MetricIterator missing;
-  EXPECT_FALSE(missing.open(text("/nonexistent/dir/x.met")));
-  EXPECT_TRUE(missing.atEnd());
-
   // NUL bytes, a 1 MB record and an empty file must all read cleanly.
   const std::string dir = readerTestMakeDir();
   std::string bytes("<A>\0x\n", 6);
   bytes += "<BIG>" + std::string(1 << 20, 'y') + "\n";
   bytes += std::string("\0\0<C>\n", 6);
   writeBytes(dir + "/hostile.met", bytes);
-  const auto records = readAll(dir + "/hostile.met");
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0].second, std::string("<A>\0x", 5));
-  EXPECT_EQ(records[1].first, "BIG");
-  EXPECT_EQ(records[1].second.size(), (1u << 20) + 5);
+  EXPECT_EQ(readAll(dir + "/hostile.met"),
+            (Records{{"A", std::string("<A>\0x", 5)}, {"BIG", "<BIG>" + std::string(1 << 20, 'y')}}));
 
   writeBytes(dir + "/empty.met", "");
   M_MetricIterator empty;
@@ -96,22 +105,27 @@ TEST(MetricFileReader, DispatchesByTagOncePerHandlerAndReportsMissingFiles) {
   EXPECT_FALSE(MetricFileReader::isTagRead("TSTNOBODY"));
 
   const std::string dir = readerTestMakeDir();
-  writeBytes(dir + "/unit.cpp.met",
-                      "<TSTREAD> one\n<TSTNOBODY> skipped\n<TSTREAD2> two\n<TSTREAD>\n");
+  writeBytes(dir + "/unit.cpp.met", "<TSTREAD> one\n<TSTNOBODY> skipped\n<TSTREAD2> two\n<TSTREAD>\n");
   g_firstSeen.clear();
   g_secondSeen.clear();
-  MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/unit.cpp"),
-                                P_getSymbolTable());
+  MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/unit.cpp"), P_getSymbolTable());
   EXPECT_EQ(g_firstSeen, (std::vector<std::string>{"<TSTREAD> one", "<TSTREAD2> two", "<TSTREAD>"}));
   EXPECT_EQ(g_secondSeen, (std::vector<std::string>{"<TSTREAD2> two"}));
 
-  try {
-    MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename("/src/absent.cpp"),
-                                  P_getSymbolTable());
-    FAIL() << "a missing record file must throw";
-  } catch (const P_FileOpenException& e) {
-    EXPECT_EQ(e.getFilename(), readerTestFilename(dir + "/absent.cpp.met"));
-    EXPECT_STREQ(e.what(), "PostAnalysis FileOpenException");
+  // A missing record file, and a directory in its place, are reported as unopened.
+  ASSERT_EQ(::mkdir((dir + "/dir.cpp.met").c_str(), 0700), 0);
+  for (const char* unit : {"absent.cpp", "dir.cpp"}) {
+    try {
+      MetricFileReader::processFile(readerTestFilename(dir), readerTestFilename(std::string("/src/") + unit),
+                                    P_getSymbolTable());
+      ADD_FAILURE() << unit << ": an unopened record file must throw";
+    } catch (const P_FileOpenException& e) {
+      EXPECT_EQ(e.getFilename(), readerTestFilename(dir + "/" + unit + ".met"));
+      EXPECT_STREQ(e.what(), "PostAnalysis FileOpenException");
+    }
+    M_MetricIterator it;
+    EXPECT_FALSE(it.open(text(dir + "/" + unit + ".met"))) << unit;
+    EXPECT_TRUE(it.atEnd());
   }
 }
 
@@ -139,42 +153,40 @@ TEST(MetricFileReader, HandlersRegisteredLaterSeeTheFollowingRecords) {
 TEST(ReaderRecordFile, LinesAcrossBlocksAndEncodedLines) {
   const std::string dir = readerTestMakeDir();
   // Lines of varying length so that many of them straddle a block edge.
+  std::vector<std::string> lines;
   std::string bytes;
-  for (int i = 0; i < 60000; ++i) bytes += "<L> " + std::to_string(i) + std::string(i % 53, 'x') + "\n";
-  writeBytes(dir + "/blocks.met", bytes);
-  M_RecordFile blocks(text(dir + "/blocks.met"), eceNone);
-  ASSERT_TRUE(blocks.isOpen());
-  U_String line;
-  int count = 0;
-  bool allMatch = true;
-  while (blocks.getline(line)) {
-    allMatch = allMatch && line == "<L> " + std::to_string(count) + std::string(count % 53, 'x');
-    ++count;
+  for (int i = 0; i < 60000; ++i) {
+    lines.push_back("<L> " + std::to_string(i) + std::string(i % 53, 'x'));
+    bytes += lines.back() + "\n";
   }
-  EXPECT_EQ(count, 60000);
-  EXPECT_TRUE(allMatch);
-  EXPECT_FALSE(blocks.getline(line));
+  writeBytes(dir + "/blocks.met", bytes);
+  EXPECT_EQ(readLines(dir + "/blocks.met", eceNone), lines);
 
   // A UTF-8 file: the 7-bit line passes unchanged, the other one is
   // converted to the internal encoding; without conversion both stay.
   const std::string accented = "<A> caf\xC3\xA9 \xE6\x97\xA5";
   writeBytes(dir + "/utf8.met", "<P> plain text\n" + accented + "\n");
-  M_RecordFile utf(text(dir + "/utf8.met"), eceUTF);
-  ASSERT_TRUE(utf.getline(line));
-  EXPECT_EQ(line, "<P> plain text");
-  ASSERT_TRUE(utf.getline(line));
-  EXPECT_EQ(line, QL_convertToInternal(accented, eceUTF));
-  EXPECT_NE(line, accented);
-  M_RecordFile raw(text(dir + "/utf8.met"), eceEUC);
-  ASSERT_TRUE(raw.getline(line));
-  ASSERT_TRUE(raw.getline(line));
-  EXPECT_EQ(line, accented);
+  EXPECT_EQ(readLines(dir + "/utf8.met", eceUTF),
+            (std::vector<std::string>{"<P> plain text", QL_convertToInternal(accented, eceUTF)}));
+  EXPECT_NE(QL_convertToInternal(accented, eceUTF), accented);
+  EXPECT_EQ(readLines(dir + "/utf8.met", eceEUC), (std::vector<std::string>{"<P> plain text", accented}));
 
+  U_String line;
   M_RecordFile directory(text(dir), eceNone);  // opens, but cannot be read
   EXPECT_FALSE(directory.getline(line));
   EXPECT_TRUE(directory.hasReadError());
-  M_RecordFile missing(text(dir + "/missing.met"), eceNone);
-  EXPECT_FALSE(missing.isOpen());
-  EXPECT_FALSE(missing.getline(line));
-  EXPECT_FALSE(blocks.hasReadError());
+}
+
+TEST(ReaderFileKinds, NamedPipeIsReadLikeAFile) {
+  const std::string fifo = readerTestMakeDir() + "/piped.met";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::thread writer(feedPipe, fifo, "<A> one\nnot a record\n<B> two");
+  std::vector<std::string> lines;
+  M_MetricIterator it;
+  if (it.open(text(fifo))) {
+    for (; !it.atEnd(); ++it) lines.push_back(it->lineText());
+  }
+  writer.join();
+  EXPECT_EQ(lines, (std::vector<std::string>{"<A> one", "<B> two"}));
+  EXPECT_FALSE(it.hasReadError());
 }

@@ -50,16 +50,6 @@ std::string mark(std::string_view token) {
   return id.str();
 }
 
-QL_String text(const std::string& s) { return QL_String::create(s, eceEUC); }
-
-std::vector<std::string> readLines(const std::string& path) {
-  M_RecordFile file(text(path), eceEUC);
-  std::vector<std::string> lines;
-  U_String line;
-  while (file.getline(line)) lines.push_back(line);
-  return lines;
-}
-
 // Whether two defines hold the same fields, the def bits only when asked.
 bool sameFields(const P_Define& a, const P_Define& b, bool withDef = true) {
   return a.getName() == b.getName() && a.getFile().pointer() == b.getFile().pointer() &&
@@ -88,9 +78,9 @@ TEST(ReaderShortcuts, FieldsSplitLikeByteByByte) {
   // A record as the analyser writes it.
   const std::string record =
       "<DEFINE> lib::Box<@ClassTempParam1>::size(void) \"src/box.h\" 12 I DC OF C X (void)@ClassTempParam1 U";
-  EXPECT_EQ(splitWithCursor(record).size(), 11u);
-  EXPECT_EQ(splitWithCursor(record)[1], "lib::Box<@ClassTempParam1>::size(void)");
-  EXPECT_EQ(splitWithCursor(record)[10], "U");
+  EXPECT_EQ(splitWithCursor(record), (std::vector<std::string>{"<DEFINE>", "lib::Box<@ClassTempParam1>::size(void)",
+                                                               "\"src/box.h\"", "12", "I", "DC", "OF", "C", "X",
+                                                               "(void)@ClassTempParam1", "U"}));
 }
 
 TEST(ReaderShortcuts, MarkingCopiesRunsButKeepsEveryStateRule) {
@@ -151,8 +141,9 @@ TEST(ReaderShortcuts, FileTextsResolveOnceToTheSharedProxy) {
   writeBytes(dir + "/real.h", "int x;\n");
   ASSERT_EQ(symlink((dir + "/real.h").c_str(), (dir + "/link.h").c_str()), 0);
   const U_BPtr<FilenameProxy> real = FilenameProxy::createFromText(dir + "/real.h");
-  // Another text naming the same file, and the same text again.
+  // Other texts naming the same file, and the same text again.
   EXPECT_EQ(FilenameProxy::createFromText(dir + "/link.h").pointer(), real.pointer());
+  EXPECT_EQ(FilenameProxy::createFromText(dir + "/.//real.h").pointer(), real.pointer());
   EXPECT_EQ(FilenameProxy::createFromText(dir + "/real.h").pointer(), real.pointer());
   EXPECT_NE(std::string(real->getAbsPath()).find("/real.h"), std::string::npos);
   EXPECT_NE(FilenameProxy::createFromText(dir + "/other.h").pointer(), real.pointer());
@@ -165,27 +156,16 @@ TEST(ReaderShortcuts, BlockBufferPassesFromFileToFileWithoutStaleBytes) {
   writeBytes(dir + "/short.met", "x\ny");
   writeBytes(dir + "/empty.met", "");
 
-  const std::vector<std::string> longLines = readLines(dir + "/long.met");
-  ASSERT_EQ(longLines.size(), 3u);
-  EXPECT_EQ(longLines[1], longLine);
-  EXPECT_EQ(longLines[2], "<A> last");
+  EXPECT_EQ(readLines(dir + "/long.met"), (std::vector<std::string>{"<A> first", longLine, "<A> last"}));
   // The next files get the used buffer: nothing of the last file shows.
   EXPECT_EQ(readLines(dir + "/short.met"), (std::vector<std::string>{"x", "y"}));
   EXPECT_TRUE(readLines(dir + "/empty.met").empty());
 
   // Two files open at once each read their own lines.
-  M_RecordFile one(text(dir + "/short.met"), eceEUC);
-  M_RecordFile two(text(dir + "/long.met"), eceEUC);
-  U_String a, b;
-  ASSERT_TRUE(one.getline(a));
-  ASSERT_TRUE(two.getline(b));
-  EXPECT_EQ(a, "x");
-  EXPECT_EQ(b, "<A> first");
-  ASSERT_TRUE(one.getline(a));
-  EXPECT_EQ(a, "y");
-  EXPECT_FALSE(one.getline(a));
-  ASSERT_TRUE(two.getline(b));
-  EXPECT_EQ(b.size(), longLine.size());
+  M_RecordFile one(text(dir + "/short.met"), eceEUC), two(text(dir + "/long.met"), eceEUC);
+  std::vector<std::string> lines;
+  for (U_String a, b; one.getline(a) && two.getline(b);) lines.insert(lines.end(), {a, b});
+  EXPECT_EQ(lines, (std::vector<std::string>{"x", "<A> first", "y", longLine}));
 }
 
 TEST(ReaderShortcuts, RepeatedRecordsGiveFreshDefinesWithTheSameFields) {
@@ -198,10 +178,10 @@ TEST(ReaderShortcuts, RepeatedRecordsGiveFreshDefinesWithTheSameFields) {
                     " DC OF C X (int)@ClassTempParam1 U");
   }
   std::vector<U_BPtr<P_Define>> first;
-  for (const std::string& line : lines) first.push_back(DefineRecordParser::parse(line));
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    ASSERT_TRUE(first[i].isSet()) << lines[i];
-    first[i]->addDef(P_DefDefinition);  // as the symbol table may do
+  for (const std::string& line : lines) {
+    first.push_back(DefineRecordParser::parse(line));
+    ASSERT_TRUE(first.back().isSet()) << line;
+    first.back()->addDef(P_DefDefinition);  // as the symbol table may do
   }
   for (std::size_t i = 0; i < lines.size(); ++i) {
     U_BPtr<P_Define> again = DefineRecordParser::parse(lines[i]);
@@ -248,36 +228,25 @@ TEST(ReaderShortcuts, RecordCacheFindsRecordsInTheirOrderAndOutOfIt) {
   DefineRecordCache cache;
   std::vector<std::string> texts;
   for (int i = 0; i < 5000; ++i) texts.push_back("<DEFINE> cached" + std::to_string(i) + " \"a.h\" 1 I DC OV S X int -");
-  const auto fieldsOf = [](int i) {
-    DefineRecordFields f;
-    f.line = i;
-    return f;
-  };
+  const auto find = [&cache](const std::string& t) { return cache.find(t, DefineRecordCache::hashOf(t)); };
+  const auto lineOf = [](const DefineRecordFields* found) { return found ? found->line : -1; };
   for (int i = 0; i < 5000; ++i) {
     ASSERT_EQ(cache.findNext(texts[i]), nullptr);
-    cache.add(texts[i], DefineRecordCache::hashOf(texts[i]), fieldsOf(i));  // the index grows meanwhile
+    DefineRecordFields fields;
+    fields.line = i;
+    cache.add(texts[i], DefineRecordCache::hashOf(texts[i]), fields);  // the index grows meanwhile
   }
   EXPECT_EQ(cache.findNext(texts[0]), nullptr) << "nothing follows the last text added";
 
   // In order after one found by its hash; a repeat, a skip or an unknown
   // text breaks the run, and the search resumes it.
-  const DefineRecordFields* found = cache.find(texts[10], DefineRecordCache::hashOf(texts[10]));
-  ASSERT_NE(found, nullptr);
-  EXPECT_EQ(found->line, 10);
-  for (int i = 11; i < 20; ++i) {
-    found = cache.findNext(texts[i]);
-    ASSERT_NE(found, nullptr) << i;
-    EXPECT_EQ(found->line, i);
-  }
+  EXPECT_EQ(lineOf(find(texts[10])), 10);
+  for (int i = 11; i < 20; ++i) EXPECT_EQ(lineOf(cache.findNext(texts[i])), i);
   EXPECT_EQ(cache.findNext(texts[19]), nullptr);
   EXPECT_EQ(cache.findNext(texts[21]), nullptr);
   EXPECT_EQ(cache.findNext("<DEFINE> cached20"), nullptr) << "a prefix is not the text";
-  EXPECT_EQ(cache.find("<DEFINE> other", DefineRecordCache::hashOf("<DEFINE> other")), nullptr);
-  EXPECT_EQ(cache.findNext(texts[20])->line, 20);
-  for (int i = 4999; i >= 0; i -= 7) {
-    found = cache.find(texts[i], DefineRecordCache::hashOf(texts[i]));
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found->line, i);
-  }
+  EXPECT_EQ(find("<DEFINE> other"), nullptr);
+  EXPECT_EQ(lineOf(cache.findNext(texts[20])), 20);
+  for (int i = 4999; i >= 0; i -= 7) EXPECT_EQ(lineOf(find(texts[i])), i);
   EXPECT_EQ(cache.size(), 5000u);
 }

@@ -54,16 +54,12 @@ TEST(ModelStores, InternedTextsAreSharedExactlyWhenEqual) {
 TEST(ModelStores, PointerMapKeepsFirstValueAndClears) {
   P_PtrMap<int> map;
   std::vector<std::string> keys(5000);
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    keys[i] = std::to_string(i);
-    EXPECT_TRUE(map.emplace(keys[i].c_str(), static_cast<int>(i)).second);
-  }
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    EXPECT_TRUE(map.emplace((keys[i] = std::to_string(i)).c_str(), static_cast<int>(i)).second);
   EXPECT_FALSE(map.emplace(keys[7].c_str(), -1).second);
   EXPECT_EQ(map.size(), keys.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    ASSERT_NE(map.find(keys[i].c_str()), nullptr);
-    EXPECT_EQ(*map.find(keys[i].c_str()), static_cast<int>(i));
-  }
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    ASSERT_TRUE(map.find(keys[i].c_str()) && *map.find(keys[i].c_str()) == static_cast<int>(i)) << i;
   // Keys compare by pointer, not by text.
   const std::string sameText = keys[3];
   EXPECT_EQ(map.find(sameText.c_str()), nullptr);

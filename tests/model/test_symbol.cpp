@@ -17,6 +17,18 @@ P_Symbol* symbolOf(const SymbolTable& table, const char* token) {
   return table.findSymbol(IdentifierFields::getOverloadFuncName(IdentifierFields::getParsedString(token)));
 }
 
+// The defines of the symbol of `token` in list order as "LINE/DEF BITS",
+// the current one marked '*'; "none" when there is no such symbol.
+std::string definesOf(const SymbolTable& table, const char* token) {
+  P_Symbol* sym = symbolOf(table, token);
+  if (!sym) return "none";
+  std::string out;
+  for (const auto& d : sym->getDefineList())
+    out += (out.empty() ? "" : " ") + std::to_string(d->getLine()) + "/" + std::to_string(d->getDef()) +
+           (d.pointer() == P_getSymbolCurrentDefine(sym) ? "*" : "");
+  return out;
+}
+
 // Whether the model still holds `d`: in the symbol's list or among the
 // defines it keeps without storing them.
 bool heldByModel(P_Symbol* sym, const P_Define* d) {
@@ -35,72 +47,49 @@ TEST_F(SymbolTableTest, DefinitionElsewhereIsAnotherDefineAtTheSamePlaceItMerges
   feed("<DEFINE> f(int) \"a.h\" 3 I DC OF F X (int)void -");
   feed("<DEFINE> f(int) \"a.c\" 10 M DD OF F X (int)void I");
   EXPECT_EQ(calls(), (Calls{"new:f(int)", "def:f(int)"}));
-  ASSERT_EQ(symbols.size(), 1u);
-  P_Symbol* sym = symbolOf(symbols, "f(int)");
-  ASSERT_NE(sym, nullptr);
-  EXPECT_EQ(sym->getDefineList().size(), 2u);
-  EXPECT_EQ(P_getDefineLine(sym->getCurrentDefine()), 10);
-  EXPECT_TRUE(P_isDefineDefinition(P_getSymbolCurrentDefine(sym)));
+  EXPECT_EQ(symbols.size(), 1u);
+  EXPECT_EQ(definesOf(symbols, "f(int)"), "3/1 10/2*");
 
   // At the declaration's own place the definition merges into it.
   calls().clear();
   feed("<DEFINE> g(void) \"a.c\" 5 M DC OF F X (void)int -");
   feed("<DEFINE> g(void) \"a.c\" 5 M DD OF F X (void)int I");
-  sym = symbolOf(symbols, "g(void)");
-  ASSERT_NE(sym, nullptr);
-  ASSERT_EQ(sym->getDefineList().size(), 1u);
-  P_Define* d = sym->getDefineList().begin()->pointer();
-  EXPECT_EQ(d->getDef(), P_DefDeclaration | P_DefDefinition);
-  EXPECT_TRUE(P_isDefineInline(d));
-  EXPECT_EQ(sym->getCurrentDefine(), d);
+  ASSERT_EQ(definesOf(symbols, "g(void)"), "5/3*");
+  EXPECT_TRUE(P_isDefineInline(P_getSymbolCurrentDefine(symbolOf(symbols, "g(void)"))));
   EXPECT_EQ(calls(), (Calls{"new:g(void)", "def:g(void)"}));
 }
 
-// Every define a client was handed stays alive for the run, also the
-// definition record that was merged into the declaration at its place.
-TEST_F(SymbolTableTest, MergedDefinitionRecordStaysOwnedByTheModel) {
-  std::vector<P_Define*> seen;
+// Every define a client was handed stays alive for the run: the definition
+// record merged into the declaration at its place, and a header's
+// declaration and definition seen again by a second unit (the declaration is
+// handed to the project-redeclaration client, then the definition merges
+// into it and makes it equal to the stored define).
+TEST_F(SymbolTableTest, DefinesHandedToClientsStayOwnedByTheModel) {
   static std::vector<P_Define*>* sink = nullptr;
-  sink = &seen;
-  DefineHandler::configureOnDefinition([](P_Symbol*, P_Define* d) {
-    if (sink) sink->push_back(d);
-  });
-  feed("<DEFINE> h(void) \"a.c\" 7 M DC OF F X (void)int -");
-  feed("<DEFINE> h(void) \"a.c\" 7 M DD OF F X (void)int -");
-  sink = nullptr;
-  P_Symbol* sym = symbolOf(symbols, "h(void)");
-  ASSERT_NE(sym, nullptr);
-  ASSERT_FALSE(seen.empty());
-  for (P_Define* d : seen) {
-    EXPECT_TRUE(heldByModel(sym, d));
-    EXPECT_EQ(out(d->getName()), "h(void)");
-  }
-}
-
-// A header's declaration and definition at one place, seen again by a
-// second unit: the second declaration is handed to the project-redeclaration
-// client, then the definition merges into it and makes it equal to the
-// stored one.  It must stay alive all the same.
-TEST_F(SymbolTableTest, RepeatedHeaderDefinitionKeepsTheDefinesClientsWereHanded) {
-  static std::vector<P_Define*>* sink = nullptr;
-  std::vector<P_Define*> seen;
-  sink = &seen;
   const DefineHandler::SymbolClient collect = [](P_Symbol*, P_Define* d) {
     if (sink) sink->push_back(d);
   };
   DefineHandler::configureOnProjRedecl(collect);
   DefineHandler::configureOnDefinition(collect);
+  std::vector<P_Define*> merged, repeated;
+  sink = &merged;
+  feed("<DEFINE> h(void) \"a.c\" 7 M DC OF F X (void)int -");
+  feed("<DEFINE> h(void) \"a.c\" 7 M DD OF F X (void)int -");
+  P_Symbol* h = symbolOf(symbols, "h(void)");
+  sink = &repeated;
   for (int unit = 0; unit < 2; ++unit) {
     if (unit > 0) nextFile();
     feed("<DEFINE> k(void) \"k.h\" 4 I DC OF F X (void)int -");
     feed("<DEFINE> k(void) \"k.h\" 4 I DD OF F X (void)int -");
   }
   sink = nullptr;
-  P_Symbol* sym = symbolOf(symbols, "k(void)");
-  ASSERT_NE(sym, nullptr);
-  EXPECT_EQ(sym->getDefineList().size(), 1u);
-  ASSERT_EQ(seen.size(), 3u);  // the first definition, the second declaration and definition
-  for (P_Define* d : seen) EXPECT_TRUE(heldByModel(sym, d));
+  P_Symbol* k = symbolOf(symbols, "k(void)");
+  ASSERT_TRUE(h && k);
+  EXPECT_EQ(k->getDefineList().size(), 1u);
+  ASSERT_FALSE(merged.empty());
+  ASSERT_EQ(repeated.size(), 3u);  // the first definition, the second declaration and definition
+  for (P_Define* d : merged) EXPECT_TRUE(heldByModel(h, d)) << out(d->getName());
+  for (P_Define* d : repeated) EXPECT_TRUE(heldByModel(k, d)) << out(d->getName());
 }
 
 TEST_F(SymbolTableTest, ExternalNamesJoinAcrossFilesInternalOnesDoNot) {
@@ -121,15 +110,13 @@ TEST_F(SymbolTableTest, RedeclarationIsFiledUnderTheLatestDefine) {
   feed("<DEFINE> k(int) \"a.c\" 1 M DC OF F X (int)void -");
   feed("<DEFINE> k(int) \"a.c\" 4 M DR OF F X (int)void -");
   EXPECT_EQ(calls(), (Calls{"new:k(int)"}));
+  ASSERT_EQ(definesOf(symbols, "k(int)"), "1/1*");
   P_Symbol* sym = symbolOf(symbols, "k(int)");
-  ASSERT_NE(sym, nullptr);
   P_Define* first = sym->getLatestDefine().pointer();
-  EXPECT_EQ(P_getDefineLine(first), 1);
   ASSERT_TRUE(P_hasSymbolDefineRedeclList(sym, first));
   const P_DefineSet& redecls = P_getSymbolDefineRedeclList(sym, first);
   ASSERT_EQ(redecls.size(), 1u);
   EXPECT_EQ(P_getDefineLine(redecls.begin()->pointer()), 4);
-  EXPECT_EQ(sym->getDefineList().size(), 1u);
   // Redeclarations survive the merge of a definition into their define.
   feed("<DEFINE> k(int) \"a.c\" 1 M DD OF F X (int)void -");
   EXPECT_TRUE(P_hasSymbolDefineRedeclList(sym, sym->getCurrentDefine()));
@@ -138,22 +125,21 @@ TEST_F(SymbolTableTest, RedeclarationIsFiledUnderTheLatestDefine) {
 }
 
 TEST_F(SymbolTableTest, DefinitionWithoutDeclarationBecomesOne) {
-  SymbolTable::setShowSymbolErrors(true);
-  testing::internal::CaptureStdout();
-  feed("<DEFINE> lonely(int,char) \"a.c\" 7 M DD OF F X (int,char)void -");
-  fflush(stdout);
-  std::string printed = testing::internal::GetCapturedStdout();
-  EXPECT_EQ(printed, "Missing 'DC' for lonely(int,char)\n");
+  const auto printedBy = [this](bool show, const char* line) {
+    SymbolTable::setShowSymbolErrors(show);
+    testing::internal::CaptureStdout();
+    feed(line);
+    fflush(stdout);
+    return testing::internal::GetCapturedStdout();
+  };
+  EXPECT_EQ(printedBy(true, "<DEFINE> lonely(int,char) \"a.c\" 7 M DD OF F X (int,char)void -"),
+            "Missing 'DC' for lonely(int,char)\n");
   EXPECT_EQ(calls(), (Calls{"new:lonely(int,char)"}));
   P_Symbol* sym = symbolOf(symbols, "lonely(int,char)");
   ASSERT_NE(sym, nullptr);
   EXPECT_TRUE(P_isDefineDeclaration(sym->getLatestDefine().pointer()));
 
-  SymbolTable::setShowSymbolErrors(false);
-  testing::internal::CaptureStdout();
-  feed("<DEFINE> quiet \"a.c\" 8 M DR OV F X int -");
-  fflush(stdout);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(printedBy(false, "<DEFINE> quiet \"a.c\" 8 M DR OV F X int -"), "");
   EXPECT_FALSE(P_isDefineRedeclaration(symbolOf(symbols, "quiet")->getLatestDefine().pointer()));
 }
 
@@ -165,7 +151,7 @@ TEST_F(SymbolTableTest, MacrosEnumsAndOverloadKeys) {
 
   calls().clear();
   feed("<DEFINE> E \"a.h\" 3 I DC TG F X {eE} -");
-  EXPECT_EQ(symbols.getSymbols().back()->getCurrentDefine()->getDef(), P_DefDeclaration | P_DefDefinition);
+  EXPECT_EQ(definesOf(symbols, "E"), "3/3*");
 
   // f(a,x) and f(b,x) share a key and so a symbol; f(a,y) does not.
   std::size_t before = symbols.size();

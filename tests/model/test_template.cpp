@@ -15,15 +15,27 @@ namespace {
 
 std::string nameOf(const P_Symbol* sym) { return IdentifierFields::getFullname(sym->getLatestDefine()->getName()); }
 
-Names names(const P_Template::SymbolList& list) {
-  Names out;
-  for (const U_BPtr<P_Symbol>& sym : list) out.push_back(nameOf(sym.pointer()));
-  return out;
+// "KIND[A; B]" for a non-empty list, else nothing.
+std::string listed(const char* kind, const Names& names) {
+  std::string s;
+  for (const std::string& name : names) s += (s.empty() ? std::string(" ") + kind + "[" : "; ") + name;
+  return s.empty() ? s : s + "]";
 }
 
-Names names(const P_Template::TemplateList& list) {
+// A template with its specialisations on one line, partial ones nested:
+// "NAME implicit[..] explicit[..] partial[NAME implicit[..]; ..]".
+std::string describe(const P_Template& t) {
+  Names implicit, explicitSpecs, partials;
+  for (const U_BPtr<P_Symbol>& sym : t.getImplicitSpecs()) implicit.push_back(nameOf(sym.pointer()));
+  for (const U_BPtr<P_Symbol>& sym : t.getExplicitSpecs()) explicitSpecs.push_back(nameOf(sym.pointer()));
+  for (const U_BPtr<P_Template>& partial : t.getPartialSpecs()) partials.push_back(describe(*partial));
+  return IdentifierFields::getFullname(t.getName()) + listed("implicit", implicit) +
+         listed("explicit", explicitSpecs) + listed("partial", partials);
+}
+
+Names describe(const TemplateTable::TemplateList& all) {
   Names out;
-  for (const U_BPtr<P_Template>& t : list) out.push_back(IdentifierFields::getFullname(t->getName()));
+  for (const U_BPtr<P_Template>& t : all) out.push_back(describe(*t));
   return out;
 }
 
@@ -93,25 +105,21 @@ TEST_F(TemplateTableTest, SpecialisationsAreFiledOnceUnderTheirTemplate) {
   // An explicit specialisation of a member registers its class as explicit.
   feed("<DEFINE> B<short>::f(void) \"b.h\" 40 I DX OF C X (void) -");
 
-  ASSERT_EQ(templates.getTemplates().size(), 1u);
-  P_Template* b = templates.getTemplates()[0].pointer();
-  EXPECT_EQ(names(b->getImplicitSpecs()), (Names{"B<int>"}));
-  EXPECT_EQ(names(b->getExplicitSpecs()), (Names{"B<bool>", "B<long>", "B<short>"}));
-  ASSERT_EQ(names(b->getPartialSpecs()), (Names{"B<@ClassTempParam1*>"}));
-  EXPECT_EQ(names(b->getPartialSpecs()[0]->getImplicitSpecs()), (Names{"B<char*>"}));
-  // The instantiation of B<int> reached the symbol clients in both files.
-  EXPECT_EQ(std::count(calls().begin(), calls().end(), "new:B<int>"), 1);
-  EXPECT_EQ(std::count(calls().begin(), calls().end(), "proj:B<int>"), 1);
-  // Explicit specialisations are told to the template-definition clients.
-  EXPECT_EQ(std::count(calls().begin(), calls().end(), "tmpl:B<bool>"), 1);
+  ASSERT_EQ(describe(templates.getTemplates()),
+            (Names{"B<@ClassTempParam1> implicit[B<int>] explicit[B<bool>; B<long>; B<short>] "
+                   "partial[B<@ClassTempParam1*> implicit[B<char*>]]"}));
+  // B<int> reached the symbol clients in both files; explicit specialisations
+  // are told to the template-definition clients.
+  for (const char* call : {"new:B<int>", "proj:B<int>", "tmpl:B<bool>"})
+    EXPECT_EQ(std::count(calls().begin(), calls().end(), call), 1) << call;
 
   // A define handed to every partial specialisation is filed under each.
-  P_Template* partial = b->getPartialSpecs()[0].pointer();
-  std::map<const char*, U_BPtr<P_Template>> partials{{partial->getName(), b->getPartialSpecs()[0]}};
+  const U_BPtr<P_Template>& partial = templates.getTemplates()[0]->getPartialSpecs()[0];
+  std::map<const char*, U_BPtr<P_Template>> partials{{partial->getName(), partial}};
   std::for_each(partials.begin(), partials.end(),
                 P_Template::UseDeclWithPartialSpec(record("B<char**> \"b.h\" 12 I DS TG S X {cB<char**>} -"),
                                                    P_Template::ImplicitSpecialisation));
-  EXPECT_EQ(names(partial->getImplicitSpecs()), (Names{"B<char*>", "B<char**>"}));
+  EXPECT_EQ(describe(*partial), "B<@ClassTempParam1*> implicit[B<char*>; B<char**>]");
 }
 
 TEST_F(TemplateTableTest, FunctionSpecialisationsFindTheOverloadWithTheirParameterCount) {
@@ -123,72 +131,9 @@ TEST_F(TemplateTableTest, FunctionSpecialisationsFindTheOverloadWithTheirParamet
   feed("<DEFINE> m<char>(char) \"a.h\" 30 I DX OF S X (char)char -");
   // No template of that skeleton at all: filed nowhere, still a symbol.
   feed("<DEFINE> other<int>(int) \"a.h\" 40 I DS OF S X (int)int -");
-  const TemplateTable::TemplateList& all = templates.getTemplates();
-  ASSERT_EQ(all.size(), 2u);
-  EXPECT_EQ(names(all[0]->getExplicitSpecs()), (Names{"m<int>(int,int)", "m<char>(char)"}));
-  EXPECT_EQ(names(all[1]->getImplicitSpecs()), (Names{"m<int>(int,int,int)"}));
-  EXPECT_TRUE(all[1]->getExplicitSpecs().empty());
+  EXPECT_EQ(describe(templates.getTemplates()),
+            (Names{"m<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1) explicit[m<int>(int,int); m<char>(char)]",
+                   "m<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1,@FuncTempParam1) "
+                   "implicit[m<int>(int,int,int)]"}));
   EXPECT_NE(std::find(calls().begin(), calls().end(), "new:other<int>(int)"), calls().end());
-}
-
-TEST_F(TemplateTableTest, ExampleProjectRecords) {
-  unsigned long skipped = DefineHandler::getSkippedRecordCount();
-  feedFile(TUK_TEST_DATA_DIR "/model/ex1_main.cpp.met");
-  EXPECT_EQ(DefineHandler::getSkippedRecordCount(), skipped);
-  const TemplateTable::TemplateList& all = templates.getTemplates();
-  EXPECT_EQ(names(all), (Names{"lib::Box<@ClassTempParam1>", "lib::Pair<@ClassTempParam1,@ClassTempParam2>",
-                               "lib::Grid<@ClassTempParam1,@ClassTempParam2>", "lib::@UN1::Helper<@ClassTempParam1>",
-                               "lib::Unused<@ClassTempParam1>",
-                               "lib::maxOf<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1)",
-                               "lib::maxOf<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1,@FuncTempParam1)",
-                               "lib::clampTo<@FuncTempParam1>(@FuncTempParam1,@FuncTempParam1,@FuncTempParam1)",
-                               "lib::neverUsed<@FuncTempParam1>(@FuncTempParam1)"}));
-  ASSERT_EQ(all.size(), 9u);
-  const P_Template& box = *all[0];
-  EXPECT_EQ(names(box.getImplicitSpecs()), (Names{"lib::Box<int>", "lib::Box<double>", "lib::Box<long>"}));
-  EXPECT_EQ(names(box.getExplicitSpecs()), (Names{"lib::Box<bool>", "lib::Box<char>"}));
-  EXPECT_TRUE(box.getPartialSpecs().empty());
-  // DC and DD at one place: one define that is both.
-  ASSERT_EQ(box.getPrimaryTemplate()->getDefineList().size(), 1u);
-  EXPECT_EQ(box.getPrimaryTemplate()->getCurrentDefine()->getDef(), P_DefDeclaration | P_DefDefinition);
-
-  const P_Template& pair = *all[1];
-  EXPECT_EQ(names(pair.getPartialSpecs()), (Names{"lib::Pair<@ClassTempParam1,int>", "lib::Pair<int,@ClassTempParam1>"}));
-  EXPECT_EQ(names(pair.getExplicitSpecs()), (Names{"lib::Pair<char,char>"}));
-  EXPECT_EQ(names(pair.getImplicitSpecs()), (Names{"lib::Pair<double,char>"}));
-  EXPECT_EQ(names(pair.getPartialSpecs()[0]->getImplicitSpecs()), (Names{"lib::Pair<double,int>"}));
-  EXPECT_EQ(names(pair.getPartialSpecs()[1]->getImplicitSpecs()), (Names{"lib::Pair<int,char>"}));
-
-  const P_Template& grid = *all[2];
-  ASSERT_EQ(names(grid.getPartialSpecs()), (Names{"lib::Grid<@ClassTempParam1,0>"}));
-  EXPECT_EQ(names(grid.getPartialSpecs()[0]->getImplicitSpecs()), (Names{"lib::Grid<int,0>"}));
-  EXPECT_EQ(names(grid.getImplicitSpecs()), (Names{"lib::Grid<int,4>"}));
-  EXPECT_TRUE(grid.getExplicitSpecs().empty());
-  EXPECT_EQ(names(all[3]->getImplicitSpecs()), (Names{"lib::@UN1::Helper<int>"}));
-  EXPECT_TRUE(all[4]->getImplicitSpecs().empty());
-
-  EXPECT_EQ(names(all[5]->getExplicitSpecs()), (Names{"lib::maxOf<int>(int,int)"}));
-  EXPECT_EQ(names(all[6]->getImplicitSpecs()), (Names{"lib::maxOf<int>(int,int,int)"}));
-  EXPECT_EQ(names(all[7]->getImplicitSpecs()), (Names{"lib::clampTo<double>(double,double,double)"}));
-  EXPECT_TRUE(all[8]->getImplicitSpecs().empty());
-
-  // Instantiations reach the symbol clients: the report records the files
-  // in which function templates are instantiated from these calls.
-  for (const char* call : {"new:lib::maxOf<int>(int,int,int)", "new:lib::clampTo<double>(double,double,double)",
-                           "new:lib::Box<int>", "new:lib::Box<int>::size(void)", "def:lib::Box<int>::size(void)"}) {
-    EXPECT_NE(std::find(calls().begin(), calls().end(), call), calls().end()) << call;
-  }
-  // Dependent templates and members never reach the symbol table.
-  for (const std::string& call : calls()) {
-    if (call.rfind("tmpl:", 0) != 0) {
-      EXPECT_EQ(call.find("TempParam"), std::string::npos) << call;
-    }
-  }
-  // DS and DD of an instantiated member merge into one definition.
-  P_Symbol* size = symbols.findSymbol(IdentifierFields::getOverloadFuncName(
-      IdentifierFields::getParsedString("lib::Box<int>::size(void)")));
-  ASSERT_NE(size, nullptr);
-  ASSERT_EQ(size->getDefineList().size(), 1u);
-  EXPECT_TRUE(P_isDefineDefinition(size->getCurrentDefine()));
-  EXPECT_TRUE(P_isDefineImplicitSpecialisation(size->getCurrentDefine()));
 }

@@ -50,5 +50,4 @@ TEST(NotifyClients, CallClientsPassesTheArgumentsInTheRegistrysOrder) {
   std::string expected;
   for (Client c : clients) c(expected);  // ascending address order
   EXPECT_EQ(log, expected);
-  EXPECT_EQ(log.size(), 6u);
 }

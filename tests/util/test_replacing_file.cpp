@@ -45,18 +45,6 @@ TEST(ReplacingFile, TargetChangesOnlyOnCommit) {
   EXPECT_EQ(entriesIn(dir.path()), 1u) << "no temporary file is left";
 }
 
-TEST(ReplacingFile, LinkAtTheTargetIsReplacedNotFollowed) {
-  TempDir dir;
-  const std::string victim = dir.write("victim", "keep");
-  fs::create_symlink(victim, dir.file("doc.xml"));
-  U_ReplacingFile file(dir.file("doc.xml"));
-  file.stream() << "report";
-  ASSERT_TRUE(file.commit());
-  EXPECT_FALSE(fs::is_symlink(dir.file("doc.xml")));
-  EXPECT_EQ(dir.read("doc.xml"), "report");
-  EXPECT_EQ(dir.read("victim"), "keep");
-}
-
 TEST(ReplacingFile, MissingDirectoryCannotBeOpened) {
   U_ReplacingFile file("/no/such/dir/doc.xml");
   EXPECT_FALSE(file.isOpen());

@@ -4,15 +4,9 @@
  *
  * Usage: library_mode_check SCENARIO PROJECT-DIR ARGUMENT-FILE
  *
- * Runs PI_Initialise for product ktlpp in PROJECT-DIR and checks one
- * promise of the interface; exits 0 when it is kept, 1 (with a line on
- * standard error) when not.  Scenarios:
- *   warn     a diagnostic of an end client reaches standard output
- *   guard    calls that fail inside the library answer neutrally and the
- *            process lives on
- *   twice    a second PI_Initialise is refused and reads nothing
- *   noread   no record file can be read: PI_Initialise answers 0 and no
- *            end client runs
+ * Runs PI_Initialise for product ktlpp in PROJECT-DIR and checks the
+ * promise of the interface the scenario (warn, guard, twice, noread) names;
+ * exits 0 when it is kept, 1 (with a line on standard error) when not.
  */
 #include <stdio.h>
 #include <string.h>
@@ -32,11 +26,7 @@ static int g_symbols;
     }                                                                 \
   } while (0)
 
-static void onNewSymbol(P_Symbol* sym, P_Define* def) {
-  (void)sym;
-  (void)def;
-  ++g_symbols;
-}
+static void onNewSymbol(P_Symbol* sym, P_Define* def) { (void)sym, (void)def, ++g_symbols; }
 
 static void countEnd(void) { ++g_endCalls; }
 
@@ -75,17 +65,17 @@ static void failingCallsAtEnd(void) {
   ++g_endCalls;
 }
 
-static int scenarioWarn(const char* via) {
+/* A diagnostic of an end client reaches standard output. */
+static void scenarioWarn(const char* via) {
   /* Before PI_Initialise there is no output: reported, not fatal. */
   PI_warn(PI_createDiagnostic(1540, "src/main.cpp", 1));
   PI_configureOnNewSymbol(onNewSymbol);
   PI_configureOnEnd(warnAtEnd);
   CHECK(PI_Initialise("ktlpp", via) == 1);
   CHECK(g_endCalls == 1);
-  return 0;
 }
 
-static int scenarioGuard(const char* via) {
+static void scenarioGuard(const char* via) {
   PI_configureOnNewSymbol(onNewSymbol);
   PI_configureOnEnd(failingCallsAtEnd);
   CHECK(PI_Initialise("ktlpp", via) == 1);
@@ -93,10 +83,10 @@ static int scenarioGuard(const char* via) {
   /* And outside any run. */
   CHECK(PI_getPALCrossModuleFilename(7) == NULL);
   CHECK(PI_getTemplatePrimaryTemplate(NULL) == NULL);
-  return 0;
 }
 
-static int scenarioTwice(const char* via) {
+/* A second PI_Initialise is refused and reads nothing. */
+static void scenarioTwice(const char* via) {
   int symbolsOfFirstRun;
   PI_configureOnNewSymbol(onNewSymbol);
   PI_configureOnEnd(countEnd);
@@ -106,16 +96,15 @@ static int scenarioTwice(const char* via) {
   CHECK(PI_Initialise("ktlpp", via) == 0);
   CHECK(g_symbols == symbolsOfFirstRun);
   CHECK(g_endCalls == 1);
-  return 0;
 }
 
-static int scenarioNoRead(const char* via) {
+/* No record file can be read: PI_Initialise answers 0, no end client runs. */
+static void scenarioNoRead(const char* via) {
   PI_configureOnNewSymbol(onNewSymbol);
   PI_configureOnEnd(countEnd);
   CHECK(PI_Initialise("ktlpp", via) == 0);
   CHECK(g_endCalls == 0);
   CHECK(g_symbols == 0);
-  return 0;
 }
 
 int main(int argc, char** argv) {

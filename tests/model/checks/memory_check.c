@@ -24,16 +24,11 @@ static int g_malloptCalls;
 
 /* Stands in for the C library's mallopt; settings are accepted, not kept. */
 int mallopt(int param, int value) {
-  (void)param;
-  (void)value;
-  ++g_malloptCalls;
+  (void)param, (void)value, ++g_malloptCalls;
   return 1;
 }
 
-static void onNewSymbol(P_Symbol* sym, P_Define* def) {
-  (void)sym;
-  (void)def;
-}
+static void onNewSymbol(P_Symbol* sym, P_Define* def) { (void)sym, (void)def; }
 
 static int threadCount(void) {
   int count = 0;
@@ -51,11 +46,11 @@ static int writeProject(const char* dir, char* via, size_t size) {
   char path[4096];
   FILE* out;
   long i;
-  mkdir(dir, 0777);
-  snprintf(path, sizeof path, "%s/out", dir);
-  mkdir(path, 0777);
-  snprintf(path, sizeof path, "%s/src", dir);
-  mkdir(path, 0777);
+  const char* const parts[] = {"", "/out", "/src"};
+  for (i = 0; i < 3; ++i) {
+    snprintf(path, sizeof path, "%s%s", dir, parts[i]);
+    mkdir(path, 0777);
+  }
   snprintf(path, sizeof path, "%s/src/big.cpp", dir);
   out = fopen(path, "w");
   if (out == NULL || fputs("int x;\n", out) < 0 || fclose(out) != 0) return 0;
