@@ -179,11 +179,6 @@ inline testing::AssertionResult inOrder(const std::string& doc, const std::vecto
   return testing::AssertionSuccess();
 }
 
-// Whether `part` occurs in `doc`.
-inline bool has(const std::string& doc, const std::string& part) {
-  return doc.find(part) != std::string::npos;
-}
-
 // Whether `part` occurs in `doc`; a failure shows both.
 inline testing::AssertionResult contains(const std::string& doc, const std::string& part) {
   return containsAll(doc, {part});
