@@ -201,25 +201,9 @@ inline bool wellFormed(const std::string& path) {
   return std::system(cmd.c_str()) == 0;
 }
 
-inline const std::vector<std::string> kUnitArgs = {"ktlpp", "-op", "out", "src/main.cpp"};
-
-// The document `name` (checked well-formed) of a run with `args` on
-// `fixture`, structural matching on when asked; `root` receives the
-// fixture's path.
-inline std::string unitDocument(const std::string& fixture, const std::string& name,
-                                bool structural, std::string* root = nullptr,
-                                const std::vector<std::string>& args = kUnitArgs) {
-  CliSandbox box;
-  const std::string dir = installFixture(box, fixture);
-  if (root) *root = dir;
-  CliResult r = box.run(structural ? with(args, "mxo::structural_match") : args);
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(wellFormed(box.workPath("out/" + name))) << name;
-  return box.readFile("out/" + name);
-}
-
-// The document `name` of the same run without and with structural matching;
-// the fixture's path in the first is replaced by that in the second.
+// The document `name` (checked well-formed) of the same run with `args` on
+// `fixture` without and with structural matching; the fixture's path in the
+// first is replaced by that in the second.
 struct ModeDocuments {
   std::string plain, structural, root;
   // The link to src/`file` of the fixture.
@@ -228,11 +212,16 @@ struct ModeDocuments {
   }
 };
 inline ModeDocuments bothModes(const std::string& fixture, const std::string& name,
-                               const std::vector<std::string>& args = kUnitArgs) {
+                               const std::vector<std::string>& args = {"ktlpp", "-op", "out", "src/main.cpp"}) {
   ModeDocuments d;
   std::string plainRoot;
-  d.plain = unitDocument(fixture, name, false, &plainRoot, args);
-  d.structural = unitDocument(fixture, name, true, &d.root, args);
+  for (const bool structural : {false, true}) {
+    CliSandbox box;
+    const std::vector<std::string> run = structural ? with(args, "mxo::structural_match") : args;
+    (structural ? d.root : plainRoot) = runFixture(box, fixture, run);
+    EXPECT_TRUE(wellFormed(box.workPath("out/" + name))) << name;
+    (structural ? d.structural : d.plain) = box.readFile("out/" + name);
+  }
   for (size_t at = d.plain.find(plainRoot); at != std::string::npos;
        at = d.plain.find(plainRoot, at + d.root.size()))
     d.plain.replace(at, plainRoot.size(), d.root);
