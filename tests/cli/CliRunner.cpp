@@ -19,14 +19,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-void passThrough(std::map<std::string, std::string>& env, const char* name) {
-  if (const char* value = std::getenv(name)) env[name] = value;
-}
-
-}  // namespace
-
 CliSandbox::CliSandbox() {
   m_root = makeScratchDirectory("tuk-cli-");
   if (m_root.empty()) throw std::runtime_error("cannot create a temporary directory");
@@ -43,8 +35,8 @@ CliSandbox::CliSandbox() {
   m_env["TMPDIR"] = m_root + "/tmp";
   m_env["LANG"] = "C";
   m_env["KTLPPBIN"] = binDir();
-  passThrough(m_env, "ASAN_OPTIONS");
-  passThrough(m_env, "UBSAN_OPTIONS");
+  for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS"})
+    if (const char* value = std::getenv(name)) m_env[name] = value;
 }
 
 CliSandbox::~CliSandbox() {

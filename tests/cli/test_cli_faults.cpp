@@ -21,15 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::vector<std::string> kReportType = {"-po", "mxo::report_type=Template Usage Report"};
-
-std::vector<std::string> args(std::vector<std::string> words) {
-  std::vector<std::string> all = {"ktlpp", "-op", "out"};
-  all.insert(all.end(), kReportType.begin(), kReportType.end());
-  all.insert(all.end(), words.begin(), words.end());
-  return all;
-}
-
 // Files of the output directory whose names start with "." (temporary files
 // a run must not leave behind).
 std::vector<std::string> hiddenFiles(const CliSandbox& box) {
@@ -44,8 +35,7 @@ std::map<std::string, std::string> outputsOf(const CliSandbox& box) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::directory_iterator(box.workPath("out"))) {
     const std::string name = entry.path().filename().string();
-    if (name.size() > 4 && (name.ends_with(".kxdf.xml") || name.ends_with(".txt")))
-      files[name] = box.readFile("out/" + name);
+    if (name.ends_with(".kxdf.xml") || name.ends_with(".txt")) files[name] = box.readFile("out/" + name);
   }
   return files;
 }
@@ -103,14 +93,13 @@ TEST(CliFaults, FullFileSystemNeverLeavesACutDocument) {
 // file's name, and each document and copy is either as before or complete.
 TEST(CliFaults, FullDiskFailsTheRunAndCutsNoDocument) {
   CliSandbox box;
-  installFixture(box, "ex1_all_content");
-  ASSERT_EQ(box.run(args({"src/main.cpp"})).status, 0);
+  runFixture(box, "ex1_all_content", reportArgs({"src/main.cpp"}));
   const std::map<std::string, std::string> complete = outputsOf(box);
   ASSERT_GE(complete.size(), 8u);
   for (const auto& [name, text] : complete) box.writeFile("out/" + name, "old\n");
 
   box.setFileSizeLimit(1024);
-  CliResult r = box.run(args({"src/main.cpp"}));
+  CliResult r = box.run(reportArgs({"src/main.cpp"}));
   EXPECT_EQ(r.status, 18) << r.err;
   EXPECT_TRUE(contains(r.err, "cannot write file " + box.workPath("out/")));
   int untouched = 0;
@@ -132,7 +121,7 @@ TEST(CliFaults, FullDiskForTheErrorFileFailsTheRun) {
   for (int i = 0; i < 203; ++i) err += std::string("\x01\x00\x00\x00\x00", 5);
   box.writeFile("out/esc.cpp.err", err);
   box.setFileSizeLimit(static_cast<long>(err.size()));
-  CliResult r = box.run(args({"src/esc.cpp"}));
+  CliResult r = box.run(reportArgs({"src/esc.cpp"}));
   EXPECT_EQ(r.status, 18) << r.err;
   EXPECT_TRUE(contains(r.err, "Cannot write error file '"));
 }
@@ -143,10 +132,10 @@ TEST(CliFaults, EmptyErrorFileIsMadeAnew) {
   CliSandbox box;
   installFixture(box, "escaping");
   box.writeFile("out/esc.cpp.err", "");
-  CliResult r = box.run(args({"src/esc.cpp"}));
+  CliResult r = box.run(reportArgs({"src/esc.cpp"}));
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(box.readFile("out/esc.cpp.err").substr(0, 4), std::string("\x00\x00\x93\x00", 4));
-  EXPECT_EQ(box.run(args({"src/esc.cpp"})).status, 0);
+  EXPECT_EQ(box.run(reportArgs({"src/esc.cpp"})).status, 0);
 }
 
 // An argument, rc or configuration file naming itself, directly or through
@@ -155,7 +144,7 @@ TEST(CliFaults, ArgumentFilesNamingThemselvesAreRefused) {
   CliSandbox box;
   installFixture(box, "escaping");
   const auto expectRefused = [&box](const std::vector<std::string>& words, const std::string& what) {
-    CliResult r = box.run(args(words), 20);
+    CliResult r = box.run(reportArgs(words), 20);
     EXPECT_FALSE(r.timedOut) << what;
     EXPECT_EQ(r.status, 10) << what << r.err;
     EXPECT_NE(r.err.find("names itself"), std::string::npos) << what << r.err;
@@ -166,7 +155,7 @@ TEST(CliFaults, ArgumentFilesNamingThemselvesAreRefused) {
   for (const char* file : {"self.via", "a.via"}) expectRefused({"-via", file, "src/esc.cpp"}, file);
   // Reading the same file twice, one after the other, is no loop.
   box.writeFile("ok.via", "-op out\n");
-  EXPECT_EQ(box.run(args({"-via", "ok.via", "-via", "ok.via", "src/esc.cpp"})).status, 0);
+  EXPECT_EQ(box.run(reportArgs({"-via", "ok.via", "-via", "ok.via", "src/esc.cpp"})).status, 0);
 
   box.writeFile(".ktlpprc", "-via .ktlpprc\n");
   expectRefused({"src/esc.cpp"}, "rc file");
@@ -195,7 +184,7 @@ TEST(CliFaults, SpecialFilesAsSourcesAreNotRead) {
         records.replace(at, 13, "\"/dev/zero\"");
       box.writeFile("out/esc.cpp.met", records);
     }
-    CliResult r = box.run(args({"src/esc.cpp"}), 30);
+    CliResult r = box.run(reportArgs({"src/esc.cpp"}), 30);
     ASSERT_FALSE(r.timedOut) << kind;
     EXPECT_EQ(r.status, 0) << kind << r.err;
     EXPECT_NE(r.err.find("cannot open file " + named), std::string::npos) << kind << r.err;
@@ -214,7 +203,7 @@ TEST(CliFaults, LinksInTheOutputDirectoryAreNotFollowed) {
                            "template_usage_report_settings.kxdf.xml", "esc.cpp.txt",
                            "xmlreports_setting_tmp"})
     fs::create_symlink(victim, box.workPath(std::string("out/") + name));
-  CliResult r = box.run(args({"src/esc.cpp"}));
+  CliResult r = box.run(reportArgs({"src/esc.cpp"}));
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(box.readFile("victim"), "keep\n");
   for (const char* name : {"template_usage_class_templates.kxdf.xml",
@@ -225,7 +214,7 @@ TEST(CliFaults, LinksInTheOutputDirectoryAreNotFollowed) {
 
   fs::remove(box.workPath("out/esc.cpp.err"));
   fs::create_symlink(victim, box.workPath("out/esc.cpp.err"));
-  CliResult err = box.run(args({"src/esc.cpp"}));
+  CliResult err = box.run(reportArgs({"src/esc.cpp"}));
   EXPECT_EQ(err.status, 18) << err.err;
   EXPECT_TRUE(contains(err.err, "Cannot write error file '"));
   EXPECT_EQ(box.readFile("victim"), "keep\n");
@@ -234,18 +223,16 @@ TEST(CliFaults, LinksInTheOutputDirectoryAreNotFollowed) {
 // The documents written aside get the permissions any new file gets.
 TEST(CliFaults, DocumentsKeepTheUsualPermissions) {
   CliSandbox box;
-  installFixture(box, "escaping");
-  ASSERT_EQ(box.run(args({"src/esc.cpp"})).status, 0);
+  runFixture(box, "escaping", reportArgs({"src/esc.cpp"}));
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  for (const std::string& name : documentNames()) {
+  std::vector<std::string> names = documentNames();
+  names.push_back("esc.cpp.txt");
+  for (const std::string& name : names) {
     struct stat st;
     ASSERT_EQ(::stat(box.workPath("out/" + name).c_str(), &st), 0) << name;
     EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask) << name;
   }
-  struct stat copy;
-  ASSERT_EQ(::stat(box.workPath("out/esc.cpp.txt").c_str(), &copy), 0);
-  EXPECT_EQ(copy.st_mode & 0777, 0666 & ~mask);
 }
 
 // A product option of the report given without its value is the user's

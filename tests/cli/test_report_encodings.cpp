@@ -29,14 +29,6 @@ void writeProject(CliSandbox& box, const std::string& file, const std::string& n
                     "<DEFINE> " + name + "<int>" + at + "2 M DS TG F X {s" + name + "<int>} -\n");
 }
 
-CliResult runReport(CliSandbox& box, const std::string& file,
-                    const std::vector<std::string>& extra = {}) {
-  std::vector<std::string> args = {"ktlpp", "-op", "out", "-po", "mxo::report_type=Template Usage Report"};
-  args.insert(args.end(), extra.begin(), extra.end());
-  args.push_back("src/" + file);
-  return box.run(args);
-}
-
 void expectAllWellFormed(const CliSandbox& box) {
   for (const auto& name : documentNames())
     EXPECT_TRUE(wellFormed(box.workPath("out/" + name))) << name << "\n" << box.readFile("out/" + name);
@@ -56,7 +48,7 @@ TEST(ReportEncodings, NamesAreWrittenInUtf8UnderAUtf8Locale) {
     CliSandbox box;
     box.setEnv("LANG", "C.UTF-8");
     writeProject(box, file, name);
-    CliResult r = runReport(box, file, {"-d", "X=" + name});
+    CliResult r = box.run(reportArgs({"-d", "X=" + name, "src/" + file}));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(contains(outDoc(box, kOptions), "X=" + name + "\n"));
     EXPECT_TRUE(contains(outDoc(box, kFileList), "/src/" + file + " (CMA file)</kxdf:filename>"));
@@ -74,7 +66,7 @@ TEST(ReportEncodings, FileNamesWithMarkerBytesAreOpenedAsTheyAre) {
   CliSandbox box;
   const std::string file = "k\x8E\xB1.cpp";
   writeProject(box, file, "Box");
-  CliResult r = runReport(box, file);
+  CliResult r = box.run(reportArgs({"src/" + file}));
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string classes = outDoc(box, kClassTemplates);
   EXPECT_TRUE(contains(classes, "/src/k" + kFFFD + kFFFD + ".cpp</kxdf:filelink>"));
@@ -92,7 +84,7 @@ TEST(ReportEncodings, ControlCharactersAndInvalidBytesAreReplaced) {
   box.writeFile("src/" + header, "\n");
   box.writeFile("out/f.cpp.met", "<R>I \"src/f.cpp\" \"src/" + header + "\" 1 -\n" +
                                      box.readFile("out/f.cpp.met"));
-  CliResult r = runReport(box, "f.cpp", {"-d", "X=\x02y"});
+  CliResult r = box.run(reportArgs({"-d", "X=\x02y", "src/f.cpp"}));
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(contains(outDoc(box, kClassTemplates), "struct Box { T v; }; " + kFFFD + "// caf" + kFFFD + "\n"));
   EXPECT_TRUE(contains(outDoc(box, kFileList), "/src/odd" + kFFFD + "name.h</kxdf:filename>"));

@@ -82,12 +82,9 @@ TEST(ReportExample, TemplatesWithSpecialisationsMembersVariablesAndInstantiating
            frame("  10:     static int next(int slot) { return slot + 1 == N ? 0 : slot + 1; }\n"),
            frame("  11:     static int offset(int head, int distance) "
                  "{ return (head + distance) % N; }\n"),
-           bold("There are no partial class template specializations of template class "
-                "evq::detail::RingIndex."),
-           bold("There are no explicit class template specializations of template class "
-                "evq::detail::RingIndex."),
-           bold("There are no primary class instantiations of template class "
-                "evq::detail::RingIndex."),
+           noPartials("evq::detail::RingIndex"),
+           noExplicits("evq::detail::RingIndex"),
+           noInstances("evq::detail::RingIndex"),
        }));
 
   const std::string functions = box.readFile("report/template_usage_function_templates.kxdf.xml");

@@ -29,61 +29,44 @@ std::string after_fragment(const std::string& doc, const std::string& code,
 // instantiated by three units; show(T) twice, told apart only by a return
 // type that enables one or the other.
 TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
-  for (const bool structural : {false, true}) {
-    CliSandbox box;
-    const std::string root = installFixture(box, "struct_fn_overloads");
-    std::vector<std::string> args = {
-        "ktlpp", "-op", "out", "-cmaf", "out/project.cma", "-po",
-        "mxo::report_type=Template Usage Report", "src/a.cpp", "src/b.cpp", "src/c.cpp"};
-    if (structural) args = with(args, "mxo::structural_match");
-    CliResult r = box.run(args);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string doc = outDoc(box, kFunctionTemplates);
-    const std::string out = root + "/out";
-    const auto files = [&](std::initializer_list<const char*> units) {
-      std::string text;
-      for (const char* unit : units) text += link(root + "/src/" + unit + ".cpp", out) + eoln();
-      return text;
-    };
-    // Every overload's fragment is led by its file's link in structural
-    // mode; without the switch only the first of one file is.
-    const std::string header = link(root + "/src/put.h", out) + eoln();
-    const auto following = [&](const std::string& code) {
-      return after_fragment(doc, code, header);
-    };
-    const std::string put = h4("lib::put Function Template Instantiated In File(s)");
-    const std::string show = h4("lib::show Function Template Instantiated In File(s)");
-    const std::string ptr = " 4: template <typename T>\n 5: int put(T* p) { return 1; }\n";
-    const std::string ref = " 6: template <typename T>\n 7: int put(T& r) { return 2; }\n";
-    const std::string cref = " 8: template <typename T>\n 9: int put(const T& r) { return 3; }\n";
-    const std::string two = "10: template <typename T>\n11: int put(T a, T b) { return 4; }\n";
-    const std::string three = "12: template <typename T>\n13: int put(T a, T b, T c) { return 5; }\n";
-    const std::string show4 =
-        "17: template <typename T>\n18: typename when<sizeof(T) == 4, int>::type show(T v) { return 6; }\n";
-    const std::string showOther =
-        "19: template <typename T>\n20: typename when<sizeof(T) != 4, int>::type show(T v) { return 7; }\n";
-    if (!structural) {
-      // One list per group, after all of its overloads.
-      EXPECT_EQ(occurrences(doc, "<kxdf:h4>"), 2u) << doc;
-      EXPECT_TRUE(has(doc, put + files({"a", "b", "c"}))) << doc;
-      EXPECT_TRUE(has(doc, show + files({"a", "c"}))) << doc;
-      EXPECT_TRUE(has(doc, frame(ptr) + eoln() + "<kxdf:table")) << doc;
-      EXPECT_EQ(occurrences(doc, header + "<kxdf:table"), 2u) << doc;
-      continue;
-    }
-    EXPECT_EQ(following(ptr), put + files({"a", "c"})) << doc;
-    EXPECT_EQ(following(ref), put + files({"a"})) << doc;
-    EXPECT_EQ(following(cref), put + files({"b"})) << doc;
-    EXPECT_EQ(following(two), put + files({"b"})) << doc;
-    EXPECT_EQ(following(three),
-              bold("No instantiations of function template lib::put.") + eoln())
-        << doc;
-    // Equal names: the line the instantiation's record carries decides.
-    EXPECT_EQ(following(show4), show + files({"a"})) << doc;
-    EXPECT_EQ(following(showOther), show + files({"c"})) << doc;
-    EXPECT_EQ(occurrences(doc, h3("lib::put Overloaded Function Templates")), 1u) << doc;
-    EXPECT_EQ(occurrences(doc, header + "<kxdf:table"), 7u) << doc;
-  }
+  const ModeDocuments d = bothModes("struct_fn_overloads", kFunctionTemplates,
+                                    {"ktlpp", "-op", "out", "-cmaf", "out/project.cma", "-po",
+                                     "mxo::report_type=Template Usage Report", "src/a.cpp", "src/b.cpp",
+                                     "src/c.cpp"});
+  const auto files = [&](std::initializer_list<const char*> units) {
+    std::string text;
+    for (const char* unit : units) text += d.link(unit + std::string(".cpp")) + eoln();
+    return text;
+  };
+  // Every overload's fragment is led by its file's link in structural
+  // mode; without the switch only the first of one file is.
+  const std::string header = d.link("put.h") + eoln();
+  const auto following = [&](const std::string& code) { return after_fragment(d.structural, code, header); };
+  const std::string put = h4("lib::put Function Template Instantiated In File(s)");
+  const std::string show = h4("lib::show Function Template Instantiated In File(s)");
+  const std::string ptr = " 4: template <typename T>\n 5: int put(T* p) { return 1; }\n";
+  // One list per group, after all of its overloads.
+  EXPECT_EQ(occurrences(d.plain, "<kxdf:h4>"), 2u) << d.plain;
+  EXPECT_TRUE(containsAll(d.plain, {put + files({"a", "b", "c"}), show + files({"a", "c"}),
+                                    frame(ptr) + eoln() + "<kxdf:table"}));
+  EXPECT_EQ(occurrences(d.plain, header + "<kxdf:table"), 2u) << d.plain;
+
+  EXPECT_EQ(following(ptr), put + files({"a", "c"})) << d.structural;
+  EXPECT_EQ(following(" 6: template <typename T>\n 7: int put(T& r) { return 2; }\n"), put + files({"a"}));
+  EXPECT_EQ(following(" 8: template <typename T>\n 9: int put(const T& r) { return 3; }\n"),
+            put + files({"b"}));
+  EXPECT_EQ(following("10: template <typename T>\n11: int put(T a, T b) { return 4; }\n"), put + files({"b"}));
+  EXPECT_EQ(following("12: template <typename T>\n13: int put(T a, T b, T c) { return 5; }\n"),
+            bold("No instantiations of function template lib::put.") + eoln());
+  // Equal names: the line the instantiation's record carries decides.
+  EXPECT_EQ(following("17: template <typename T>\n"
+                      "18: typename when<sizeof(T) == 4, int>::type show(T v) { return 6; }\n"),
+            show + files({"a"}));
+  EXPECT_EQ(following("19: template <typename T>\n"
+                      "20: typename when<sizeof(T) != 4, int>::type show(T v) { return 7; }\n"),
+            show + files({"c"}));
+  EXPECT_EQ(occurrences(d.structural, h3("lib::put Overloaded Function Templates")), 1u);
+  EXPECT_EQ(occurrences(d.structural, header + "<kxdf:table"), 7u);
 }
 
 // Fragments of function templates whose declarations are led by a long
@@ -91,38 +74,36 @@ TEST(ReportStructuralFunctions, EachOverloadListsTheFilesThatInstantiateIt) {
 // carry attribute lines or a comment between header and declaration, or a
 // comparison in their template header.
 TEST(ReportStructuralFunctions, FragmentsRunFromTheTemplateHeaderToTheDeclaration) {
-  for (const bool structural : {false, true}) {
-    const std::string doc = unitDocument("struct_fn_fragments", kFunctionTemplates, structural);
-    const std::string first = "12: template <typename T>\n13: T first(T a, T b) { return a; }\n";
-    const std::string convert =
-        "23: template <typename T,\n24:           typename U>\n"
-        "25: U convert(T value) { return static_cast<U>(value); }\n";
-    if (structural) {
-      EXPECT_TRUE(has(doc, frame(first))) << doc;
-      EXPECT_TRUE(has(doc, frame(convert))) << doc;
-    } else {
-      // The macro line above leads the fragment, and the comments with it.
-      EXPECT_TRUE(has(doc, frame(" 6: LIB_BEGIN\n 7: /**\n 8:  * Returns the first argument.\n"
-                               " 9:  *\n10:  * A long documentation comment; it must not lead "
-                               "the fragment.\n11:  */\n" + first))) << doc;
-      EXPECT_TRUE(has(doc, frame("19: LIB_END\n20: \n21: LIB_BEGIN\n"
-                               "22: // A line comment after a macro line.\n" + convert))) << doc;
-    }
+  const ModeDocuments d = bothModes("struct_fn_fragments", kFunctionTemplates);
+  const std::string first = "12: template <typename T>\n13: T first(T a, T b) { return a; }\n";
+  const std::string convert =
+      "23: template <typename T,\n24:           typename U>\n"
+      "25: U convert(T value) { return static_cast<U>(value); }\n";
+  EXPECT_TRUE(containsAll(d.structural, {frame(first), frame(convert)}));
+  // The macro line above leads the fragment, and the comments with it.
+  EXPECT_TRUE(containsAll(d.plain, {frame(" 6: LIB_BEGIN\n 7: /**\n 8:  * Returns the first argument.\n"
+                                          " 9:  *\n10:  * A long documentation comment; it must not lead "
+                                          "the fragment.\n11:  */\n" + first),
+                                    frame("19: LIB_END\n20: \n21: LIB_BEGIN\n"
+                                          "22: // A line comment after a macro line.\n" + convert)}));
+  // A ">" inside parentheses of the header is a comparison: without the
+  // switch it opens a list and the fragment runs up over zero() above.
+  const std::string wide =
+      "37: template <typename T, int N = (sizeof(T) > 2 ? 1 : 0)>\n38: T wide(T v) { return v; }\n";
+  const std::string runOn = escape("36: template <typename T> T zero() { return T(); }\n" + wide);
+  EXPECT_TRUE(contains(d.structural, frame(wide)));
+  EXPECT_TRUE(containsNone(d.structural, {runOn}));
+  EXPECT_TRUE(contains(d.plain, runOn));
+  EXPECT_TRUE(containsNone(d.plain, {frame(wide)}));
+  for (const std::string* doc : {&d.plain, &d.structural}) {
     // The same in both modes: a block comment above is left out, attribute
     // lines (one a macro) and a comment inside the declaration stay.
-    EXPECT_TRUE(has(doc, frame("17: template <typename T>\n18: T second(T a, T b) { return b; }\n"))) << doc;
-    EXPECT_TRUE(has(doc, frame("27: template <typename T>\n28: [[nodiscard]]\n29: LIB_INLINE\n"
-                             "30: T twice(T v) { return v + v; }\n"))) << doc;
-    EXPECT_TRUE(has(doc, frame("32: template <typename T>\n"
-                             "33: // A comment between header and declaration.\n"
-                             "34: T half(T v) { return v / 2; }\n"))) << doc;
-    // A ">" inside parentheses of the header is a comparison: without the
-    // switch it opens a list and the fragment runs up over zero() above.
-    const std::string wide = "37: template <typename T, int N = (sizeof(T) > 2 ? 1 : 0)>\n"
-                             "38: T wide(T v) { return v; }\n";
-    const std::string runOn = "36: template <typename T> T zero() { return T(); }\n" + wide;
-    EXPECT_EQ(has(doc, frame(wide)), structural) << doc;
-    EXPECT_EQ(has(doc, escape(runOn)), !structural) << doc;
-    EXPECT_EQ(occurrences(doc, "<kxdf:table"), 7u) << doc;
+    EXPECT_TRUE(containsAll(*doc, {frame("17: template <typename T>\n18: T second(T a, T b) { return b; }\n"),
+                                   frame("27: template <typename T>\n28: [[nodiscard]]\n29: LIB_INLINE\n"
+                                         "30: T twice(T v) { return v + v; }\n"),
+                                   frame("32: template <typename T>\n"
+                                         "33: // A comment between header and declaration.\n"
+                                         "34: T half(T v) { return v / 2; }\n")}));
+    EXPECT_EQ(occurrences(*doc, "<kxdf:table"), 7u) << *doc;
   }
 }

@@ -62,6 +62,21 @@ inline std::string frame(const std::string& t) {
          "<kxdf:verbatim>" + escape(t) + "</kxdf:verbatim>\n" +
          "</kxdf:cell>\n</kxdf:row>\n</kxdf:table>\n";
 }
+// The bold lines saying class template `name` has no partial or explicit
+// specialisations or no primary instances.
+inline std::string noPartials(const std::string& name) {
+  return bold("There are no partial class template specializations of template class " + name + ".");
+}
+inline std::string noExplicits(const std::string& name) {
+  return bold("There are no explicit class template specializations of template class " + name + ".");
+}
+// Both lines of a primary template without specialisations.
+inline std::string withoutSpecialisations(const std::string& name) {
+  return noPartials(name) + eoln() + noExplicits(name) + eoln();
+}
+inline std::string noInstances(const std::string& name) {
+  return bold("There are no primary class instantiations of template class " + name + ".");
+}
 // A link to `file`, whose numbered copy is in `outDir`.
 inline std::string link(const std::string& file, const std::string& outDir) {
   const std::string base = std::filesystem::path(file).filename().string();
@@ -128,6 +143,24 @@ inline std::string installFixture(const CliSandbox& box, const std::string& name
   return fs::canonical(box.workDir()).string();
 }
 
+// The arguments of a run that writes the Template Usage Report to out/
+// from the record files of `words` (options may lead).
+inline std::vector<std::string> reportArgs(const std::vector<std::string>& words) {
+  std::vector<std::string> all = {"ktlpp", "-op", "out", "-po", "mxo::report_type=Template Usage Report"};
+  all.insert(all.end(), words.begin(), words.end());
+  return all;
+}
+
+// Installs `fixture` in `box` and runs `args` there, expecting success;
+// returns the fixture's path.
+inline std::string runFixture(CliSandbox& box, const std::string& fixture,
+                              const std::vector<std::string>& args) {
+  const std::string root = installFixture(box, fixture);
+  const CliResult r = box.run(args);
+  EXPECT_EQ(r.status, 0) << r.err;
+  return root;
+}
+
 // `args` with "-po option" put before the other arguments.
 inline std::vector<std::string> with(std::vector<std::string> args, const std::string& option) {
   args.insert(args.begin() + 1, {"-po", option});
@@ -146,11 +179,6 @@ inline testing::AssertionResult inOrder(const std::string& doc, const std::vecto
   return testing::AssertionSuccess();
 }
 
-// Whether `part` occurs in `doc`.
-inline bool has(const std::string& doc, const std::string& part) {
-  return doc.find(part) != std::string::npos;
-}
-
 // Whether `part` occurs in `doc`; a failure shows both.
 inline testing::AssertionResult contains(const std::string& doc, const std::string& part) {
   return containsAll(doc, {part});
@@ -167,24 +195,37 @@ inline std::string outDoc(const CliSandbox& box, const std::string& name) {
   return box.readFile("out/" + name);
 }
 
-// The document `name` of a run on `fixture` with the unit src/main.cpp,
-// structural matching on when asked; `root` receives the fixture's path.
-inline std::string unitDocument(const std::string& fixture, const std::string& name,
-                                bool structural, std::string* root = nullptr) {
-  CliSandbox box;
-  const std::string dir = installFixture(box, fixture);
-  if (root) *root = dir;
-  std::vector<std::string> args = {"ktlpp", "-op", "out", "src/main.cpp"};
-  if (structural) args = with(args, "mxo::structural_match");
-  CliResult r = box.run(args);
-  EXPECT_EQ(r.status, 0) << r.err;
-  return box.readFile("out/" + name);
-}
-
 // Whether xmllint accepts the file as well-formed XML.
 inline bool wellFormed(const std::string& path) {
   const std::string cmd = "xmllint --noout '" + path + "' >/dev/null 2>&1";
   return std::system(cmd.c_str()) == 0;
+}
+
+// The document `name` (checked well-formed) of the same run with `args` on
+// `fixture` without and with structural matching; the fixture's path in the
+// first is replaced by that in the second.
+struct ModeDocuments {
+  std::string plain, structural, root;
+  // The link to src/`file` of the fixture.
+  std::string link(const std::string& file) const {
+    return report_expect::link(root + "/src/" + file, root + "/out");
+  }
+};
+inline ModeDocuments bothModes(const std::string& fixture, const std::string& name,
+                               const std::vector<std::string>& args = {"ktlpp", "-op", "out", "src/main.cpp"}) {
+  ModeDocuments d;
+  std::string plainRoot;
+  for (const bool structural : {false, true}) {
+    CliSandbox box;
+    const std::vector<std::string> run = structural ? with(args, "mxo::structural_match") : args;
+    (structural ? d.root : plainRoot) = runFixture(box, fixture, run);
+    EXPECT_TRUE(wellFormed(box.workPath("out/" + name))) << name;
+    (structural ? d.structural : d.plain) = box.readFile("out/" + name);
+  }
+  for (size_t at = d.plain.find(plainRoot); at != std::string::npos;
+       at = d.plain.find(plainRoot, at + d.root.size()))
+    d.plain.replace(at, plainRoot.size(), d.root);
+  return d;
 }
 
 }  // namespace report_expect

@@ -33,6 +33,22 @@ void readUnit(const std::string& dir, const std::string& unit) {
   MetricFileReader::processFile(filename(dir), filename("/src/" + unit), P_getSymbolTable());
 }
 
+using Files = std::vector<U_String>;
+
+// The files and the name recorded for the one group of tstrec::shift.
+std::pair<Files, U_String> shiftGroup() {
+  std::pair<Files, U_String> found;
+  int groups = 0;
+  for (const auto& [key, group] : Template_Usage_Generate::instantiationRecord()) {
+    if (key.find("tstrec::shift") == U_String::npos) continue;
+    ++groups;
+    found.second = group.name;
+    for (const U_String* file : group.files) found.first.push_back(*file);
+  }
+  EXPECT_EQ(groups, 1) << "the overloads share one group";
+  return found;
+}
+
 }  // namespace
 
 TEST(InstantiationClient, RecordsEachFileOnceInByteOrderUnderTheGroupName) {
@@ -49,31 +65,12 @@ TEST(InstantiationClient, RecordsEachFileOnceInByteOrderUnderTheGroupName) {
   readUnit(dir, "z.cpp");
   readUnit(dir, "b.cpp");
 
-  using Files = std::vector<U_String>;
-  const auto texts = [](const Template_Usage_Generate::File_Set& files) {
-    Files out;
-    for (const U_String* file : files) out.push_back(*file);
-    return out;
-  };
-  const auto group = []() -> const Template_Usage_Generate::Group_Instantiations* {
-    std::vector<const Template_Usage_Generate::Group_Instantiations*> groups;
-    for (const auto& entry : Template_Usage_Generate::instantiationRecord()) {
-      if (entry.first.find("tstrec::shift") != U_String::npos) groups.push_back(&entry.second);
-    }
-    EXPECT_EQ(groups.size(), 1u) << "the overloads share one group";
-    return groups.empty() ? nullptr : groups[0];
-  };
-  const auto* first = group();
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(texts(first->files), (Files{"/src/b.cpp", "/src/z.cpp"}));
-  EXPECT_EQ(first->name, "tstrec::shift");
+  EXPECT_EQ(shiftGroup(), std::make_pair(Files{"/src/b.cpp", "/src/z.cpp"}, U_String("tstrec::shift")));
 
   // Files read after the record was looked at join it in their place.
   std::ofstream(dir + "/a.cpp.met") << kTemplate << instance("int");
   readUnit(dir, "a.cpp");
   readUnit(dir, "z.cpp");
-  const auto* again = group();
-  ASSERT_NE(again, nullptr);
-  EXPECT_EQ(texts(again->files), (Files{"/src/a.cpp", "/src/b.cpp", "/src/z.cpp"}));
-  EXPECT_EQ(again->name, "tstrec::shift");
+  EXPECT_EQ(shiftGroup(),
+            std::make_pair(Files{"/src/a.cpp", "/src/b.cpp", "/src/z.cpp"}, U_String("tstrec::shift")));
 }

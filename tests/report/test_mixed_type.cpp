@@ -6,6 +6,7 @@
 
 #include "report/Mixed_Type.h"
 #include "report/Template_Usage_Orderings.h"
+#include "trimBPredicateRows.h"
 
 TEST(MixedType, SplitsIntoDigitAndTextRuns) {
   EXPECT_EQ(Split_Mixed_Type("abc12de3"), (std::vector<U_String>{"abc", "12", "de", "3"}));
@@ -13,17 +14,13 @@ TEST(MixedType, SplitsIntoDigitAndTextRuns) {
   EXPECT_TRUE(Split_Mixed_Type("").empty());
 }
 
+// Each name with the names it is greater than and those it is not.
 TEST(MixedType, NumbersCompareByValueTextByBytes) {
-  EXPECT_TRUE(Mixed_Type_Gt("item10", "item9"));
-  EXPECT_FALSE(Mixed_Type_Gt("item9", "item10"));
-  EXPECT_FALSE(Mixed_Type_Gt("x2", "x10"));
-  EXPECT_TRUE(Mixed_Type_Gt("x10", "x2"));
-  EXPECT_FALSE(Mixed_Type_Gt("a007", "a7"));
-  EXPECT_FALSE(Mixed_Type_Gt("a7", "a007"));
-  EXPECT_TRUE(Mixed_Type_Gt("ab1", "ab"));
-  EXPECT_FALSE(Mixed_Type_Gt("ab", "ab1"));
-  EXPECT_TRUE(Mixed_Type_Gt("b", "a9"));
-  EXPECT_FALSE(Mixed_Type_Gt("same", "same"));
+  expectRows(Mixed_Type_Gt, {
+      {"item10", {"item9"}, {}}, {"item9", {}, {"item10"}}, {"x2", {}, {"x10"}}, {"x10", {"x2"}, {}},
+      {"a007", {}, {"a7"}}, {"a7", {}, {"a007"}}, {"ab1", {"ab"}, {}}, {"ab", {}, {"ab1"}},
+      {"b", {"a9"}, {}}, {"same", {}, {"same"}},
+  });
 }
 
 TEST(MixedType, FileOrderIsStrictAndWeakEvenForNumericallyEqualNames) {

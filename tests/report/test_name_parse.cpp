@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "report/Name_Parse.h"
-#include "report/Pattern_Index.h"
+#include "trimBPredicateRows.h"
 
 namespace {
 
@@ -59,36 +59,29 @@ TEST(NameParse, UnbalancedNamesDoNotParse) {
   EXPECT_TRUE(Name_Parse::parse(U_String(50, '(') + U_String(50, ')')).has_value());
 }
 
+// Each pattern with the names it matches and those it does not.
 TEST(NameParse, PlaceholdersMatchWholeEntriesOfAnyShape) {
-  using Name_Parse::matches;
-  EXPECT_TRUE(matches("conf::Setting<%>", "conf::Setting<std::string>"));
-  EXPECT_TRUE(matches("conf::Setting<std::string>", "conf::Setting<%>"));
-  EXPECT_TRUE(matches("is_contiguous<buf<%,%,%>>", "is_contiguous<buf<int,500,std::allocator<int>>>"));
-  EXPECT_TRUE(matches("Pair<%,int>", "Pair<std::pair<a::b,c>,int>"));
-  EXPECT_TRUE(matches("F<%>", "F<void(int,char)>"));
-  EXPECT_FALSE(matches("Pair<%,int>", "Pair<int,long>"));
-  EXPECT_FALSE(matches("Box<%>", "Box<int,int>"));
-  EXPECT_FALSE(matches("Box<%>", "Box(int)"));
-  EXPECT_FALSE(matches("conf::Setting<%>", "other::Setting<int>"));
-  // "%" inside text stands for a run of text, never for brackets.
-  EXPECT_TRUE(matches("Box<%>::get%(void)", "Box<int>::getValue(void)"));
-  EXPECT_FALSE(matches("Box<%>::get%(void)", "Box<int>::get<int>(void)"));
-  // Names that do not parse are equal or nothing.
-  EXPECT_TRUE(matches("a<b", "a<b"));
-  EXPECT_FALSE(matches("a<%", "a<b"));
-}
-
-TEST(NameParse, PacksTakeAnyNumberOfEntries) {
-  using Name_Parse::matches;
-  EXPECT_TRUE(matches("Tuple<%...>", "Tuple<int,char,long>"));
-  EXPECT_TRUE(matches("Tuple<%...>", "Tuple<>"));
-  EXPECT_TRUE(matches("Tuple<int,char>", "Tuple<%...>"));
-  EXPECT_TRUE(matches("Head<%,%...>", "Head<int>"));
-  EXPECT_TRUE(matches("Head<%,%...>", "Head<int,std::pair<a,b>,c>"));
-  EXPECT_FALSE(matches("Head<%,%...>", "Head<>"));
-  EXPECT_FALSE(matches("Head<int,%...>", "Head<char,int>"));
-  // Without "..." one placeholder is one entry.
-  EXPECT_FALSE(matches("Tuple<%>", "Tuple<int,char>"));
+  const auto matches = [](const U_String& a, const U_String& b) { return Name_Parse::matches(a, b); };
+  expectRows(matches, {
+      {"conf::Setting<%>", {"conf::Setting<std::string>"}, {"other::Setting<int>"}},
+      {"conf::Setting<std::string>", {"conf::Setting<%>"}, {}},
+      {"is_contiguous<buf<%,%,%>>", {"is_contiguous<buf<int,500,std::allocator<int>>>"}, {}},
+      {"Pair<%,int>", {"Pair<std::pair<a::b,c>,int>"}, {"Pair<int,long>"}},
+      {"F<%>", {"F<void(int,char)>"}, {}},
+      // Without "..." one placeholder is one entry.
+      {"Box<%>", {}, {"Box<int,int>", "Box(int)"}},
+      {"Tuple<%>", {}, {"Tuple<int,char>"}},
+      // "%" inside text stands for a run of text, never for brackets.
+      {"Box<%>::get%(void)", {"Box<int>::getValue(void)"}, {"Box<int>::get<int>(void)"}},
+      // Names that do not parse are equal or nothing.
+      {"a<b", {"a<b"}, {}},
+      {"a<%", {}, {"a<b"}},
+      // Packs take any number of entries.
+      {"Tuple<%...>", {"Tuple<int,char,long>", "Tuple<>"}, {}},
+      {"Tuple<int,char>", {"Tuple<%...>"}, {}},
+      {"Head<%,%...>", {"Head<int>", "Head<int,std::pair<a,b>,c>"}, {"Head<>"}},
+      {"Head<int,%...>", {}, {"Head<char,int>"}},
+  });
 }
 
 TEST(NameParse, SkeletonKeepsOnlyTheOutsideText) {
@@ -109,31 +102,4 @@ TEST(NameParse, OverloadKeysKeepOperatorsWhole) {
   EXPECT_EQ(overload_key("fmt::formatter<T,char>::parse<Ctx>(Ctx&)"),
             overload_key("fmt::formatter<std::vector<int>>::parse<A,B>(A&,B)"));
   EXPECT_EQ(overload_key("f(int"), "");
-}
-
-// In structural mode the index buckets by the text outside all lists: it
-// must still find exactly what a full pass of Name_Parse::matches finds.
-TEST(NameParse, StructuralPatternIndexFindsWhatAFullPassFinds) {
-  const std::vector<U_String> patterns = {
-      "conf::Setting<%>", "lib::Pair<%,int>", "%::Box<int>", "lib::Box<lib::Box<%>>",
-      "lib::Box<%>::size(void)", "const %", "bad<", "", "conf::Setting<std::string>"};
-  Pattern_Index index;
-  index.setStructural(true);
-  for (const U_String& p : patterns) index.add(p);
-  const std::vector<U_String> queries = {
-      "conf::Setting<std::string>", "conf::Setting<std::vector<a::b>>", "lib::Pair<x::y,int>",
-      "ns::Box<int>", "lib::Box<lib::Box<std::pair<int,int>>>", "lib::Box<a::b>::size(void)",
-      "const int", "bad<", "", "%", "conf::Setting<int,int>"};
-  for (const U_String& q : queries) {
-    std::vector<size_t> expected;
-    for (size_t i = 0; i < patterns.size(); ++i) {
-      const bool both = Name_Parse::parse(patterns[i]) && Name_Parse::parse(q);
-      if (both ? Name_Parse::matches(patterns[i], q) : patterns[i] == q) expected.push_back(i);
-    }
-    EXPECT_EQ(index.matches(q), expected) << q;
-    EXPECT_EQ(index.first_match(q), expected.empty() ? index.size() : expected.front()) << q;
-  }
-  EXPECT_EQ(index.matches("conf::Setting<std::vector<a::b>>"), (std::vector<size_t>{0}));
-  EXPECT_EQ(index.matches("conf::Setting<std::string>"), (std::vector<size_t>{0, 8}));
-  EXPECT_EQ(index.matches("bad<"), (std::vector<size_t>{6}));
 }

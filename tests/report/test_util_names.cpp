@@ -14,24 +14,35 @@ TEST(UtilNames, TextFiltersDropParameterListsAndEmptyTemplateArguments) {
   EXPECT_EQ(Util::strip("plain"), "plain");
 }
 
+namespace {
+
+// A qualified name with the last term and the head a split gives it.
+struct Split {
+  const char* name;
+  const char* last;
+  const char* head;
+};
+
+// Checks `split` (get_last_term or get_last_term_of_member) on each row.
+void expectSplits(void (*split)(const U_String&, U_String&, U_String&), std::initializer_list<Split> rows) {
+  for (const Split& row : rows) {
+    U_String last, head;
+    split(row.name, last, head);
+    EXPECT_EQ(last, row.last) << row.name;
+    EXPECT_EQ(head, row.head) << row.name;
+  }
+}
+
+}  // namespace
+
 TEST(UtilNames, LastTermSplitsAtTheLastScopeOutsideBrackets) {
-  U_String last, head;
-  Util::get_last_term("lib::Box<int>::size(void)", last, head);
-  EXPECT_EQ(last, "::size(void)");
-  EXPECT_EQ(head, "lib::Box<int>");
-  // "::" inside a parameter list or an argument list does not split.
-  Util::get_last_term("lib::Box<int>::==@(lib::Box<int>const&)", last, head);
-  EXPECT_EQ(last, "::==@(lib::Box<int>const&)");
-  EXPECT_EQ(head, "lib::Box<int>");
-  Util::get_last_term("geo::Vec<geo::Square>", last, head);
-  EXPECT_EQ(last, "::Vec<geo::Square>");
-  EXPECT_EQ(head, "geo");
-  Util::get_last_term("main(void)", last, head);
-  EXPECT_EQ(last, "main(void)");
-  EXPECT_EQ(head, "");
-  Util::get_last_term("", last, head);
-  EXPECT_EQ(last, "");
-  EXPECT_EQ(head, "");
+  expectSplits(Util::get_last_term,
+               {{"lib::Box<int>::size(void)", "::size(void)", "lib::Box<int>"},
+                // "::" inside a parameter list or an argument list does not split.
+                {"lib::Box<int>::==@(lib::Box<int>const&)", "::==@(lib::Box<int>const&)", "lib::Box<int>"},
+                {"geo::Vec<geo::Square>", "::Vec<geo::Square>", "geo"},
+                {"main(void)", "main(void)", ""},
+                {"", "", ""}});
 }
 
 TEST(UtilNames, RenderedNamesOfTemplatesMembersAndMarkers) {
@@ -69,18 +80,11 @@ TEST(UtilNames, ObjectNameIsTheLastComponent) {
 }
 
 TEST(UtilNames, MemberScopeEndsBeforeAnOperatorWithAClosingSymbol) {
-  U_String last, head;
-  Util::get_last_term_of_member("lib::ref<int>::->@(void)", last, head);
-  EXPECT_EQ(last, "::->@(void)");
-  EXPECT_EQ(head, "lib::ref<int>");
-  Util::get_last_term_of_member("a::B<std::less<int>>::>>=@(int)", last, head);
-  EXPECT_EQ(last, "::>>=@(int)");
-  EXPECT_EQ(head, "a::B<std::less<int>>");
-  // Other names split as get_last_term splits them.
-  Util::get_last_term_of_member("lib::Box<int>::==@(lib::Box<int>const&)", last, head);
-  EXPECT_EQ(head, "lib::Box<int>");
-  Util::get_last_term_of_member("geo::Vec<geo::Square>::size(void)", last, head);
-  EXPECT_EQ(last, "::size(void)");
-  Util::get_last_term_of_member("f(std::map<int,int>::iterator)", last, head);
-  EXPECT_EQ(head, "");
+  expectSplits(Util::get_last_term_of_member,
+               {{"lib::ref<int>::->@(void)", "::->@(void)", "lib::ref<int>"},
+                {"a::B<std::less<int>>::>>=@(int)", "::>>=@(int)", "a::B<std::less<int>>"},
+                // Other names split as get_last_term splits them.
+                {"lib::Box<int>::==@(lib::Box<int>const&)", "::==@(lib::Box<int>const&)", "lib::Box<int>"},
+                {"geo::Vec<geo::Square>::size(void)", "::size(void)", "geo::Vec<geo::Square>"},
+                {"f(std::map<int,int>::iterator)", "f(std::map<int,int>::iterator)", ""}});
 }

