@@ -6,7 +6,7 @@
 
 #include "report/Mixed_Type.h"
 #include "report/Template_Usage_Orderings.h"
-#include "trimBPredicateRows.h"
+#include "PredicateRows.h"
 
 TEST(MixedType, SplitsIntoDigitAndTextRuns) {
   EXPECT_EQ(Split_Mixed_Type("abc12de3"), (std::vector<U_String>{"abc", "12", "de", "3"}));

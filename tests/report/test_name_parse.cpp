@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "report/Name_Parse.h"
-#include "trimBPredicateRows.h"
+#include "PredicateRows.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "report/Name_Parse.h"
 #include "report/Overload_Match.h"
-#include "trimBPredicateRows.h"
+#include "PredicateRows.h"
 
 using Overload_Match::at_least_as_specialised;
 using Overload_Match::choose;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "report/Specialisation_Order.h"
-#include "trimBPredicateRows.h"
+#include "PredicateRows.h"
 
 using Specialisation_Order::at_least_as_specialised;
 using Specialisation_Order::choose;

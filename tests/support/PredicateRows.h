@@ -1,5 +1,5 @@
-#ifndef TESTS_SUPPORT_TRIMBPREDICATEROWS_H
-#define TESTS_SUPPORT_TRIMBPREDICATEROWS_H
+#ifndef TESTS_SUPPORT_PREDICATEROWS_H
+#define TESTS_SUPPORT_PREDICATEROWS_H
 
 // Table checks of a two-argument predicate: each row names a first argument
 // with the second arguments it must accept and those it must refuse.  A
