@@ -2,6 +2,7 @@
 
 #include "config/C_Exceptions.h"
 #include "config/C_Options.h"
+#include "intl/QL_FileStat.h"
 #include "messages/Diagnostic.h"
 #include "messages/ErrorFileReader.h"
 #include "model/IncludeHandler.h"
@@ -9,12 +10,22 @@
 #include "model/PI_Guard.h"
 #include "model/SourceFileReader.h"
 #include "model/SymbolTable.h"
+#include "util/U_FileStat.h"
 
 namespace {
 
 // Every combination error ends the run with the usage text and status 10.
-[[noreturn]] void failArguments(const char* message) {
-  throw C_ConfigurationException(U_String(message) + "\n\n");
+[[noreturn]] void failArguments(const U_String& message) {
+  throw C_ConfigurationException(message + "\n\n");
+}
+
+// The report is written beside the cross-module analysis file, which need
+// not exist yet; a directory or a device there ("-cmaf /dev/null") would
+// put the report in its parent directory or in /dev.
+void checkCrossModuleFile(const QL_String& name) {
+  const U_String os = QL_FileStat::toOS(name);
+  if (U_FileStat::exists(os) && !U_FileStat::isRegularFile(os))
+    failArguments("ERROR: CrossModuleAnalysisFile (cmaf) must name a regular file: " + os);
 }
 
 }  // namespace
@@ -65,6 +76,7 @@ P_DriverBase::AnalysisType P_DriverBase::checkArguments(U_BPtr<C_CmdArgs>& cmdAr
   if (cmaf.isSet()) {
     if (orphans.size() == 0) failArguments("ERROR: Multi file analysis requires at least one input file.");
     if (cmaf.str().empty()) failArguments("ERROR: CrossModuleAnalysisFile (cmaf) must specify a filename");
+    checkCrossModuleFile(cmaf.str());
     return MultiFileAnalysis;
   }
   if (orphans.size() != 1) failArguments("ERROR: Single file analysis must have exactly one input file.");

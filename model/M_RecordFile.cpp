@@ -1,5 +1,7 @@
 #include "model/M_RecordFile.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -66,10 +68,17 @@ SpareBuffer& spare() {
 M_RecordFile::M_RecordFile(const QL_String& file, ExtendedCharEncoding encoding)
     : m_encoding(encoding),
       m_converts(encoding != eceNone && encoding != eceEUC && encoding != eceInvalid) {
-  // Whatever opens is read, a named pipe as well as a file; a directory
-  // opens too, and its first read fails (hasReadError).
+  // A named pipe is read like a file; a directory opens too, and its first
+  // read fails (hasReadError).  A device is taken as a file that does not
+  // open: one such as /dev/zero would be read without end.
   m_file = std::fopen(QL_FileStat::toOS(file).c_str(), "rb");
   if (m_file == nullptr) return;
+  struct stat st;
+  if (::fstat(::fileno(m_file), &st) == 0 && (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))) {
+    std::fclose(m_file);
+    m_file = nullptr;
+    return;
+  }
   SpareBuffer& kept = spare();
   if (kept.data) {
     m_buffer = std::move(kept.data);

@@ -34,6 +34,10 @@ TEST(CliEntry, StartUpErrorsEndWithStatus10AndTheUsage) {
       {{"ktlpp"}, false, single},
       {{"ktlpp", "-cmaf", "p.cmaf"}, false, "ERROR: Multi file analysis requires at least one input file.\n\n"},
       {{"ktlpp", "-cmaf=", "a.c"}, false, "ERROR: CrossModuleAnalysisFile (cmaf) must specify a filename\n\n"},
+      // The report goes beside that file: not into /dev, nor beside a directory.
+      {{"ktlpp", "-cmaf", "/dev/null", "a.c"}, false,
+       "ERROR: CrossModuleAnalysisFile (cmaf) must name a regular file: /dev/null\n\n"},
+      {{"ktlpp", "-cmaf", ".", "a.c"}, false, "ERROR: CrossModuleAnalysisFile (cmaf) must name a regular file: .\n\n"},
   };
   for (const Case& c : cases) {
     CliSandbox box;
@@ -94,15 +98,20 @@ TEST(CliEntry, CompleteRunReportsUnreadableRecordFiles) {
   box.writeFile("out/a.c.met", "");  // b.c has no record file, nor has p.cmaf
   // A directory in place of c.c's record file opens but cannot be read.
   std::filesystem::create_directories(box.workPath("out/c.c.met"));
+  // A device in place of d.c's opens, but would be read without end (the
+  // message names the file a link leads to, as for every file name).
+  box.writeFile("d.c", "int d;\n");
+  std::filesystem::create_symlink("/dev/zero", box.workPath("out/d.c.met"));
   const std::string work = std::filesystem::canonical(box.workDir()).string();
 
   // Simple text output shows the driver's diagnostics on standard output.
   CliResult r = box.run(
-      {"ktlpp", "-op", "out", "-deb", "simpleoutput", "-cmaf", "p.cmaf", "a.c", "b.c", "c.c"});
+      {"ktlpp", "-op", "out", "-deb", "simpleoutput", "-cmaf", "p.cmaf", "a.c", "b.c", "c.c", "d.c"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out, work + "/p.cmaf:1: Msg=1540 #params=1 {" + work + "/out/b.c.met}\n" + work +
-                       "/p.cmaf:1: Msg=1540 #params=1 {" + work + "/out/c.c.met}\n");
+                       "/p.cmaf:1: Msg=1540 #params=1 {" + work + "/out/c.c.met}\n" + work +
+                       "/p.cmaf:1: Msg=1540 #params=1 {/dev/zero}\n");
 
   // By default the diagnostic goes to the error file of the output source.
   CliResult quiet = box.run({"ktlpp", "-op", "out", "-cmaf", "p.cmaf", "a.c", "b.c"});
