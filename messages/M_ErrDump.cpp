@@ -1,6 +1,9 @@
 #include "messages/M_ErrDump.h"
 
+#include <cerrno>
 #include <cstring>
+#include <stdexcept>
+#include <string>
 
 #include "messages/FM_Tokens.h"
 #include "messages/M_ErrorFileExceptions.h"
@@ -45,7 +48,13 @@ namespace {
 
 void listFile(const ErrDumpRequest& request, const U_String& file, std::ostream& out) {
   M_InputTessel input;
-  input.openFile(file);
+  try {
+    input.openFile(file);
+  } catch (const M_BadFileOpenException&) {
+    // The reader shares the writer's exception, whose text speaks of
+    // writing; here the file was only to be read.
+    throw std::runtime_error(std::string("cannot open: ") + std::strerror(errno));
+  }
   if (request.diagnostics) {
     for (const auto& diag : input.diagnostics()) {
       if (request.format.empty()) {
