@@ -1,6 +1,9 @@
 #include "app/P_Driver.h"
 
+#include <iostream>
+
 #include "app/P_MainMsgs.h"
+#include "app/P_Progress.h"
 #include "config/C_Options.h"
 #include "intl/QL_FileStat.h"
 #include "messages/Diagnostic.h"
@@ -24,8 +27,14 @@ int P_Driver::exec() {
   if (getSetupFunction()) getSetupFunction()(cmdArgs, type);
   PragmaSuppressHandler::configure();
   P_configureDiagnostics();
-  processFiles(P_getSymbolTable(), files);
-  MetricFileReader::processEnd(P_getSymbolTable());
+  {
+    P_Progress progress(std::cerr, files.size(), P_Progress::standardErrorWanted());
+    m_progress = &progress;
+    processFiles(P_getSymbolTable(), files);
+    progress.writingReport();
+    MetricFileReader::processEnd(P_getSymbolTable());
+    m_progress = nullptr;
+  }
   // Closed here, not at exit, so that a diagnostic the file could not take
   // fails the run instead of vanishing.
   M_Output::close();
@@ -53,6 +62,7 @@ void P_Driver::processFile(SymbolTable& symbolTable, int& count, const FileList&
   const QL_Filename& source = current->second;
   const QL_Filename directory = QL_Filename::create(current->first);
   WORKAROUND::srcFilename = source;
+  if (m_progress != nullptr) m_progress->fileStarted(static_cast<std::size_t>(count));
   SourceFileReader::processFile(count, static_cast<int>(files.size()), source);
   // In a multi-file run the metrics gathered from the input files are
   // written out before the cross-module analysis file is read.

@@ -11,6 +11,7 @@
 #include "messages/P_FileOpenException.h"
 #include "util/U_BPtr.h"
 
+class P_Progress;
 class SymbolTable;
 
 // The generic analysis run: which files are read, in which order, and
@@ -85,6 +86,10 @@ class P_Driver : public P_DriverBase {
                             const AnalysisType& type);
 
   void openOutputFiles(U_BPtr<C_CmdArgs>& cmdArgs);
+
+ private:
+  // The progress line of the running exec(), if any.
+  P_Progress* m_progress = nullptr;
 };
 #pragma GCC diagnostic pop
 
