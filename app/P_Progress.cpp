@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 
@@ -14,6 +15,9 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 
 const char kClearLine[] = "\r\033[K";
+
+// Set while a line is drawn; read by the fatal-signal handler.
+volatile std::sig_atomic_t g_lineShown = 0;
 
 std::string seconds(double value) { return std::to_string(std::lround(value)) + "s"; }
 
@@ -41,6 +45,8 @@ std::string P_Progress::readingText(std::size_t done, std::size_t total, double 
   return line;
 }
 
+bool P_Progress::lineShown() { return g_lineShown != 0; }
+
 bool P_Progress::standardErrorWanted() {
   const char* term = std::getenv("TERM");
   return ::isatty(STDERR_FILENO) == 1 && term != nullptr && std::strcmp(term, "dumb") != 0;
@@ -66,12 +72,14 @@ void P_Progress::draw(const std::string& text, bool force) {
   m_target->sputn(text.data(), static_cast<std::streamsize>(text.size()));
   m_target->pubsync();
   m_drawn = true;
+  g_lineShown = 1;
   m_lastDraw = now;
 }
 
 void P_Progress::clear() {
   if (!m_drawn) return;
   m_drawn = false;
+  g_lineShown = 0;
   m_target->sputn(kClearLine, sizeof kClearLine - 1);
 }
 

@@ -32,6 +32,9 @@ class P_Progress {
   static std::string readingText(std::size_t done, std::size_t total, double elapsed);
   // Whether standard error is a terminal that can take the line.
   static bool standardErrorWanted();
+  // Whether a line is on standard error now; safe to ask in a signal
+  // handler, which then starts its message on a clean line.
+  static bool lineShown();
 
  private:
   // Passes everything on to the stream's own buffer, removing the line first.

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "app/P_Progress.h"
+
 namespace {
 
 struct SignalName {
@@ -64,6 +66,7 @@ void installHandlers(void (*handler)(int)) {
 }
 
 void writeMsgForSignal(int sig) {
+  if (P_Progress::lineShown()) writeRaw("\r\033[K");
   writeRaw("Caught signal: (");
   for (const SignalName& s : kSignals) {
     if (s.sig == sig) {
