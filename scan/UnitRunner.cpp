@@ -29,12 +29,14 @@ std::string shown(const std::string& path) {
   return text;
 }
 
-// Why the unit's main file cannot be scanned before clang sees it: a named
-// pipe would block and a device never ends.  A missing file is clang's to
-// report.
-std::string sourceProblem(const std::string& source) {
+// Why the unit cannot be scanned before clang sees it: a named pipe would
+// block and a device never ends; a folder that is not there is fatal to
+// clang's tooling.  A missing main file is clang's to report.
+std::string unitProblem(const UnitJob& unit) {
   struct stat st {};
-  if (stat(source.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return "not a regular file";
+  if (stat(unit.directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+    return "its folder " + shown(unit.directory) + " is not a directory";
+  if (stat(unit.source.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return "not a regular file";
   return "";
 }
 
@@ -160,7 +162,7 @@ void UnitRunner::scanOne(size_t i) {
   }
   UnitResult result;
   UnitEnd end = UnitEnd::Finished;
-  std::string failure = sourceProblem(unit.source);
+  std::string failure = unitProblem(unit);
   if (failure.empty()) {
     result = scanUnitInChild(unit, m_settings, m_timeout, interrupted(), end);
     failure = result.ok ? unrecordableName(unit.source, result.inputs) : result.failure;

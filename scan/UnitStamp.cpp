@@ -40,7 +40,8 @@ std::string commandKey(const UnitJob& job, const ScanSettings& settings) {
   for (const std::string& arg : job.arguments) text += arg + '\0';
   text += "record";
   for (const std::string& dir : settings.recordDirs) text += '\0' + dir;
-  text += settings.clangView ? "\0view" : "\0noview";
+  text += '\0';
+  text += settings.clangView ? "view" : "noview";
   text += '\0' + settings.resourceDir;
   return hex64(text);
 }
