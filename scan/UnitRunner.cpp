@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -34,8 +36,8 @@ std::string shown(const std::string& path) {
 // clang's tooling.  A missing main file is clang's to report.
 std::string unitProblem(const UnitJob& unit) {
   struct stat st {};
-  if (stat(unit.directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
-    return "its folder " + shown(unit.directory) + " is not a directory";
+  if (stat(unit.directory.c_str(), &st) != 0) return "its folder " + shown(unit.directory) + ": " + std::strerror(errno);
+  if (!S_ISDIR(st.st_mode)) return "its folder " + shown(unit.directory) + " is not a directory";
   if (stat(unit.source.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return "not a regular file";
   return "";
 }

@@ -46,7 +46,7 @@ run 1 "2 units: 0 scanned, 0 up to date, 2 failed" "$SCANNER" incpipe.cpp inczer
 
 # A relative folder is the database's folder; a missing one fails that unit.
 echo "[$(unit .. good.cpp), $(unit "$work" good.cpp), $(unit "$work/none" x.cpp)]" > build/compile_commands.json
-run 1 "none is not a directory" "$SCANNER" -p build -o rel
+run 1 "its folder $work/none: No such file or directory" "$SCANNER" -p build -o rel
 grep -q "2 units: 1 scanned, 0 up to date, 1 failed" "$work/err" || fail "a relative folder is not the database's"
 grep -qxF "\"$work/good.cpp\"" rel/files.lst || fail "the unit of a relative folder is not listed"
 
