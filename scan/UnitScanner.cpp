@@ -130,6 +130,27 @@ class RecordActionFactory : public tooling::FrontendActionFactory {
   std::unique_ptr<FrontendAction> create() override {
     return std::make_unique<RecordAction>(m_result, m_job, m_settings);
   }
+  // The scan writes nothing but its records: files a build's options would
+  // have clang write (serialised diagnostics, dependency lists, statistics)
+  // could lie anywhere, outside the output directory.
+  bool runInvocation(std::shared_ptr<CompilerInvocation> invocation, FileManager* files,
+                     std::shared_ptr<PCHContainerOperations> pch, DiagnosticConsumer* diagnostics) override {
+    invocation->getDiagnosticOpts().DiagnosticSerializationFile.clear();
+    invocation->getDiagnosticOpts().DiagnosticLogFile.clear();
+    DependencyOutputOptions& dependencies = invocation->getDependencyOutputOpts();
+    dependencies.OutputFile.clear();
+    dependencies.HeaderIncludeOutputFile.clear();
+    dependencies.DOTOutputFile.clear();
+    dependencies.ModuleDependencyOutputDir.clear();
+    dependencies.Targets.clear();
+    FrontendOptions& frontend = invocation->getFrontendOpts();
+    frontend.OutputFile.clear();
+    frontend.StatsFile.clear();
+    frontend.MTMigrateDir.clear();
+    frontend.ARCMTMigrateReportOut.clear();
+    frontend.ARCMTAction = FrontendOptions::ARCMT_None;
+    return FrontendActionFactory::runInvocation(std::move(invocation), files, std::move(pch), diagnostics);
+  }
 
  private:
   UnitResult& m_result;

@@ -66,6 +66,9 @@ ln -s "$work/outside" links/.kxdf-scan
 run 2 "kxdf-scan: not a directory" "$SCANNER" good.cpp -o links --
 rm links/.kxdf-scan && ln -s "$work/outside/target" links/good.cpp.met
 run 0 "1 scanned" "$SCANNER" good.cpp -o links --
+# Nor do the files a build's options would have clang write.
+run 0 "1 scanned" "$SCANNER" good.cpp -o links -- --serialize-diagnostics "$work/outside/diag" \
+  -Xclang -stats-file="$work/outside/stats" -H -Xclang -header-include-file -Xclang "$work/outside/headers"
 [ "$(cat outside/target)" = secret ] && [ "$(ls outside)" = target ] || fail "wrote outside the output folder"
 [ -f links/good.cpp.met ] && [ ! -L links/good.cpp.met ] || fail "the link at the record file stayed"
 
