@@ -67,14 +67,16 @@ bool selectUnits(const Options& options, std::vector<UnitJob>& units) {
   return true;
 }
 
-// Makes the output directory and proves it writable; its folder of stamps
-// must be a real folder, so that no stamp is written through a link.
+// Makes the output directory, takes its lock and proves it writable; its
+// folder of stamps must be a real folder, so that no stamp is written
+// through a link.
 bool prepareOutput(const std::string& outDir) {
   if (breaksRecordLine(outDir)) {
     complain("cannot use output directory " + outDir + ": its name holds a double quote or a line break");
     return false;
   }
   std::string error = prepareOutputDir(outDir, ".kxdf-scan");
+  if (error.empty()) error = lockOutputDir(outDir + "/.kxdf-scan");
   if (error.empty()) error = writeWhole(outDir + "/.kxdf-scan/probe" + std::to_string(getpid()), {});
   if (!error.empty()) {
     complain("cannot write to output directory " + outDir + ": " + error);
@@ -82,6 +84,8 @@ bool prepareOutput(const std::string& outDir) {
   }
   std::error_code ec;
   fs::remove(outDir + "/.kxdf-scan/probe" + std::to_string(getpid()), ec);
+  removeTemporaries(outDir);
+  removeTemporaries(outDir + "/.kxdf-scan");
   return true;
 }
 

@@ -1,6 +1,8 @@
 #include "scan/OutputFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <regex>
 
 namespace kxdf_scan {
 
@@ -92,6 +95,28 @@ std::string prepareOutputDir(const std::string& dir, const std::string& sub) {
   if (lstat(inner.c_str(), &st) != 0) return inner + ": " + std::strerror(errno);
   if (!S_ISDIR(st.st_mode)) return inner + ": not a directory (a symbolic link is not followed)";
   return "";
+}
+
+std::string lockOutputDir(const std::string& dir) {
+  const std::string path = dir + "/lock";
+  // Left open on purpose: the lock lasts as long as the process.
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return "cannot open " + path + ": " + std::strerror(errno);
+  if (flock(fd, LOCK_EX | LOCK_NB) == 0) return "";
+  const std::string error = errno == EWOULDBLOCK ? "another kxdf.scan is writing there" : std::strerror(errno);
+  close(fd);
+  return error;
+}
+
+void removeTemporaries(const std::string& dir) {
+  DIR* folder = opendir(dir.c_str());
+  if (!folder) return;
+  static const std::regex temporary(R"(\.kxdf-[0-9a-f]{12})");
+  std::vector<std::string> names;
+  while (const dirent* entry = readdir(folder))
+    if (std::regex_match(entry->d_name, temporary)) names.push_back(entry->d_name);
+  closedir(folder);
+  for (const std::string& name : names) unlink((dir + "/" + name).c_str());
 }
 
 bool breaksRecordLine(const std::string& text) { return text.find_first_of("\"\n\r") != std::string::npos; }

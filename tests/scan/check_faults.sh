@@ -88,13 +88,16 @@ if cat names/* 2>/dev/null | grep -q injected; then fail "a file name injected a
 [ "$(wc -l < names/files.lst)" = 1 ] || fail "a refused unit is listed"
 run 2 "its name holds a double quote" "$SCANNER" good.cpp -o 'out"dir' --
 
-# A clang view left by an earlier run goes when the run writes none.
+# A clang view left by an earlier run goes when the run writes none; so
+# does a temporary file of a run that was killed.
 run 0 "1 scanned" "$SCANNER" good.cpp -o view --clang-view --
+touch view/.kxdf-0123456789ab view/.kxdf-scan/.kxdf-0123456789ab
 rm view/good.cpp.view
 run 0 "1 scanned" "$SCANNER" good.cpp -o view --clang-view --
 [ -f view/good.cpp.view ] || fail "a lost view is not written again"
 run 0 "1 scanned" "$SCANNER" good.cpp -o view --
 [ ! -e view/good.cpp.view ] || fail "a stale view stayed"
+[ ! -e view/.kxdf-0123456789ab ] && [ ! -e view/.kxdf-scan/.kxdf-0123456789ab ] || fail "old temporary files stayed"
 
 # A full disk: the unit that does not fit fails by name, nothing is cut off.
 mnt=$(mktemp -d)
@@ -112,6 +115,8 @@ fi
 "$SCANNER" good.cpp endless.cpp -o stop -j1 -- 2>"$work/err" &
 pid=$!
 for _ in $(seq 1 100); do [ -f stop/.kxdf-scan/good.cpp.met.stamp ] && break; sleep 0.1; done
+# A second run into the same folder meanwhile is refused.
+run 2 "another kxdf.scan is writing there" "$SCANNER" good.cpp -o stop --
 kill -TERM $pid
 wait $pid
 status=$?

@@ -132,6 +132,16 @@ TEST(ScanOutput, LinksAreReplacedNotWrittenThrough) {
   EXPECT_NE(prepareOutputDir(dir.file("target"), ".stamps"), "");
 }
 
+TEST(ScanOutput, OneRunAtATimeWritesAFolder) {
+  TempDir dir;
+  EXPECT_EQ(lockOutputDir(dir.path()), "");
+  EXPECT_EQ(lockOutputDir(dir.path()), "another kxdf.scan is writing there");
+  fs::create_directory(dir.file("linked-dir"));
+  fs::create_symlink(dir.file("elsewhere"), dir.file("linked-dir/lock"));
+  EXPECT_NE(lockOutputDir(dir.file("linked-dir")), "");
+  EXPECT_FALSE(fs::exists(dir.file("elsewhere")));
+}
+
 TEST(ScanStamp, LongRecordNamesGetAShortStampName) {
   const std::string fits(249, 'a');
   EXPECT_EQ(stampName(fits), fits + ".stamp");
