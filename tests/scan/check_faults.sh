@@ -24,7 +24,7 @@ run() {  # run STATUS PATTERN COMMAND...: at most 60 s, STATUS and PATTERN on st
 unit() {  # unit DIR FILE: a compile command for DIR/FILE
   printf '{"directory": "%s", "file": "%s", "arguments": ["c++", "-c", "%s"]}' "$1" "$2" "$2"
 }
-cd "$work"
+cd "$work" || exit 1
 printf 'int good() { return 1; }\n' > good.cpp
 mkdir build
 
@@ -106,7 +106,7 @@ if mount -t tmpfs -o size=16k tmpfs "$mnt" 2>/dev/null; then
   printf 'template <> struct D<0> { static constexpr int v = 0; };\nint x = D<300>::v;\n' >> big.cpp
   run 1 "big.cpp: cannot write file $mnt/out/big.cpp.met: No space left on device" "$SCANNER" good.cpp big.cpp -o "$mnt/out" --
   [ ! -e "$mnt/out/big.cpp.met" ] || fail "a record file that did not fit is there"
-  if ls -a "$mnt/out" | grep -q '^\.kxdf-[0-9a-f]\{12\}$'; then fail "a temporary file stayed on the full disk"; fi
+  [ -z "$(find "$mnt/out" -regextype posix-basic -regex '.*/\.kxdf-[0-9a-f]\{12\}')" ] || fail "a temporary file stayed on the full disk"
 else
   rmdir "$mnt"; mnt=""
 fi
