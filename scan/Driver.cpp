@@ -2,18 +2,14 @@
 
 #include <unistd.h>
 
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
-#include <map>
-#include <mutex>
 #include <thread>
 
-#include "scan/Progress.h"
+#include "scan/Interrupt.h"
+#include "scan/OutputFile.h"
 #include "scan/UnitJob.h"
-#include "scan/UnitStamp.h"
+#include "scan/UnitRunner.h"
 
 namespace fs = std::filesystem;
 
@@ -71,137 +67,27 @@ bool selectUnits(const Options& options, std::vector<UnitJob>& units) {
   return true;
 }
 
-// Makes the output directory and proves it writable.
+// Makes the output directory, takes its lock and proves it writable; its
+// folder of stamps must be a real folder, so that no stamp is written
+// through a link.
 bool prepareOutput(const std::string& outDir) {
-  std::error_code ec;
-  fs::create_directories(outDir + "/.kxdf-scan", ec);
-  const std::string probe = outDir + "/.kxdf-scan/probe" + std::to_string(getpid());
-  if (ec || !writeWhole(probe, {}).empty()) {
-    complain("cannot write to output directory " + outDir + (ec ? ": " + ec.message() : ""));
+  if (breaksRecordLine(outDir)) {
+    complain("cannot use output directory " + outDir + ": its name holds a double quote or a line break");
     return false;
   }
-  fs::remove(probe, ec);
+  std::string error = prepareOutputDir(outDir, ".kxdf-scan");
+  if (error.empty()) error = lockOutputDir(outDir + "/.kxdf-scan");
+  if (error.empty()) error = writeWhole(outDir + "/.kxdf-scan/probe" + std::to_string(getpid()), {});
+  if (!error.empty()) {
+    complain("cannot write to output directory " + outDir + ": " + error);
+    return false;
+  }
+  std::error_code ec;
+  fs::remove(outDir + "/.kxdf-scan/probe" + std::to_string(getpid()), ec);
+  removeTemporaries(outDir);
+  removeTemporaries(outDir + "/.kxdf-scan");
   return true;
 }
-
-// Scans units on a few threads and files the results.
-class UnitRunner {
- public:
-  UnitRunner(const std::vector<UnitJob>& units, const ScanSettings& settings, const std::string& outDir)
-      : m_units(units), m_settings(settings), m_outDir(outDir),
-        m_progress(units.size(), isatty(STDERR_FILENO) != 0) {}
-
-  // Runs every unit; returns the indices of the units that have records.
-  std::vector<size_t> run(int jobs) {
-    m_names.assign(m_units.size(), "");
-    m_ok.assign(m_units.size(), false);
-    nameRecordFiles();
-    std::vector<std::thread> threads;
-    for (int i = 0; i < jobs; ++i) threads.emplace_back([this] { work(); });
-    std::thread ticker([this] { tick(); });
-    for (std::thread& thread : threads) thread.join();
-    {
-      std::lock_guard<std::mutex> lock(m_mutex);
-      m_finished = true;
-    }
-    m_wake.notify_all();
-    ticker.join();
-    m_progress.finish();
-    std::vector<size_t> good;
-    for (size_t i = 0; i < m_units.size(); ++i)
-      if (m_ok[i]) good.push_back(i);
-    return good;
-  }
-  bool anyFailed() const { return m_failed; }
-  // One line saying what the run did.
-  std::string summary() const {
-    return std::to_string(m_units.size()) + " units: " + std::to_string(m_scanned) + " scanned, " +
-           std::to_string(m_current) + " up to date, " + std::to_string(m_failures) + " failed";
-  }
-
- private:
-  // NAME.met is the main file's name; a second unit of the same name fails.
-  void nameRecordFiles() {
-    std::map<std::string, size_t> taken;
-    for (size_t i = 0; i < m_units.size(); ++i) {
-      const std::string name = fs::path(m_units[i].source).filename().string() + ".met";
-      auto [it, fresh] = taken.emplace(name, i);
-      if (fresh) m_names[i] = name;
-      else {
-        complain(m_units[i].source + ": its record file " + name + " would replace that of " +
-                 m_units[it->second].source + "; not scanned");
-        m_failed = true;
-        ++m_failures;
-      }
-    }
-  }
-
-  // Redraws the progress line every second until the units are done.
-  void tick() {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_progress.redraw();
-    while (!m_wake.wait_for(lock, std::chrono::seconds(1), [this] { return m_finished; })) m_progress.redraw();
-  }
-
-  void work() {
-    for (size_t i = m_next++; i < m_units.size(); i = m_next++) {
-      if (m_names[i].empty()) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_progress.unitDone();
-        continue;
-      }
-      scanOne(i);
-    }
-  }
-
-  void scanOne(size_t i) {
-    const UnitJob& unit = m_units[i];
-    const std::string met = m_outDir + "/" + m_names[i];
-    const std::string stamp = m_outDir + "/.kxdf-scan/" + m_names[i] + ".stamp";
-    const std::string key = commandKey(unit, m_settings);
-    std::error_code ec;
-    if (fs::exists(met, ec) && stampIsCurrent(stamp, key)) {
-      std::lock_guard<std::mutex> lock(m_mutex);
-      m_ok[i] = true;
-      ++m_current;
-      m_progress.unitDone();
-      return;
-    }
-    UnitResult result = scanUnit(unit, m_settings);
-    std::string error;
-    if (result.ok) {
-      error = writeWhole(met, result.lines);
-      if (error.empty() && m_settings.clangView)
-        error = writeWhole(m_outDir + "/" + m_names[i].substr(0, m_names[i].size() - 4) + ".view", result.viewLines);
-      if (error.empty() && !writeStamp(stamp, key, result.inputs)) error = "cannot write " + stamp;
-    } else {
-      fs::remove(met, ec);
-      fs::remove(stamp, ec);
-    }
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_progress.clear();
-    if (!result.diagnostics.empty()) std::fputs(result.diagnostics.c_str(), stderr);
-    if (!result.ok) complain(unit.source + ": does not compile; no record file written");
-    if (!error.empty()) complain(error);
-    m_ok[i] = result.ok && error.empty();
-    if (!m_ok[i]) m_failed = true;
-    ++(m_ok[i] ? m_scanned : m_failures);
-    m_progress.unitDone();
-  }
-
-  const std::vector<UnitJob>& m_units;
-  const ScanSettings& m_settings;
-  std::string m_outDir;
-  Progress m_progress;
-  std::vector<std::string> m_names;
-  std::vector<bool> m_ok;
-  std::atomic<size_t> m_next{0};
-  std::mutex m_mutex;
-  std::condition_variable m_wake;
-  bool m_finished = false;
-  bool m_failed = false;
-  size_t m_scanned = 0, m_current = 0, m_failures = 0;
-};
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -244,9 +130,14 @@ int runScanner(const Options& options, const std::string& resourceDir) {
   settings.clangView = options.clangView;
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   const int jobs = static_cast<int>(std::min<size_t>(options.jobs > 0 ? options.jobs : cores, units.size()));
-  UnitRunner runner(units, settings, outDir);
+  catchInterrupts();
+  UnitRunner runner(units, settings, outDir, options.timeout);
   const std::vector<size_t> good = runner.run(std::max(1, jobs));
   complain(runner.summary());
+  if (interrupted()) {
+    complain("interrupted: the record files written are complete; files.lst and settings.via were not updated");
+    endByInterrupt();
+  }
   if (!writeGeneratorInput(outDir, units, good)) return kBadInput;
   return runner.anyFailed() ? kUnitFailed : kAllScanned;
 }

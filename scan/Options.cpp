@@ -43,6 +43,15 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
     } else if (startsWith(arg, "--record")) {
       if (!valueOf(arg, "--record", i, argc, argv, value, error)) return false;
       options.recordDirs.push_back(value);
+    } else if (startsWith(arg, "--timeout")) {
+      if (!valueOf(arg, "--timeout", i, argc, argv, value, error)) return false;
+      char* end = nullptr;
+      const long seconds = std::strtol(value.c_str(), &end, 10);
+      if (value.empty() || *end != '\0' || seconds < 0 || seconds > 86400) {
+        error = "option --timeout needs a number of seconds from 0 to 86400, not '" + value + "'";
+        return false;
+      }
+      options.timeout = static_cast<int>(seconds);
     } else if (startsWith(arg, "-p")) {
       if (!valueOf(arg, "-p", i, argc, argv, options.buildDir, error)) return false;
     } else if (startsWith(arg, "-o")) {
@@ -88,6 +97,7 @@ std::string usageText() {
          "  -j N            scan N units at once (default: one per core)\n"
          "  --record DIR    record the declarations of headers under DIR too\n"
          "  --clang-view    also write NAME.view: the specialisations clang instantiated\n"
+         "  --timeout S     stop a unit that takes longer than S seconds (default 600, 0: no limit)\n"
          "  -h, --help      show this text (-help too)\n";
 }
 

@@ -11,6 +11,7 @@ struct Options {
   std::string buildDir;                   // -p: folder holding compile_commands.json
   std::string outDir;                     // -o: where the record files go
   int jobs = 0;                           // -j: units scanned at once, 0 for one per core
+  int timeout = 600;                      // --timeout: seconds a unit may take, 0 for no limit
   std::vector<std::string> recordDirs;    // --record: library folders to record as well
   std::vector<std::string> sources;       // units named on the command line
   std::vector<std::string> compilerArgs;  // after `--`: the command for named units

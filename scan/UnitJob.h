@@ -27,9 +27,11 @@ struct UnitResult {
   std::vector<std::string> inputs;     // every file the unit read, absolute
   std::vector<std::string> viewLines;  // clang's own view, when asked for
   std::string diagnostics;             // clang's messages, ready to print
+  std::string failure;                 // why there are no records, when not that the unit does not compile
 };
 
-// Parses one unit and returns its records; never throws for bad code.
+// Parses one unit in this process and returns its records; never throws for
+// bad code.  A crash of clang ends the process: see UnitProcess.h.
 UnitResult scanUnit(const UnitJob& job, const ScanSettings& settings);
 
 // Reads BUILD_DIR/compile_commands.json into units (the first command of a

@@ -1,9 +1,15 @@
 // Runs clang on one unit and turns what it saw into records.
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <set>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <clang/AST/ASTConsumer.h>
+#include <clang/Basic/Stack.h>
 #include <clang/Basic/DiagnosticOptions.h>
 #include <clang/Driver/Options.h>
 #include <clang/Frontend/CompilerInstance.h>
@@ -25,6 +31,7 @@
 #include <llvm/Support/JSON.h>
 #include <llvm/Support/MemoryBuffer.h>
 #include <llvm/Support/Path.h>
+#include <llvm/Support/VirtualFileSystem.h>
 #include <llvm/Support/raw_ostream.h>
 
 #include "scan/ClangView.h"
@@ -123,6 +130,27 @@ class RecordActionFactory : public tooling::FrontendActionFactory {
   std::unique_ptr<FrontendAction> create() override {
     return std::make_unique<RecordAction>(m_result, m_job, m_settings);
   }
+  // The scan writes nothing but its records: files a build's options would
+  // have clang write (serialised diagnostics, dependency lists, statistics)
+  // could lie anywhere, outside the output directory.
+  bool runInvocation(std::shared_ptr<CompilerInvocation> invocation, FileManager* files,
+                     std::shared_ptr<PCHContainerOperations> pch, DiagnosticConsumer* diagnostics) override {
+    invocation->getDiagnosticOpts().DiagnosticSerializationFile.clear();
+    invocation->getDiagnosticOpts().DiagnosticLogFile.clear();
+    DependencyOutputOptions& dependencies = invocation->getDependencyOutputOpts();
+    dependencies.OutputFile.clear();
+    dependencies.HeaderIncludeOutputFile.clear();
+    dependencies.DOTOutputFile.clear();
+    dependencies.ModuleDependencyOutputDir.clear();
+    dependencies.Targets.clear();
+    FrontendOptions& frontend = invocation->getFrontendOpts();
+    frontend.OutputFile.clear();
+    frontend.StatsFile.clear();
+    frontend.MTMigrateDir.clear();
+    frontend.ARCMTMigrateReportOut.clear();
+    frontend.ARCMTAction = FrontendOptions::ARCMT_None;
+    return FrontendActionFactory::runInvocation(std::move(invocation), files, std::move(pch), diagnostics);
+  }
 
  private:
   UnitResult& m_result;
@@ -174,12 +202,43 @@ tooling::ArgumentsAdjuster unknownOptionRemover(std::vector<std::string>& droppe
   };
 }
 
+// Opens regular files only: a named pipe would block the parse for good, and
+// a device such as /dev/zero never ends.
+class RegularFilesOnly : public llvm::vfs::ProxyFileSystem {
+ public:
+  using ProxyFileSystem::ProxyFileSystem;
+  llvm::ErrorOr<std::unique_ptr<llvm::vfs::File>> openFileForRead(const Twine& path) override {
+    auto status = getUnderlyingFS().status(path);
+    if (status && status->getType() != llvm::sys::fs::file_type::regular_file)
+      return std::make_error_code(std::errc::invalid_argument);
+    return ProxyFileSystem::openFileForRead(path);
+  }
+};
+
+// Reads path whole if it is a regular file, checked on the opened file.
+llvm::ErrorOr<std::unique_ptr<llvm::MemoryBuffer>> readRegularFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::error_code(errno, std::generic_category());
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return std::make_error_code(std::errc::invalid_argument);
+  }
+  auto buffer = llvm::MemoryBuffer::getOpenFile(fd, path, static_cast<uint64_t>(st.st_size));
+  close(fd);
+  return buffer;
+}
+
 }  // namespace
 
 UnitResult scanUnit(const UnitJob& job, const ScanSettings& settings) {
   UnitResult result;
+  // Deep template recursion then moves to a fresh stack instead of
+  // overflowing this one.
+  noteBottomOfStack();
   OneCommand database(job);
-  tooling::ClangTool tool(database, {job.source});
+  tooling::ClangTool tool(database, {job.source}, std::make_shared<PCHContainerOperations>(),
+                          llvm::makeIntrusiveRefCnt<RegularFilesOnly>(llvm::vfs::getRealFileSystem()));
   tool.clearArgumentsAdjusters();
   std::vector<std::string> dropped;
   tool.appendArgumentsAdjuster(unknownOptionRemover(dropped));
@@ -210,9 +269,11 @@ UnitResult scanUnit(const UnitJob& job, const ScanSettings& settings) {
 
 bool loadCompileCommands(const std::string& buildDir, std::vector<UnitJob>& units, std::string& error) {
   const std::string file = buildDir + "/compile_commands.json";
-  auto buffer = llvm::MemoryBuffer::getFile(file);
+  auto buffer = readRegularFile(file);
   if (!buffer) {
-    error = "cannot read " + file + ": " + buffer.getError().message();
+    const std::error_code why = buffer.getError();
+    error = "cannot read " + file + ": " +
+            (why == std::errc::invalid_argument ? std::string("not a regular file") : why.message());
     return false;
   }
   // Checked as JSON first: the database's own parser reports syntax errors
@@ -228,15 +289,21 @@ bool loadCompileCommands(const std::string& buildDir, std::vector<UnitJob>& unit
     error = "cannot read " + file + ": " + why;
     return false;
   }
+  // A relative "directory" is taken from the folder of the database.
+  llvm::SmallString<256> base(buildDir);
+  llvm::sys::fs::make_absolute(base);
   std::vector<std::string> seen;
   for (const tooling::CompileCommand& command : database->getAllCompileCommands()) {
+    llvm::SmallString<256> directory(command.Directory);
+    llvm::sys::fs::make_absolute(base, directory);
+    llvm::sys::path::remove_dots(directory, true);
     llvm::SmallString<256> path(command.Filename);
-    llvm::sys::fs::make_absolute(command.Directory, path);
+    llvm::sys::fs::make_absolute(directory, path);
     llvm::sys::path::remove_dots(path, true);
     const std::string source = path.str().str();
     if (std::find(seen.begin(), seen.end(), source) != seen.end()) continue;
     seen.push_back(source);
-    units.push_back(UnitJob{source, command.Directory, command.CommandLine});
+    units.push_back(UnitJob{source, directory.str().str(), command.CommandLine});
   }
   if (units.empty()) {
     error = file + " holds no compile commands";

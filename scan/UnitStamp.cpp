@@ -1,13 +1,11 @@
 #include "scan/UnitStamp.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <sstream>
+
+#include "scan/OutputFile.h"
 
 namespace kxdf_scan {
 
@@ -42,12 +40,15 @@ std::string commandKey(const UnitJob& job, const ScanSettings& settings) {
   for (const std::string& arg : job.arguments) text += arg + '\0';
   text += "record";
   for (const std::string& dir : settings.recordDirs) text += '\0' + dir;
-  text += settings.clangView ? "\0view" : "\0noview";
+  text += '\0';
+  text += settings.clangView ? "view" : "noview";
   text += '\0' + settings.resourceDir;
   return hex64(text);
 }
 
 bool stampIsCurrent(const std::string& stampPath, const std::string& key) {
+  struct stat st {};
+  if (stat(stampPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;  // a pipe would block
   std::ifstream in(stampPath);
   std::string line;
   if (!std::getline(in, line) || line != "key " + key) return false;
@@ -62,30 +63,15 @@ bool stampIsCurrent(const std::string& stampPath, const std::string& key) {
   return any;
 }
 
-bool writeStamp(const std::string& stampPath, const std::string& key, const std::vector<std::string>& inputs) {
-  std::vector<std::string> lines{"key " + key};
-  for (const std::string& input : inputs) lines.push_back(fileState(input) + "\t" + input);
-  return writeWhole(stampPath, lines).empty();
+std::string stampName(const std::string& recordName) {
+  const std::string plain = recordName + ".stamp";
+  return plain.size() <= 255 ? plain : hex64(recordName) + ".stamp";
 }
 
-std::string writeWhole(const std::string& path, const std::vector<std::string>& lines) {
-  const std::string temporary = path + ".tmp" + std::to_string(getpid());
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return "cannot write " + temporary + ": " + std::strerror(errno);
-    for (const std::string& line : lines) out << line << '\n';
-    out.close();
-    if (!out) {
-      std::remove(temporary.c_str());
-      return "cannot write " + temporary;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    const std::string why = std::strerror(errno);
-    std::remove(temporary.c_str());
-    return "cannot rename " + temporary + " to " + path + ": " + why;
-  }
-  return "";
+std::string writeStamp(const std::string& stampPath, const std::string& key, const std::vector<std::string>& inputs) {
+  std::vector<std::string> lines{"key " + key};
+  for (const std::string& input : inputs) lines.push_back(fileState(input) + "\t" + input);
+  return writeWhole(stampPath, lines);
 }
 
 }  // namespace kxdf_scan

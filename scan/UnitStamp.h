@@ -16,12 +16,13 @@ std::string commandKey(const UnitJob& job, const ScanSettings& settings);
 // it lists changed size or modification time since.
 bool stampIsCurrent(const std::string& stampPath, const std::string& key);
 
-// Writes the stamp of a unit just scanned.  Returns false when it cannot.
-bool writeStamp(const std::string& stampPath, const std::string& key, const std::vector<std::string>& inputs);
+// The stamp's file name for a record file's name: the name with ".stamp",
+// or a digest of it when that would be longer than a file name may be.
+std::string stampName(const std::string& recordName);
 
-// Writes lines to path through a temporary file renamed into place, so the
-// file is never seen half-written.  Returns an error text, empty on success.
-std::string writeWhole(const std::string& path, const std::vector<std::string>& lines);
+// Writes the stamp of a unit just scanned.  Returns an error text, "" on
+// success.
+std::string writeStamp(const std::string& stampPath, const std::string& key, const std::vector<std::string>& inputs);
 
 }  // namespace kxdf_scan
 

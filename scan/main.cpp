@@ -2,15 +2,18 @@
 // project's compile commands, using clang to parse every unit.
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "scan/Driver.h"
 #include "scan/Options.h"
+#include "scan/UnitProcess.h"
 
 #ifndef KXDF_SCAN_RESOURCE_DIR
 #define KXDF_SCAN_RESOURCE_DIR ""
 #endif
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == kxdf_scan::kUnitWorkerFlag) return kxdf_scan::runUnitWorker();
   kxdf_scan::Options options;
   std::string error;
   if (!kxdf_scan::parseOptions(argc, argv, options, error)) {

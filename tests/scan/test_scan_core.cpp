@@ -1,4 +1,5 @@
-// The scanner's plain parts: command line, progress text, unit stamps.
+// The scanner's plain parts: command line, progress text, unit stamps,
+// output files and the messages between a run and its units' processes.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -8,6 +9,8 @@
 #include "TempDir.h"
 #include "scan/Options.h"
 #include "scan/Progress.h"
+#include "scan/OutputFile.h"
+#include "scan/UnitMessage.h"
 #include "scan/UnitStamp.h"
 
 using namespace kxdf_scan;
@@ -70,12 +73,12 @@ TEST(ScanStamp, StampIsCurrentUntilAFileOrTheKeyChanges) {
   TempDir dir;
   const std::vector<std::string> files{dir.write("a.cpp", "int a;\n"), dir.write("a.h", "int h;\n")};
   const std::string stamp = dir.file("a.stamp");
-  ASSERT_TRUE(writeStamp(stamp, "k1", files));
+  ASSERT_EQ(writeStamp(stamp, "k1", files), "");
   EXPECT_TRUE(stampIsCurrent(stamp, "k1"));
   EXPECT_FALSE(stampIsCurrent(stamp, "k2"));
   dir.write("a.h", "int h; int i;\n");
   EXPECT_FALSE(stampIsCurrent(stamp, "k1"));
-  ASSERT_TRUE(writeStamp(stamp, "k1", files));
+  ASSERT_EQ(writeStamp(stamp, "k1", files), "");
   fs::remove(files[1]);
   EXPECT_FALSE(stampIsCurrent(stamp, "k1"));
   EXPECT_FALSE(stampIsCurrent(dir.file("none.stamp"), "k1"));
@@ -95,13 +98,90 @@ TEST(ScanStamp, KeyCoversCommandFolderAndSettings) {
   ScanSettings recording;
   recording.recordDirs = {"/usr/include/gsl"};
   EXPECT_NE(key, commandKey(job, recording));
+  ScanSettings viewing;
+  viewing.clangView = true;
+  EXPECT_NE(key, commandKey(job, viewing));
 }
 
 TEST(ScanOutput, WholeFilesAreRenamedIntoPlace) {
   TempDir dir;
   EXPECT_EQ(writeWhole(dir.file("r.met"), {"<R>I \"a\" \"b\" 1 -", "x"}), "");
   EXPECT_EQ(dir.read("r.met"), "<R>I \"a\" \"b\" 1 -\nx\n");
-  EXPECT_NE(writeWhole(dir.file("missing/r.met"), {"x"}), "");
+  EXPECT_EQ(writeWhole(dir.file("missing/r.met"), {"x"}), "cannot write file " + dir.file("missing/r.met") +
+                                                           ": No such file or directory");
   for (const auto& entry : fs::directory_iterator(dir.path()))
     EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+TEST(ScanOutput, LinksAreReplacedNotWrittenThrough) {
+  TempDir dir;
+  const std::string target = dir.write("target", "kept\n");
+  fs::create_symlink(target, dir.file("r.met"));
+  EXPECT_EQ(writeWhole(dir.file("r.met"), {"new"}), "");
+  EXPECT_EQ(dir.read("target"), "kept\n");
+  EXPECT_FALSE(fs::is_symlink(dir.file("r.met")));
+  EXPECT_EQ(dir.read("r.met"), "new\n");
+
+  // The folder of stamps must not be a link to somewhere else.
+  fs::create_directory(dir.file("elsewhere"));
+  fs::create_directory(dir.file("out"));
+  fs::create_directory_symlink(dir.file("elsewhere"), dir.file("out/.stamps"));
+  EXPECT_NE(prepareOutputDir(dir.file("out"), ".stamps").find("not a directory"), std::string::npos);
+  EXPECT_EQ(prepareOutputDir(dir.file("new/deeper"), ".stamps"), "");
+  EXPECT_TRUE(fs::is_directory(dir.file("new/deeper/.stamps")));
+  EXPECT_NE(prepareOutputDir(dir.file("target"), ".stamps"), "");
+}
+
+TEST(ScanOutput, OneRunAtATimeWritesAFolder) {
+  TempDir dir;
+  EXPECT_EQ(lockOutputDir(dir.path()), "");
+  EXPECT_EQ(lockOutputDir(dir.path()), "another kxdf.scan is writing there");
+  fs::create_directory(dir.file("linked-dir"));
+  fs::create_symlink(dir.file("elsewhere"), dir.file("linked-dir/lock"));
+  EXPECT_NE(lockOutputDir(dir.file("linked-dir")), "");
+  EXPECT_FALSE(fs::exists(dir.file("elsewhere")));
+}
+
+TEST(ScanStamp, LongRecordNamesGetAShortStampName) {
+  const std::string fits(249, 'a');
+  EXPECT_EQ(stampName(fits), fits + ".stamp");
+  const std::string longer(250, 'a'), other(250, 'b');
+  EXPECT_LE(stampName(longer).size(), 255u);
+  EXPECT_NE(stampName(longer), stampName(other));
+}
+
+TEST(ScanUnitMessage, JobsAndResultsCarryAnyBytes) {
+  const UnitJob job{"/p/a\nb \"c\".cpp", "/p/12:3", {"c++", "", "-DX=\"1:2\"", std::string("\0\xff", 2)}};
+  ScanSettings settings;
+  settings.recordDirs = {"/lib"};
+  settings.resourceDir = "/res";
+  settings.clangView = true;
+  UnitJob job2;
+  ScanSettings settings2;
+  ASSERT_TRUE(decodeJob(encodeJob(job, settings), job2, settings2));
+  EXPECT_EQ(job2.source, job.source);
+  EXPECT_EQ(job2.directory, job.directory);
+  EXPECT_EQ(job2.arguments, job.arguments);
+  EXPECT_EQ(settings2.recordDirs, settings.recordDirs);
+  EXPECT_EQ(settings2.resourceDir, "/res");
+  EXPECT_TRUE(settings2.clangView);
+
+  UnitResult result;
+  result.ok = true;
+  result.lines = {"<DEFINE> x \"/p/a.cpp\" 1 M DC OV F X int -", ""};
+  result.inputs = {"/p/a.cpp"};
+  result.diagnostics = "warning: 3:4\n";
+  UnitResult result2;
+  const std::string bytes = encodeResult(result);
+  ASSERT_TRUE(decodeResult(bytes, result2));
+  EXPECT_TRUE(result2.ok);
+  EXPECT_EQ(result2.lines, result.lines);
+  EXPECT_EQ(result2.inputs, result.inputs);
+  EXPECT_TRUE(result2.viewLines.empty());
+  EXPECT_EQ(result2.diagnostics, result.diagnostics);
+
+  // A result cut off anywhere, or with bytes after its end, is not taken.
+  for (size_t cut = 0; cut < bytes.size(); ++cut) EXPECT_FALSE(decodeResult(bytes.substr(0, cut), result2)) << cut;
+  EXPECT_FALSE(decodeResult(bytes + "0:", result2));
+  EXPECT_FALSE(decodeResult("2:ok99999999:", result2));
 }
