@@ -12,7 +12,18 @@ std::string escapeHtml(std::string_view text) {
       case '>': out += "&gt;"; break;
       case '"': out += "&quot;"; break;
       case '\'': out += "&#39;"; break;
-      default: out += c;
+      default: {
+        // Control characters other than tab and line feed are errors in
+        // HTML (a browser drops NUL, breaks the line at CR); they are
+        // shown as their control pictures, U+2400 to U+241F and U+2421.
+        const auto b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && c != '\t' && c != '\n') || b == 0x7F) {
+          out += "\xE2\x90";
+          out += static_cast<char>(b == 0x7F ? 0xA1 : 0x80 + b);
+        } else {
+          out += c;
+        }
+      }
     }
   }
   return out;

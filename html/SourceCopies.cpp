@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "html/Escape.h"
+#include "html/InputFile.h"
 
 namespace kxdf_html {
 
@@ -61,15 +61,17 @@ SourceCopies SourceCopies::load(const std::string& reportDir) {
   std::vector<std::filesystem::path> paths;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(reportDir, ec)) {
-    if (entry.path().extension() == ".txt" && entry.is_regular_file(ec)) paths.push_back(entry.path());
+    if (entry.path().extension() == ".txt") paths.push_back(entry.path());
   }
   std::sort(paths.begin(), paths.end());  // page names must not depend on directory order
   SourceCopies copies;
   for (const auto& path : paths) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    std::optional<SourceCopy> copy = parseSourceCopy(content.str());
+    const InputFile file = readRegularFile(path.string());
+    if (!file.ok) {
+      copies.m_skipped.push_back(path.string() + ": skipped, " + file.error);
+      continue;
+    }
+    std::optional<SourceCopy> copy = parseSourceCopy(file.content);
     if (!copy) continue;
     copy->copyName = path.filename().string();
     copies.add(std::move(*copy));
@@ -81,7 +83,10 @@ void SourceCopies::add(SourceCopy copy) {
   // The copy's own name is short and already unique within the report.
   std::string base = copy.copyName.empty() ? copy.sourceName : copy.copyName;
   if (base.size() > 4 && base.compare(base.size() - 4, 4, ".txt") == 0) base.resize(base.size() - 4);
-  const std::string stem = "src_" + safeFileStem(base);
+  std::string stem = "src_" + safeFileStem(base);
+  // Room for a clash number, ".html" and the temporary name's extra
+  // characters within the 255 bytes a file name may have.
+  if (stem.size() > kMaxPageStem) stem.resize(kMaxPageStem);
   std::string page = stem + ".html";
   for (int n = 2; m_pageNames.count(page); ++n) page = stem + "_" + std::to_string(n) + ".html";
   m_pageNames.insert(page);
@@ -100,6 +105,8 @@ const SourceCopy* SourceCopies::find(const std::string& sourceName, const std::s
   }
   return nullptr;
 }
+
+const std::vector<std::string>& SourceCopies::skipped() const { return m_skipped; }
 
 std::vector<const SourceCopy*> SourceCopies::all() const {
   std::vector<const SourceCopy*> out;

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string>
 
+#include "html/OutputFile.h"
 #include "html/Site.h"
 
 namespace {
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     return kxdf_html::kUsage;
   }
   if (htmlDir.empty()) htmlDir = (std::filesystem::path(reportDir) / "html").string();
+  kxdf_html::removeTemporaryFileOnSignal();
   const int status = kxdf_html::writeSite(reportDir, htmlDir, std::cerr);
   if (status == kxdf_html::kOk) std::cout << "HTML report written to " << htmlDir << "/index.html\n";
   return status;
