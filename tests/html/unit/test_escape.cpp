@@ -12,6 +12,8 @@ TEST(HtmlEscape, MarkupCharactersBecomeReferencesAndUtf8PassesUnchanged) {
   EXPECT_EQ(escapeHtml("&amp;"), "&amp;amp;");  // already escaped text is shown as written
   EXPECT_EQ(escapeHtml("Größe<日本>"), "Größe&lt;日本&gt;");
   EXPECT_EQ(escapeHtml(""), "");
+  // Control characters a browser would drop or break the line at are shown.
+  EXPECT_EQ(escapeHtml(std::string("a\0b\x1B[1m\rc\x7F\td\n", 13)), "a\u2400b\u241B[1m\u240Dc\u2421\td\n");
 }
 
 TEST(HtmlEscape, InvalidUtf8BytesAreReplacedOneByOne) {
