@@ -12,6 +12,8 @@ namespace kxdf_html {
 
 namespace {
 
+const int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 // The temporary file being written, for the signal handler; fixed storage
 // since a handler may not allocate.
 char g_pending[4096];
@@ -55,9 +57,16 @@ mode_t newFileMode() {
 std::string replaceFile(const std::string& dir, const std::string& name, const std::string& content) {
   const std::string path = dir + "/" + name;
   std::string temp = dir + "/." + name + ".XXXXXX";
+  // The signals wait until the handler knows the temporary file's name.
+  sigset_t signals, old;
+  sigemptyset(&signals);
+  for (int signal : kCleanupSignals) sigaddset(&signals, signal);
+  ::sigprocmask(SIG_BLOCK, &signals, &old);
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return std::strerror(errno);
-  setPending(temp);
+  const int openError = errno;
+  if (fd >= 0) setPending(temp);
+  ::sigprocmask(SIG_SETMASK, &old, nullptr);
+  if (fd < 0) return std::strerror(openError);
   bool ok = writeAll(fd, content) && ::fchmod(fd, newFileMode()) == 0;
   int error = ok ? 0 : errno;
   if (::close(fd) != 0 && ok) {
@@ -74,7 +83,7 @@ std::string replaceFile(const std::string& dir, const std::string& name, const s
 }
 
 void removeTemporaryFileOnSignal() {
-  for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, removePendingAndDie);
+  for (int signal : kCleanupSignals) std::signal(signal, removePendingAndDie);
 }
 
 }  // namespace kxdf_html
