@@ -103,13 +103,9 @@ LoadedDocument parseDocument(const std::string& xml, const std::string& url) {
 
 LoadedDocument loadDocument(const std::string& path) {
   LoadedDocument result;
-  const InputFile file = readRegularFile(path);
+  const InputFile file = readRegularFile(path, kMaxDocumentBytes);
   if (!file.ok) {
     result.error = file.error;
-    return result;
-  }
-  if (file.content.size() > static_cast<size_t>(INT32_MAX)) {
-    result.error = "too large";
     return result;
   }
   return parseDocument(file.content, path);

@@ -66,7 +66,7 @@ SourceCopies SourceCopies::load(const std::string& reportDir) {
   std::sort(paths.begin(), paths.end());  // page names must not depend on directory order
   SourceCopies copies;
   for (const auto& path : paths) {
-    const InputFile file = readRegularFile(path.string());
+    const InputFile file = readRegularFile(path.string(), kMaxCopyBytes);
     if (!file.ok) {
       copies.m_skipped.push_back(path.string() + ": skipped, " + file.error);
       continue;

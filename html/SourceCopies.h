@@ -44,6 +44,9 @@ class SourceCopies {
   // regular file, unreadable), naming its path and why.
   const std::vector<std::string>& skipped() const;
 
+  // The largest numbered copy read; its page takes some ten times its
+  // size while it is made.
+  static constexpr size_t kMaxCopyBytes = size_t{256} << 20;
   // The longest page name stem; longer ones are cut (clashes still get
   // numbered).
   static constexpr size_t kMaxPageStem = 200;

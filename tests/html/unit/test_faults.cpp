@@ -15,7 +15,9 @@
 
 #include "ChildRun.h"
 #include "ReportFixture.h"
+#include "html/Document.h"
 #include "html/OutputFile.h"
+#include "html/SourceCopies.h"
 
 namespace fs = std::filesystem;
 
@@ -117,13 +119,25 @@ TEST(HtmlFaults, SpecialFilesAmongTheCopiesAreSkippedWithAMessage) {
   fs::create_symlink("/dev/zero", dir.file("zero.txt"));
   fs::create_symlink(dir.file("nothing"), dir.file("gone.txt"));
   dir.write("notes.txt", "not a numbered copy\n");
+  fs::resize_file(dir.write("huge.txt", ""), kxdf_html::SourceCopies::kMaxCopyBytes + 1);  // sparse
   const ChildRun r = runProgram("'" + dir.path() + "'");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "kxdf.html: " + dir.file("gone.txt") + ": skipped, missing\n" +
+                       "kxdf.html: " + dir.file("huge.txt") + ": skipped, too large (over 256 MiB)\n" +
                        "kxdf.html: " + dir.file("pipe.txt") + ": skipped, not a regular file\n" +
                        "kxdf.html: " + dir.file("zero.txt") + ": skipped, not a regular file\n");
   EXPECT_TRUE(dir.exists("html/src_box.h.html"));
   EXPECT_FALSE(dir.exists("html/src_notes.html"));
+
+  // A document in place of which stands a pipe, or one too large to parse.
+  fs::remove(dir.file(kReportDocuments[2]));
+  ASSERT_EQ(::mkfifo(dir.file(kReportDocuments[2]).c_str(), 0644), 0);
+  fs::resize_file(dir.file(kReportDocuments[3]), kxdf_html::kMaxDocumentBytes + 1);
+  const ChildRun bad = runProgram("'" + dir.path() + "' -o '" + dir.file("site") + "'");
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.err, "kxdf.html: " + dir.file(kReportDocuments[2]) + ": not a regular file\n" +
+                         "kxdf.html: " + dir.file(kReportDocuments[3]) + ": too large (over 512 MiB)\n");
+  EXPECT_FALSE(dir.exists("site"));
 }
 
 // A file link is never followed to its target: a numbered copy outside the
