@@ -39,7 +39,16 @@ int main(int argc, char** argv) {
     std::cerr << kUsage;
     return kxdf_html::kUsage;
   }
-  if (htmlDir.empty()) htmlDir = (std::filesystem::path(reportDir) / "html").string();
+  if (htmlDir.empty()) {
+    htmlDir = (std::filesystem::path(reportDir) / "html").string();
+    // A report directory may come from elsewhere: a link at its "html" must
+    // not send the pages out of it unless the user names the place.
+    std::error_code ec;
+    if (std::filesystem::is_symlink(htmlDir, ec)) {
+      std::cerr << "kxdf.html: " << htmlDir << ": is a symbolic link; give it with -o to write there\n";
+      return kxdf_html::kCannotWrite;
+    }
+  }
   kxdf_html::removeTemporaryFileOnSignal();
   const int status = kxdf_html::writeSite(reportDir, htmlDir, std::cerr);
   if (status == kxdf_html::kOk) std::cout << "HTML report written to " << htmlDir << "/index.html\n";

@@ -71,6 +71,18 @@ TEST(HtmlFaults, LinksInTheOutputDirectoryAreReplacedNotWrittenThrough) {
   struct stat st {};
   ASSERT_EQ(::stat(dir.file("html/index.html").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask);
+
+  // A link in place of the default output directory is refused; named
+  // with -o, it is the user's choice and followed.
+  TempDir elsewhere;
+  fs::remove_all(dir.file("html"));
+  fs::create_directory_symlink(elsewhere.path(), dir.file("html"));
+  const ChildRun link = runProgram("'" + dir.path() + "'");
+  EXPECT_EQ(link.status, 3);
+  EXPECT_EQ(link.err, "kxdf.html: " + dir.file("html") + ": is a symbolic link; give it with -o to write there\n");
+  EXPECT_TRUE(fs::is_empty(elsewhere.path()));
+  EXPECT_EQ(runProgram("'" + dir.path() + "' -o '" + dir.file("html") + "'").status, 0);
+  EXPECT_TRUE(fs::exists(elsewhere.file("index.html")));
 }
 
 // A disk that fills up part way: the run fails naming the page and the
