@@ -65,6 +65,10 @@ Node convert(xmlNode* element) {
 void keepFirstError(void* data, xmlErrorPtr e) {
   auto* first = static_cast<std::string*>(data);
   if (!first->empty() || !e || e->level < XML_ERR_ERROR) return;
+  if (e->code == XML_ERR_NO_MEMORY) {
+    *first = "too large for the memory at hand";
+    return;
+  }
   std::string message = e->message ? e->message : "";
   while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
   *first = "not well-formed (line " + std::to_string(e->line) + ": " + message + ")";

@@ -2,6 +2,7 @@
 // Template Usage Report.
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "html/OutputFile.h"
@@ -16,9 +17,8 @@ const char kHelp[] =
     "  -h, -help, --help  this text\n"
     "Exit status: 0 written, 1 bad report directory, 2 wrong arguments, 3 output not writable.\n";
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// Reads the arguments and writes the site; the exit status.
+int run(int argc, char** argv) {
   std::string reportDir, htmlDir;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -53,4 +53,15 @@ int main(int argc, char** argv) {
   const int status = kxdf_html::writeSite(reportDir, htmlDir, std::cerr);
   if (status == kxdf_html::kOk) std::cout << "HTML report written to " << htmlDir << "/index.html\n";
   return status;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Pages already written are complete; the one being made is not written.
+    std::cerr << "kxdf.html: the report is too large for the memory at hand\n";
+    return kxdf_html::kBadReport;
+  }
 }

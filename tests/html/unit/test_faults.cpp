@@ -191,3 +191,48 @@ TEST(HtmlFaults, InterruptedWriteLeavesNoTemporaryFile) {
   EXPECT_EQ(WTERMSIG(status), SIGTERM);
   EXPECT_EQ(hiddenFiles(dir.path()), std::vector<std::string>{});
 }
+
+namespace {
+
+// Runs the program with its address space capped at mb MiB.
+ChildRun runWithMemory(const std::string& args, long mb) {
+  return runInChild([&args, mb] {
+    const rlimit limit{static_cast<rlim_t>(mb) << 20, static_cast<rlim_t>(mb) << 20};
+    ::setrlimit(RLIMIT_AS, &limit);
+    const int raw = std::system(("'" KXDF_HTML_PROGRAM "' " + args).c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  });
+}
+
+}  // namespace
+
+// A report too large for the memory the run may take: a message and status
+// 1 at every size, never a crash.
+TEST(HtmlFaults, ReportTooLargeForMemoryIsAnErrorNotACrash) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "address space limits do not mix with the sanitizer's shadow memory";
+#endif
+  // The least address space in which the program starts at all.
+  long base = 16;
+  while (base < 1024 && runWithMemory("--help", base).status != 0) base += 8;
+  ASSERT_LT(base, 1024);
+
+  TempDir dir;
+  writeSmallReport(dir);
+  std::string body;
+  for (int n = 0; n < 20000; ++n)
+    body += "<kxdf:h3>T" + std::to_string(n) + " Primary Class Template</kxdf:h3>\n" +
+            frameXml("2: template &lt;typename T&gt;\n3: struct Box {\n");
+  dir.write(kReportDocuments[0], sectionXml(body));
+  int failed = 0;
+  for (long extra : {4, 16, 32, 64, 128, 256}) {
+    const std::string site = dir.file("site" + std::to_string(extra));
+    const ChildRun r = runWithMemory("'" + dir.path() + "' -o '" + site + "'", base + extra);
+    ASSERT_TRUE(r.status == 0 || r.status == 1) << "+" << extra << " MiB: " << r.status << " " << r.err;
+    if (r.status == 1) {
+      ++failed;
+      EXPECT_NE(r.err.find("too large for the memory at hand"), std::string::npos) << extra << " MiB: " << r.err;
+    }
+  }
+  EXPECT_GT(failed, 0) << "no limit was small enough to fail";
+}
