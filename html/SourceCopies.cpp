@@ -60,8 +60,10 @@ std::optional<SourceCopy> parseSourceCopy(const std::string& content) {
 SourceCopies SourceCopies::load(const std::string& reportDir) {
   std::vector<std::filesystem::path> paths;
   std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(reportDir, ec)) {
-    if (entry.path().extension() == ".txt") paths.push_back(entry.path());
+  // Incremented with an error code: a listing that fails part way ends
+  // the loop instead of throwing.
+  for (std::filesystem::directory_iterator it(reportDir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->path().extension() == ".txt") paths.push_back(it->path());
   }
   std::sort(paths.begin(), paths.end());  // page names must not depend on directory order
   SourceCopies copies;
