@@ -60,13 +60,14 @@ std::optional<SourceCopy> parseSourceCopy(const std::string& content) {
 SourceCopies SourceCopies::load(const std::string& reportDir) {
   std::vector<std::filesystem::path> paths;
   std::error_code ec;
-  // Incremented with an error code: a listing that fails part way ends
-  // the loop instead of throwing.
+  // Incremented with an error code: a listing that fails part way is
+  // named instead of throwing.
   for (std::filesystem::directory_iterator it(reportDir, ec), end; !ec && it != end; it.increment(ec)) {
     if (it->path().extension() == ".txt") paths.push_back(it->path());
   }
   std::sort(paths.begin(), paths.end());  // page names must not depend on directory order
   SourceCopies copies;
+  if (ec) copies.m_skipped.push_back(reportDir + ": numbered copies skipped, cannot list: " + ec.message());
   for (const auto& path : paths) {
     const InputFile file = readRegularFile(path.string(), kMaxCopyBytes);
     if (!file.ok) {

@@ -41,7 +41,8 @@ class SourceCopies {
   // Every copy, ordered by source name, then page name.
   std::vector<const SourceCopy*> all() const;
   // One line for each "*.txt" entry that load could not read (not a
-  // regular file, unreadable), naming its path and why.
+  // regular file, unreadable), or for a listing that failed, naming the
+  // path and why.
   const std::vector<std::string>& skipped() const;
 
   // The largest numbered copy read; its page takes some ten times its
