@@ -29,6 +29,26 @@ std::string escapeHtml(std::string_view text) {
   return out;
 }
 
+std::string escapeCode(std::string_view text) {
+  std::string out;
+  size_t plain = 0;  // start of the run not yet escaped
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if ((b >= 0x20 && b != 0x7F) || b == '\t') continue;
+    out += escapeHtml(text.substr(plain, i - plain));
+    // Caret notation, as editors and terminals show them: ^@ for NUL, ^[
+    // for ESC, ^? for DEL; any font has these characters.
+    out += "<span class=\"ctl\" title=\"U+00";
+    out += "0123456789ABCDEF"[b >> 4];
+    out += "0123456789ABCDEF"[b & 15];
+    out += "\">^";
+    out += b == 0x7F ? '?' : static_cast<char>('@' + b);
+    out += "</span>";
+    plain = i + 1;
+  }
+  return out + escapeHtml(text.substr(plain));
+}
+
 namespace {
 
 // Length of the valid UTF-8 sequence starting at text[i], or 0.

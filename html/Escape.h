@@ -12,6 +12,11 @@ namespace kxdf_html {
 // everything else, UTF-8 included, passes unchanged.
 std::string escapeHtml(std::string_view text);
 
+// A line of source code for a <code> element: escaped like escapeHtml, but
+// control characters other than tab are shown in caret notation (^@, ^[,
+// ^?) in a span of class "ctl", which the style sheet marks.
+std::string escapeCode(std::string_view text);
+
 // The text with every byte that does not belong to a valid UTF-8 sequence
 // replaced by U+FFFD, so that a source file in another encoding still gives
 // a well-formed page.
