@@ -26,7 +26,7 @@ int run(int argc, char** argv) {
       std::cout << kUsage << kHelp;
       return kxdf_html::kOk;
     }
-    if (arg == "-o" && i + 1 < argc && htmlDir.empty()) {
+    if (arg == "-o" && i + 1 < argc && htmlDir.empty() && argv[i + 1][0] != '\0') {
       htmlDir = argv[++i];
     } else if (!arg.empty() && arg[0] != '-' && reportDir.empty()) {
       reportDir = arg;

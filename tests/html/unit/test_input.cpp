@@ -102,6 +102,8 @@ TEST(HtmlInput, UsageErrorsAndAGoodRun) {
   EXPECT_EQ(runProgram("").status, 2);
   EXPECT_EQ(runProgram("--help").status, 0);
   EXPECT_EQ(runProgram("'" + dir.path() + "' -x").status, 2);
+  EXPECT_EQ(runProgram("'" + dir.path() + "' -o ''").status, 2);  // not the default in disguise
+  EXPECT_FALSE(dir.exists("html"));
   EXPECT_EQ(runProgram("'" + dir.file("nothing") + "'").status, 1);
   const ChildRun ok = runProgram("'" + dir.path() + "'");
   EXPECT_EQ(ok.status, 0) << ok.err;
