@@ -44,7 +44,7 @@ bool linksStayInTheSite(const std::string& page) {
 }
 
 void checkPage(const std::string& page) {
-  FUZZ_CHECK(validUtf8(page) == page);
+  FUZZ_CHECK(kxdf_html::validUtf8(page) == page);
   FUZZ_CHECK(countOf(page, "<script") == 1);
   FUZZ_CHECK(countOf(page, "</script>") == 1);
   FUZZ_CHECK(linksStayInTheSite(page));
