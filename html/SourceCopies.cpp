@@ -91,7 +91,12 @@ void SourceCopies::add(SourceCopy copy) {
   // characters within the 255 bytes a file name may have.
   if (stem.size() > kMaxPageStem) stem.resize(kMaxPageStem);
   std::string page = stem + ".html";
-  for (int n = 2; m_pageNames.count(page); ++n) page = stem + "_" + std::to_string(n) + ".html";
+  // Numbering goes on from the last number this stem took: the names
+  // skipped then are still taken, and many clashing names stay linear.
+  int& n = m_lastNumber[stem];
+  if (m_pageNames.count(page))
+    do page = stem + "_" + std::to_string(n = std::max(n, 1) + 1) + ".html";
+    while (m_pageNames.count(page));
   m_pageNames.insert(page);
   copy.pageName = page;
   m_bySource.emplace(copy.sourceName, m_copies.size());

@@ -57,6 +57,7 @@ class SourceCopies {
   std::map<std::string, size_t> m_bySource;
   std::map<std::string, size_t> m_byCopyName;
   std::set<std::string> m_pageNames;
+  std::map<std::string, int> m_lastNumber;  // by page stem, the last clash number taken
   std::vector<std::string> m_skipped;
 };
 
