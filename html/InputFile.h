@@ -1,6 +1,7 @@
 #ifndef HTML_INPUTFILE_H
 #define HTML_INPUTFILE_H
 
+#include <cstddef>
 #include <string>
 
 namespace kxdf_html {

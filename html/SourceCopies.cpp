@@ -94,9 +94,10 @@ void SourceCopies::add(SourceCopy copy) {
   // Numbering goes on from the last number this stem took: the names
   // skipped then are still taken, and many clashing names stay linear.
   int& n = m_lastNumber[stem];
-  if (m_pageNames.count(page))
-    do page = stem + "_" + std::to_string(n = std::max(n, 1) + 1) + ".html";
-    while (m_pageNames.count(page));
+  while (m_pageNames.count(page)) {
+    n = std::max(n, 1) + 1;
+    page = stem + "_" + std::to_string(n) + ".html";
+  }
   m_pageNames.insert(page);
   copy.pageName = page;
   m_bySource.emplace(copy.sourceName, m_copies.size());
