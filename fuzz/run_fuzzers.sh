@@ -20,7 +20,7 @@ max_len="${FUZZ_MAX_LEN:-65536}"
 coverage="-fsanitize=fuzzer-no-link"
 [ "${FUZZ_NO_CMP:-0}" = 1 ] && coverage="$coverage -fno-sanitize-coverage=trace-cmp"
 all="fuzz_errfile fuzz_format fuzz_record_lines fuzz_define_records fuzz_relation_records
-     fuzz_identifiers fuzz_names fuzz_encoding fuzz_config"
+     fuzz_identifiers fuzz_names fuzz_encoding fuzz_config fuzz_html"
 targets="${FUZZ_TARGETS:-$all}"
 
 # Where each target's program lives and which bundled files seed it.

@@ -36,6 +36,7 @@ figure.fragment figcaption { font-size: 12px; color: var(--muted); padding: 2px 
 .code .ln { display: inline-block; min-width: 3.5em; padding-right: 10px; text-align: right; color: var(--muted); text-decoration: none; user-select: none; }
 .code a.ln:hover { color: var(--accent); text-decoration: underline; }
 .src .line:target, .src .line.hl { background: var(--hl); }
+.code .ctl { color: #a3262a; background: #fbe3e4; border-radius: 2px; }
 .filter { margin: 8px 0 12px; display: flex; gap: 8px; align-items: center; }
 .filter input { flex: 1; max-width: 360px; padding: 5px 8px; border: 1px solid #b8c2cc; border-radius: 4px; font: inherit; }
 .filter button { padding: 4px 10px; border: 1px solid #b8c2cc; border-radius: 4px; background: #f3f5f8; font: inherit; font-size: 13px; cursor: pointer; }

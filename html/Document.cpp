@@ -3,9 +3,7 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "html/InputFile.h"
 
 namespace kxdf_html {
 
@@ -32,13 +30,22 @@ Node textNode(std::string text) {
   return node;
 }
 
+// The value of an attribute, its entity references kept as written like
+// those of the content: expanding them could take any amount of memory.
+std::string attributeValue(const xmlAttr* a) {
+  std::string value;
+  for (const xmlNode* c = a->children; c; c = c->next) {
+    if (c->type == XML_TEXT_NODE) value += str(c->content);
+    else if (c->type == XML_ENTITY_REF_NODE) value += "&" + str(c->name) + ";";
+  }
+  return value;
+}
+
 Node convert(xmlNode* element) {
   Node node;
   node.name = str(element->name);
   for (xmlAttr* a = element->properties; a; a = a->next) {
-    xmlChar* value = xmlNodeListGetString(element->doc, a->children, 1);
-    node.attrs[str(a->name)] = str(value);
-    xmlFree(value);
+    node.attrs[str(a->name)] = attributeValue(a);
   }
   for (xmlNode* c = element->children; c; c = c->next) {
     if (c->type == XML_ELEMENT_NODE) {
@@ -58,6 +65,10 @@ Node convert(xmlNode* element) {
 void keepFirstError(void* data, xmlErrorPtr e) {
   auto* first = static_cast<std::string*>(data);
   if (!first->empty() || !e || e->level < XML_ERR_ERROR) return;
+  if (e->code == XML_ERR_NO_MEMORY) {
+    *first = "too large for the memory at hand";
+    return;
+  }
   std::string message = e->message ? e->message : "";
   while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
   *first = "not well-formed (line " + std::to_string(e->line) + ": " + message + ")";
@@ -96,28 +107,12 @@ LoadedDocument parseDocument(const std::string& xml, const std::string& url) {
 
 LoadedDocument loadDocument(const std::string& path) {
   LoadedDocument result;
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (!std::filesystem::exists(status)) {
-    result.error = "missing";
+  const InputFile file = readRegularFile(path, kMaxDocumentBytes);
+  if (!file.ok) {
+    result.error = file.error;
     return result;
   }
-  if (!std::filesystem::is_regular_file(status)) {
-    result.error = "not a regular file";
-    return result;
-  }
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  if (in.is_open()) content << in.rdbuf();
-  if (!in.is_open() || in.bad()) {
-    result.error = "cannot be read";
-    return result;
-  }
-  if (content.str().size() > static_cast<size_t>(INT32_MAX)) {
-    result.error = "too large";
-    return result;
-  }
-  return parseDocument(content.str(), path);
+  return parseDocument(file.content, path);
 }
 
 }  // namespace kxdf_html

@@ -1,6 +1,7 @@
 #ifndef HTML_DOCUMENT_H
 #define HTML_DOCUMENT_H
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -30,9 +31,13 @@ struct LoadedDocument {
   Node root;          // the section element
 };
 
+// The largest document read: its tree takes some twenty times its size.
+constexpr size_t kMaxDocumentBytes = size_t{512} << 20;
+
 // Reads the document at path with libxml2 (no network, no entity
 // expansion).  A missing or unreadable file, a document that is not
-// well-formed or whose root is not a section element gives ok == false.
+// well-formed or whose root is not a section element gives ok == false, as
+// does one that is not a regular file or is larger than kMaxDocumentBytes.
 LoadedDocument loadDocument(const std::string& path);
 
 // Parses a document held in memory; used by loadDocument and the tests.

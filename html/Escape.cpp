@@ -12,10 +12,41 @@ std::string escapeHtml(std::string_view text) {
       case '>': out += "&gt;"; break;
       case '"': out += "&quot;"; break;
       case '\'': out += "&#39;"; break;
-      default: out += c;
+      default: {
+        // Control characters other than tab and line feed are errors in
+        // HTML (a browser drops NUL, breaks the line at CR); they are
+        // shown as their control pictures, U+2400 to U+241F and U+2421.
+        const auto b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && c != '\t' && c != '\n') || b == 0x7F) {
+          out += "\xE2\x90";
+          out += static_cast<char>(b == 0x7F ? 0xA1 : 0x80 + b);
+        } else {
+          out += c;
+        }
+      }
     }
   }
   return out;
+}
+
+std::string escapeCode(std::string_view text) {
+  std::string out;
+  size_t plain = 0;  // start of the run not yet escaped
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if ((b >= 0x20 && b != 0x7F) || b == '\t') continue;
+    out += escapeHtml(text.substr(plain, i - plain));
+    // Caret notation, as editors and terminals show them: ^@ for NUL, ^[
+    // for ESC, ^? for DEL; any font has these characters.
+    out += "<span class=\"ctl\" title=\"U+00";
+    out += "0123456789ABCDEF"[b >> 4];
+    out += "0123456789ABCDEF"[b & 15];
+    out += "\">^";
+    out += b == 0x7F ? '?' : static_cast<char>('@' + b);
+    out += "</span>";
+    plain = i + 1;
+  }
+  return out + escapeHtml(text.substr(plain));
 }
 
 namespace {

@@ -7,9 +7,15 @@
 namespace kxdf_html {
 
 // Text made safe for HTML element content and quoted attribute values:
-// & < > " ' become character references; everything else, UTF-8 included,
-// passes unchanged.
+// & < > " ' become character references; control characters other than
+// tab and line feed become their visible control pictures (NUL as U+2400);
+// everything else, UTF-8 included, passes unchanged.
 std::string escapeHtml(std::string_view text);
+
+// A line of source code for a <code> element: escaped like escapeHtml, but
+// control characters other than tab are shown in caret notation (^@, ^[,
+// ^?) in a span of class "ctl", which the style sheet marks.
+std::string escapeCode(std::string_view text);
 
 // The text with every byte that does not belong to a valid UTF-8 sequence
 // replaced by U+FFFD, so that a source file in another encoding still gives

@@ -29,7 +29,7 @@ std::string renderFragment(const std::vector<FragmentLine>& lines, const SourceC
       out += "<a class=\"ln\" href=\"" + copy->pageName + "#L" + n + "\">" + n + "</a>";
     else
       out += "<span class=\"ln\">" + n + "</span>";
-    out += "<code>" + escapeHtml(line.text) + "</code></div>";
+    out += "<code>" + escapeCode(line.text) + "</code></div>";
   }
   return out + "</div></figure>\n";
 }

@@ -1,10 +1,10 @@
 #include "html/Site.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "html/Assets.h"
 #include "html/IndexPage.h"
+#include "html/OutputFile.h"
 #include "html/ReportSet.h"
 #include "html/SectionPage.h"
 #include "html/SourceCopies.h"
@@ -18,15 +18,22 @@ namespace fs = std::filesystem;
 
 // Writes one file of the site; false (with a message) when it fails.
 bool writeFile(const fs::path& dir, const std::string& name, const std::string& content, std::ostream& err) {
-  const fs::path path = dir / name;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << content;
-  out.close();
-  if (!out) {
-    err << "kxdf.html: " << path.string() << ": cannot be written\n";
-    return false;
-  }
-  return true;
+  const std::string reason = replaceFile(dir.string(), name, content);
+  if (reason.empty()) return true;
+  err << "kxdf.html: " << (dir / name).string() << ": cannot be written: " << reason << "\n";
+  return false;
+}
+
+// Makes the output directory; false (with a message) when it cannot be had.
+bool makeDirectory(const fs::path& dir, std::ostream& err) {
+  std::error_code made, checked;
+  fs::create_directories(dir, made);
+  const fs::file_status status = fs::status(dir, checked);
+  if (fs::is_directory(status)) return true;
+  err << "kxdf.html: " << dir.string() << ": cannot create the directory: "
+      << (fs::exists(status) ? "it exists and is not a directory"
+                             : (made ? made : checked).message()) << "\n";
+  return false;
 }
 
 }  // namespace
@@ -43,18 +50,16 @@ int writeSite(const std::string& reportDir, const std::string& htmlDir, std::ost
     return kBadReport;
   }
   const SourceCopies copies = SourceCopies::load(reportDir);
+  for (const std::string& s : copies.skipped()) err << "kxdf.html: " << s << "\n";
   const fs::path dir(htmlDir);
-  fs::create_directories(dir, ec);
-  if (!fs::is_directory(dir, ec)) {
-    err << "kxdf.html: " << htmlDir << ": cannot create the directory\n";
-    return kCannotWrite;
-  }
-  bool ok = writeFile(dir, kStyleFile, styleSheet(), err) && writeFile(dir, kScriptFile, script(), err) &&
-            writeFile(dir, "index.html", renderIndexPage(report.sections, copies), err);
+  if (!makeDirectory(dir, err)) return kCannotWrite;
+  bool ok = writeFile(dir, kStyleFile, styleSheet(), err) && writeFile(dir, kScriptFile, script(), err);
   for (const Section& s : report.sections)
     ok = ok && writeFile(dir, s.pageName, renderSectionPage(s, report.sections, copies), err);
   for (const SourceCopy* c : copies.all())
     ok = ok && writeFile(dir, c->pageName, renderSourcePage(*c, report.sections), err);
+  // The index comes last: it is there only when every page it leads to is.
+  ok = ok && writeFile(dir, "index.html", renderIndexPage(report.sections, copies), err);
   return ok ? kOk : kCannotWrite;
 }
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "html/Escape.h"
+#include "html/InputFile.h"
 
 namespace kxdf_html {
 
@@ -60,16 +60,21 @@ std::optional<SourceCopy> parseSourceCopy(const std::string& content) {
 SourceCopies SourceCopies::load(const std::string& reportDir) {
   std::vector<std::filesystem::path> paths;
   std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(reportDir, ec)) {
-    if (entry.path().extension() == ".txt" && entry.is_regular_file(ec)) paths.push_back(entry.path());
+  // Incremented with an error code: a listing that fails part way is
+  // named instead of throwing.
+  for (std::filesystem::directory_iterator it(reportDir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->path().extension() == ".txt") paths.push_back(it->path());
   }
   std::sort(paths.begin(), paths.end());  // page names must not depend on directory order
   SourceCopies copies;
+  if (ec) copies.m_skipped.push_back(reportDir + ": numbered copies skipped, cannot list: " + ec.message());
   for (const auto& path : paths) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    std::optional<SourceCopy> copy = parseSourceCopy(content.str());
+    const InputFile file = readRegularFile(path.string(), kMaxCopyBytes);
+    if (!file.ok) {
+      copies.m_skipped.push_back(path.string() + ": skipped, " + file.error);
+      continue;
+    }
+    std::optional<SourceCopy> copy = parseSourceCopy(file.content);
     if (!copy) continue;
     copy->copyName = path.filename().string();
     copies.add(std::move(*copy));
@@ -81,9 +86,18 @@ void SourceCopies::add(SourceCopy copy) {
   // The copy's own name is short and already unique within the report.
   std::string base = copy.copyName.empty() ? copy.sourceName : copy.copyName;
   if (base.size() > 4 && base.compare(base.size() - 4, 4, ".txt") == 0) base.resize(base.size() - 4);
-  const std::string stem = "src_" + safeFileStem(base);
+  std::string stem = "src_" + safeFileStem(base);
+  // Room for a clash number, ".html" and the temporary name's extra
+  // characters within the 255 bytes a file name may have.
+  if (stem.size() > kMaxPageStem) stem.resize(kMaxPageStem);
   std::string page = stem + ".html";
-  for (int n = 2; m_pageNames.count(page); ++n) page = stem + "_" + std::to_string(n) + ".html";
+  // Numbering goes on from the last number this stem took: the names
+  // skipped then are still taken, and many clashing names stay linear.
+  int& n = m_lastNumber[stem];
+  while (m_pageNames.count(page)) {
+    n = std::max(n, 1) + 1;
+    page = stem + "_" + std::to_string(n) + ".html";
+  }
   m_pageNames.insert(page);
   copy.pageName = page;
   m_bySource.emplace(copy.sourceName, m_copies.size());
@@ -100,6 +114,8 @@ const SourceCopy* SourceCopies::find(const std::string& sourceName, const std::s
   }
   return nullptr;
 }
+
+const std::vector<std::string>& SourceCopies::skipped() const { return m_skipped; }
 
 std::vector<const SourceCopy*> SourceCopies::all() const {
   std::vector<const SourceCopy*> out;

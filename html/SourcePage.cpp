@@ -13,7 +13,7 @@ std::string renderSourcePage(const SourceCopy& copy, const std::vector<Section>&
   for (size_t i = 0; i < copy.lines.size(); ++i) {
     const std::string n = std::to_string(i + 1);
     out += "<div class=\"line\" id=\"L" + n + "\"><a class=\"ln\" href=\"#L" + n + "\">" + n + "</a><code>" +
-           escapeHtml(copy.lines[i]) + "</code></div>\n";
+           escapeCode(copy.lines[i]) + "</code></div>\n";
   }
   return out + "</div>\n" + pageEnd();
 }

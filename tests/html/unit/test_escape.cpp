@@ -12,6 +12,12 @@ TEST(HtmlEscape, MarkupCharactersBecomeReferencesAndUtf8PassesUnchanged) {
   EXPECT_EQ(escapeHtml("&amp;"), "&amp;amp;");  // already escaped text is shown as written
   EXPECT_EQ(escapeHtml("Größe<日本>"), "Größe&lt;日本&gt;");
   EXPECT_EQ(escapeHtml(""), "");
+  // Control characters a browser would drop or break the line at are shown.
+  EXPECT_EQ(escapeHtml(std::string("a\0b\x1B[1m\rc\x7F\td\n", 13)), "a\u2400b\u241B[1m\u240Dc\u2421\td\n");
+  // In code, as editors show them, marked so they are told from the text.
+  EXPECT_EQ(escapeCode(std::string("<\0\x1B[1m\r\x7F\t>", 10)),
+            "&lt;<span class=\"ctl\" title=\"U+0000\">^@</span><span class=\"ctl\" title=\"U+001B\">^[</span>[1m"
+            "<span class=\"ctl\" title=\"U+000D\">^M</span><span class=\"ctl\" title=\"U+007F\">^?</span>\t&gt;");
 }
 
 TEST(HtmlEscape, InvalidUtf8BytesAreReplacedOneByOne) {

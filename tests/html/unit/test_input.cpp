@@ -51,6 +51,15 @@ TEST(HtmlInput, CopiesAreFoundByNameOrLinkTargetAndPagesNeverClash) {
   EXPECT_EQ(copies.find("../../up.h")->pageName, "src_.._.._up.h.html");
   EXPECT_EQ(copies.find("other/a_b.h", "/old/report/a_b.h.txt")->sourceName, "y/a_b.h");
   EXPECT_EQ(copies.find("other/c.h", "/old/report/c.h.txt"), nullptr);
+  // A page name and its temporary name fit in a file name of 255 bytes.
+  const std::string longName(251, 'n');
+  copies.add({"src/" + longName, longName + ".txt", "", {}});
+  copies.add({"lib/" + longName, longName + "x.txt", "", {}});
+  for (const std::string& source : {"src/" + longName, "lib/" + longName}) {
+    EXPECT_LE(copies.find(source)->pageName.size() + 8, 255u) << source;
+    EXPECT_EQ(copies.find(source)->pageName.rfind("src_nnn", 0), 0u);
+  }
+  EXPECT_NE(copies.find("src/" + longName)->pageName, copies.find("lib/" + longName)->pageName);
 }
 
 TEST(HtmlInput, DocumentsThatAreNotWellFormedOrNotSectionsAreRejected) {
@@ -93,6 +102,8 @@ TEST(HtmlInput, UsageErrorsAndAGoodRun) {
   EXPECT_EQ(runProgram("").status, 2);
   EXPECT_EQ(runProgram("--help").status, 0);
   EXPECT_EQ(runProgram("'" + dir.path() + "' -x").status, 2);
+  EXPECT_EQ(runProgram("'" + dir.path() + "' -o ''").status, 2);  // not the default in disguise
+  EXPECT_FALSE(dir.exists("html"));
   EXPECT_EQ(runProgram("'" + dir.file("nothing") + "'").status, 1);
   const ChildRun ok = runProgram("'" + dir.path() + "'");
   EXPECT_EQ(ok.status, 0) << ok.err;
@@ -107,9 +118,11 @@ TEST(HtmlInput, EntitiesAreShownAsWrittenAndNeverLoaded) {
   LoadedDocument doc = parseDocument(
       "<?xml version='1.0'?>\n<!DOCTYPE section [<!ENTITY secret SYSTEM 'file:///etc/hostname'>"
       "<!ENTITY a 'aaaaaaaaaa'><!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'>]>\n"
-      "<section><text>x &secret; &b; &amp; &#x263A;</text></section>",
+      "<section><text bold='&b;&b; &amp;'>x &secret; &b; &amp; &#x263A;</text></section>",
       "t");
   ASSERT_TRUE(doc.ok) << doc.error;
   EXPECT_EQ(doc.root.textContent(), "x &secret; &b; & \xE2\x98\xBA");
+  // In attributes too: 2000 references to a 100 KB entity would take 200 MB.
+  EXPECT_EQ(doc.root.children.at(0).attr("bold"), "&b;&b; &");
 }
 
