@@ -25,6 +25,20 @@ bool valueOf(const std::string& arg, const char* name, int& i, int argc, char** 
 
 bool startsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
+// Reads value as a whole number from low to high into out; otherwise sets
+// error to what, the range and the value given.
+bool numberIn(const std::string& value, long low, long high, const char* what, int& out, std::string& error) {
+  char* end = nullptr;
+  const long number = std::strtol(value.c_str(), &end, 10);
+  if (value.empty() || *end != '\0' || number < low || number > high) {
+    error = std::string(what) + " from " + std::to_string(low) + " to " + std::to_string(high) + ", not '" +
+            value + "'";
+    return false;
+  }
+  out = static_cast<int>(number);
+  return true;
+}
+
 }  // namespace
 
 bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
@@ -45,26 +59,15 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
       options.recordDirs.push_back(value);
     } else if (startsWith(arg, "--timeout")) {
       if (!valueOf(arg, "--timeout", i, argc, argv, value, error)) return false;
-      char* end = nullptr;
-      const long seconds = std::strtol(value.c_str(), &end, 10);
-      if (value.empty() || *end != '\0' || seconds < 0 || seconds > 86400) {
-        error = "option --timeout needs a number of seconds from 0 to 86400, not '" + value + "'";
+      if (!numberIn(value, 0, 86400, "option --timeout needs a number of seconds", options.timeout, error))
         return false;
-      }
-      options.timeout = static_cast<int>(seconds);
     } else if (startsWith(arg, "-p")) {
       if (!valueOf(arg, "-p", i, argc, argv, options.buildDir, error)) return false;
     } else if (startsWith(arg, "-o")) {
       if (!valueOf(arg, "-o", i, argc, argv, options.outDir, error)) return false;
     } else if (startsWith(arg, "-j")) {
       if (!valueOf(arg, "-j", i, argc, argv, value, error)) return false;
-      char* end = nullptr;
-      const long jobs = std::strtol(value.c_str(), &end, 10);
-      if (value.empty() || *end != '\0' || jobs < 1 || jobs > 1024) {
-        error = "option -j needs a number of jobs from 1 to 1024, not '" + value + "'";
-        return false;
-      }
-      options.jobs = static_cast<int>(jobs);
+      if (!numberIn(value, 1, 1024, "option -j needs a number of jobs", options.jobs, error)) return false;
     } else if (startsWith(arg, "-") && arg.size() > 1) {
       error = "unknown option " + arg;
       return false;

@@ -40,6 +40,10 @@ int createNew(const std::string& path, std::string& temporary) {
   return -1;
 }
 
+std::string failure(const std::string& path) { return "cannot write file " + path + ": " + std::strerror(errno); }
+
+}  // namespace
+
 bool writeAll(int fd, const std::string& text) {
   for (size_t done = 0; done < text.size();) {
     const ssize_t n = write(fd, text.data() + done, text.size() - done);
@@ -49,10 +53,6 @@ bool writeAll(int fd, const std::string& text) {
   }
   return true;
 }
-
-std::string failure(const std::string& path) { return "cannot write file " + path + ": " + std::strerror(errno); }
-
-}  // namespace
 
 std::string writeWhole(const std::string& path, const std::vector<std::string>& lines) {
   std::string text;

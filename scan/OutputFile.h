@@ -12,6 +12,10 @@ namespace kxdf_scan {
 // through.  Returns "cannot write file PATH: REASON", or "" on success.
 std::string writeWhole(const std::string& path, const std::vector<std::string>& lines);
 
+// Writes all of text to fd, going on after interruptions and short writes;
+// false (with errno set) when a write fails.
+bool writeAll(int fd, const std::string& text);
+
 // Makes dir (and its parents) unless it exists, and its subfolder sub, which
 // must be a real folder, not a link.  Returns an error text, "" on success.
 std::string prepareOutputDir(const std::string& dir, const std::string& sub);

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "scan/OutputFile.h"
 #include "scan/UnitMessage.h"
 
 extern char** environ;
@@ -28,16 +29,6 @@ bool readAll(int fd, std::string& out) {
     if (n == 0) return true;
     out.append(buffer, static_cast<size_t>(n));
   }
-}
-
-bool writeAll(int fd, const std::string& text) {
-  for (size_t done = 0; done < text.size();) {
-    const ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
 }
 
 // The three pipes of a child: its standard input, output and error.
