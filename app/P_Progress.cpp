@@ -59,9 +59,7 @@ void P_Progress::fileStarted(std::size_t number) {
 
 void P_Progress::writingReport() {
   if (m_target == nullptr) return;
-  draw("[" + std::to_string(m_total) + "/" + std::to_string(m_total) + "] record files read, " +
-           seconds(elapsed()) + " elapsed; writing the report",
-       true);
+  draw(readingText(m_total, m_total, elapsed()) + "; writing the report", true);
 }
 
 void P_Progress::draw(const std::string& text, bool force) {
